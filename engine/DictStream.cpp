@@ -10,7 +10,9 @@
 
 namespace dazi {
 
-DictStream::~DictStream() { Close(); }
+DictStream::~DictStream() {
+  Close();
+}
 
 bool DictStream::Open(const std::string& path, std::string* error) {
   Close();

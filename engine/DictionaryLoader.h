@@ -9,6 +9,7 @@ namespace dazi {
 struct LoadResult {
   bool ok = true;
   std::string message;  // on failure: which file could not be opened, and why
+  std::string warning;  // the load went on, but something the user should know went wrong
 };
 
 // Runs the whole load in its fixed order. A dictionary file that cannot be opened ends the

@@ -38,7 +38,9 @@ struct Files {
   ByteImage zc, py, pys, lm, cpy, zy;
 };
 
-std::string Fail(const std::string& what) { return what; }
+std::string Fail(const std::string& what) {
+  return what;
+}
 
 // A counted text: one count byte (characters or bytes) followed by the bytes.
 void PutCountedText(ByteImage& image, const std::string& bytes, std::uint32_t count) {
@@ -52,7 +54,8 @@ std::string BuildZc(const DictionarySource& src, ByteImage& zc, std::uint32_t* w
   std::uint32_t w = 0;
   lists->assign(src.chars.size() + 1, {});
   for (const Word& word : src.words) {
-    if (word.chars.empty() || word.chars.size() > 63) return Fail("a word has 0 or over 63 characters");
+    if (word.chars.empty() || word.chars.size() > 63)
+      return Fail("a word has 0 or over 63 characters");
     if (word.group > 15 || word.pattern > 15) return Fail("a word's group or pattern is over 15");
     for (std::uint16_t ch : word.chars)
       if (ch == 0 || ch > c) return Fail("a word names a character number outside the table");
@@ -235,7 +238,8 @@ std::string BuildCpy(const DictionarySource& src, ByteImage& cpy) {
     if (a.initials.size() < 2 || a.initials.size() != a.chars.size() || !IsLowerAscii(a.initials))
       return Fail("an initials entry needs one lower-case letter per character, at least 2");
     if (!checkChars(a.chars)) return Fail("an initials entry has over 15 characters");
-    pairs[static_cast<std::size_t>((a.initials[0] - 'a') * 26 + (a.initials[1] - 'a'))].push_back(&a);
+    pairs[static_cast<std::size_t>((a.initials[0] - 'a') * 26 + (a.initials[1] - 'a'))].push_back(
+        &a);
   }
   if (keys.size() > 0xFFFF) return Fail("more than 65535 phrase keys");
 
@@ -247,7 +251,9 @@ std::string BuildCpy(const DictionarySource& src, ByteImage& cpy) {
     const auto& block = blocks[keys[k]];
     if (block.size() > 0xFFFF) return Fail("a phrase block has over 65535 records");
     const std::uint32_t at = keyTable + 9 * static_cast<std::uint32_t>(k);
-    for (int i = 0; i < 4; ++i) cpy.Patch(at + static_cast<std::uint32_t>(i), static_cast<unsigned char>(keys[k][static_cast<std::size_t>(i)]), 1);
+    for (int i = 0; i < 4; ++i)
+      cpy.Patch(at + static_cast<std::uint32_t>(i),
+                static_cast<unsigned char>(keys[k][static_cast<std::size_t>(i)]), 1);
     cpy.Patch(at + 4, static_cast<std::uint32_t>(block.size()), 2);
     cpy.Patch(at + 6, cpy.Size(), 3);
     for (const Phrase* p : block) {

@@ -22,8 +22,8 @@ inline constexpr std::uint8_t kStrokeTraditional = 2;
 inline constexpr std::uint8_t kStrokeVariant = 4;
 
 struct Character {
-  std::string gbk;                      // the two GBK bytes of the character
-  std::vector<std::uint16_t> readings;  // spelling numbers, main reading first (at most 5)
+  std::string gbk;                         // the two GBK bytes of the character
+  std::vector<std::uint16_t> readings;     // spelling numbers, main reading first (at most 5)
   std::vector<std::uint32_t> strokeCodes;  // main code first, then variants (at most 5)
   std::string dictText;  // GBK dictionary text (whole characters, at most 255 of them)
   std::string gloss;     // English gloss bytes (at most 255)
@@ -55,8 +55,8 @@ struct StrokeListEntry {
 };
 
 struct Phrase {
-  std::string pinyin;                // full pinyin, lower-case letters, at least 4
-  std::vector<std::uint16_t> chars;  // 1-15 character numbers
+  std::string pinyin;                     // full pinyin, lower-case letters, at least 4
+  std::vector<std::uint16_t> chars;       // 1-15 character numbers
   std::uint8_t firstSyllableLetters = 0;  // 0-15
   std::uint8_t level = 0;                 // 0-15
   bool simplified = false;
@@ -71,7 +71,7 @@ struct Abbrev {
 };
 
 struct DictionarySource {
-  std::vector<Character> chars;  // chars[i] is character number i + 1
+  std::vector<Character> chars;     // chars[i] is character number i + 1
   std::vector<Spelling> spellings;  // spelling number s is spellings[s - 1]; grouped by letter
   std::array<std::uint8_t, 16> readingPatterns{};
   // Words in preference order within each first character; the writer keeps that order.

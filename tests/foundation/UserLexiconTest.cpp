@@ -1,0 +1,164 @@
+#include "UserLexicon.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "DictionaryLoader.h"
+#include "FixtureDictionary.h"
+#include "TempDataFolder.h"
+#include "Unit_Data.h"
+
+namespace dazi {
+namespace {
+
+using dictwriter::kAttrSimplified;
+
+// 行 (3) is polyphonic: xing is its main reading, hang its second.
+void WriteReadingsDictionary() {
+  testing::FixtureDictionary d;
+  int zhong = d.AddChar("中"), guo = d.AddChar("国"), xing = d.AddChar("行"), ren = d.AddChar("人");
+  d.AddReading(zhong, "zhongs", kAttrSimplified | 1);
+  d.AddReading(guo, "guos", kAttrSimplified | 1);
+  d.AddReading(xing, "xingp", kAttrSimplified | 2);
+  d.AddReading(xing, "hangp", kAttrSimplified | 3);
+  d.AddReading(ren, "renp", kAttrSimplified | 4);
+  ASSERT_EQ(d.Write(), "");
+}
+
+std::string Record(std::initializer_list<int> codes) {
+  std::string r(1, static_cast<char>(codes.size()));
+  for (int c : codes) {
+    r += static_cast<char>(c & 0xFF);
+    r += static_cast<char>(c >> 8);
+  }
+  return r;
+}
+
+class UserLexicon : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteReadingsDictionary(); }
+  testing::TempDataFolder folder_;
+};
+
+TEST_F(UserLexicon, OnlyTheEndByteLoadsNoWords) {
+  folder_.WriteBytes("srf_pub.usr", std::string(1, '\0'));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  EXPECT_EQ(SrfState.UserWordCount, 0);
+}
+
+TEST_F(UserLexicon, PolyphonicFirstCharacterGivesTwoPinyinsAndMainInitials) {
+  folder_.WriteBytes("srf_pub.usr", Record({3, 4}) + Record({1, 2}) + std::string(1, '\0'));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  ASSERT_EQ(SrfState.UserWordCount, 2);
+  EXPECT_EQ(SrfState.UserWordPinyin[0], "xingren");
+  EXPECT_EQ(SrfState.UserWordPinyinAlt[0], "hangren");
+  EXPECT_EQ(SrfState.UserWordInitials[0], "xr");
+  EXPECT_EQ(SrfState.UserWordLengths[0], 2);
+  EXPECT_EQ(SrfState.UserWordKinds[0], 3);
+  EXPECT_EQ(SrfState.UserWordCodes[0][0], 3);
+  EXPECT_EQ(SrfState.UserWordCodes[0][1], 4);
+  EXPECT_EQ(SrfState.UserWordPinyin[1], "zhongguo");
+  EXPECT_EQ(SrfState.UserWordPinyinAlt[1], "zhongguo");
+  EXPECT_EQ(SrfState.UserWordInitials[1], "zg");
+}
+
+TEST_F(UserLexicon, ReloadReplacesTheWords) {
+  folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + Record({3, 4}) + std::string(1, '\0'));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  folder_.WriteBytes("srf_pub.usr", Record({4, 1}) + std::string(1, '\0'));
+  LoadUserLexicon();
+  ASSERT_EQ(SrfState.UserWordCount, 1);
+  EXPECT_EQ(SrfState.UserWordPinyin[0], "renzhong");
+}
+
+TEST_F(UserLexicon, UnknownCharacterNumbersContributeNoLetters) {
+  folder_.WriteBytes("srf_pub.usr", Record({1, 0, 900}) + std::string(1, '\0'));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  ASSERT_EQ(SrfState.UserWordCount, 1);
+  EXPECT_EQ(SrfState.UserWordPinyin[0], "zhong");
+  EXPECT_EQ(SrfState.UserWordLengths[0], 3);
+}
+
+TEST_F(UserLexicon, OverlongWordsAreSkippedAndTheRestLoads) {
+  std::string longWord(1, static_cast<char>(34));
+  for (int i = 0; i < 34; ++i) longWord += std::string("\x01\x00", 2);
+  folder_.WriteBytes("srf_pub.usr", longWord + Record({1, 2}) + std::string(1, '\0'));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  ASSERT_EQ(SrfState.UserWordCount, 1);
+  EXPECT_EQ(SrfState.UserWordPinyin[0], "zhongguo");
+}
+
+TEST_F(UserLexicon, WordsBeyondTheTableAreSkipped) {
+  std::string file;
+  for (int i = 0; i < kUserWordCapacity + 5; ++i) file += Record({1, 2});
+  folder_.WriteBytes("srf_pub.usr", file + std::string(1, '\0'));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  EXPECT_EQ(SrfState.UserWordCount, kUserWordCapacity);
+}
+
+TEST_F(UserLexicon, TruncatedOrUnterminatedFilesLoadTheWholeRecords) {
+  folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + Record({3, 4}).substr(0, 4));
+  ASSERT_TRUE(LoadDictionaries().ok);
+  EXPECT_EQ(SrfState.UserWordCount, 1);
+  folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + Record({3, 4}));
+  LoadUserLexicon();
+  EXPECT_EQ(SrfState.UserWordCount, 2);
+}
+
+TEST_F(UserLexicon, AppendUserWordKeepsOneEndByte) {
+  folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + std::string(1, '\0'));
+  SrfState.CollectedCodes[0] = 3;
+  SrfState.CollectedCodes[1] = 300;
+  SrfState.CollectedCodeCount = 2;
+  ASSERT_TRUE(AppendUserWord("srf_pub.usr"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
+            Record({1, 2}) + Record({3, 300}) + std::string(1, '\0'));
+}
+
+TEST_F(UserLexicon, AppendUserWordDoesNotCutARecordOfAnUnterminatedFile) {
+  folder_.WriteBytes("srf_pub.usr", Record({1, 2}));  // the end byte is missing
+  SrfState.CollectedCodes[0] = 3;
+  SrfState.CollectedCodes[1] = 4;
+  SrfState.CollectedCodeCount = 2;
+  ASSERT_TRUE(AppendUserWord("srf_pub.usr"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
+            Record({1, 2}) + Record({3, 4}) + std::string(1, '\0'));
+}
+
+TEST_F(UserLexicon, AppendUserWordOverwritesOnlyADamagedPartialRecord) {
+  folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + Record({3, 4}).substr(0, 3));
+  SrfState.CollectedCodes[0] = 4;
+  SrfState.CollectedCodes[1] = 1;
+  SrfState.CollectedCodeCount = 2;
+  ASSERT_TRUE(AppendUserWord("srf_pub.usr"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
+            Record({1, 2}) + Record({4, 1}) + std::string(1, '\0'));
+  LoadUserLexicon();
+  EXPECT_EQ(SrfState.UserWordCount, 2);
+}
+
+TEST_F(UserLexicon, AppendCorpusLineAddsATabLineInCrLf) {
+  folder_.WriteBytes("srf_pub.dat", "cat\r\n\tone\r\n");
+  ASSERT_TRUE(AppendCorpusLine("srf_pub.dat", "two"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), "cat\r\n\tone\r\n\ttwo\r\n");
+  folder_.WriteBytes("srf_pub.dat", "cat\r\n\tone");  // last line without its ending
+  ASSERT_TRUE(AppendCorpusLine("srf_pub.dat", "two"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), "cat\r\n\tone\r\n\ttwo\r\n");
+}
+
+TEST_F(UserLexicon, AppendCorpusLineReplacesTheFileInsteadOfRewritingInPlace) {
+  folder_.WriteBytes("srf_pub.dat", "cat\r\n");
+  struct stat st0 {
+  }, st1{};
+  ASSERT_EQ(::stat("srf_pub.dat", &st0), 0);
+  ASSERT_TRUE(AppendCorpusLine("srf_pub.dat", "two"));
+  ASSERT_EQ(::stat("srf_pub.dat", &st1), 0);
+  // A new file renamed over the old one: a crash mid-write cannot leave half a corpus.
+  EXPECT_NE(st0.st_ino, st1.st_ino);
+  EXPECT_FALSE(std::filesystem::exists("srf_pub.dat.tmp"));
+}
+
+}  // namespace
+}  // namespace dazi
