@@ -1,0 +1,10 @@
+#include "PinyinEngine.h"
+
+namespace dazi {
+
+void FindFollowOnWords(int32 first) {
+  (void)first;
+}
+void PredictNextChars() {}
+
+}  // namespace dazi

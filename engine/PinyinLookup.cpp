@@ -1,0 +1,9 @@
+#include "PinyinEngine.h"
+
+namespace dazi {
+
+void LookupPinyin(const std::string& input) {
+  (void)input;
+}
+
+}  // namespace dazi

@@ -1,0 +1,8 @@
+#include "PinyinEngine.h"
+
+namespace dazi {
+
+void MergeResults() {}
+void BuildCandidatePage() {}
+
+}  // namespace dazi

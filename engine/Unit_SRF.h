@@ -1,0 +1,4 @@
+// The engine operations of the three input engines.
+#pragma once
+
+#include "PinyinEngine.h"
