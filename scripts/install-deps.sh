@@ -10,7 +10,7 @@ APT_PACKAGES=(
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev
   fonts-noto-cjk xvfb xauth
   unicode-data rime-data-stroke python3-jieba
-  bzip2
+  bzip2 libbz2-dev
 )
 
 missing=()

@@ -1,0 +1,26 @@
+#include "BuildReport.h"
+
+#include <ostream>
+
+namespace dazi::dictbuild {
+
+void PrintReport(const BuildReport& r, std::ostream& out) {
+  out << "dictbuild: characters simplified " << r.classCounts[0] << ", traditional "
+      << r.classCounts[1] << ", variant " << r.classCounts[2] << " (" << r.charsWithoutReading
+      << " without reading, " << r.charsWithoutStrokes << " without strokes)\n";
+  out << "dictbuild: words kept " << r.wordsKept << " of " << r.wordsCandidate
+      << "; dropped: reading mismatch " << r.wordsReadingMismatch << ", class mismatch "
+      << r.wordsClassMismatch << ", no pattern " << r.wordsNoPattern << ", pool capacity "
+      << r.wordsDropped << " (flags cleared S " << r.wordsDroppedForPool[0] << ", T "
+      << r.wordsDroppedForPool[1] << ")\n";
+  out << "dictbuild: reading patterns cover " << r.patternCoverage << "% of words\n";
+  out << "dictbuild: glosses: characters " << r.charGlosses << ", words " << r.wordGlosses << "\n";
+  out << "dictbuild: phrases " << r.phrases << " in " << r.phraseKeys << " keys (" << r.jiebaPhrases
+      << " from jieba/curated, " << r.phrasesDropped << " dropped for capacity); initials entries "
+      << r.abbrevs << " (" << r.abbrevsDropped << " dropped)\n";
+  out << "dictbuild: rank losses " << r.rankLosses << ", stroke-list entries dropped "
+      << r.strokeListDropped << ", CC-CEDICT entries unusable " << r.cedictEntriesSkipped << "\n";
+  for (const std::string& note : r.notes) out << "dictbuild: note: " << note << "\n";
+}
+
+}  // namespace dazi::dictbuild

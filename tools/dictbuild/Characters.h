@@ -1,0 +1,23 @@
+// The character list: the 20902 table hanzi with their class, frequency, stroke letters
+// and readings.
+#pragma once
+
+#include "BuildReport.h"
+#include "Model.h"
+#include "Sources.h"
+
+namespace dazi::dictbuild {
+
+// Simplified = GB2312 ∪ the 2013 standard list; traditional = the traditional forms of
+// those plus the simplified characters that are their own traditional form; variant = the
+// rest.
+void AssignClasses(const Unihan& unihan, std::vector<CharData>* chars);
+
+// Character frequency: Jun Da's count, for a traditional form that of its simplified form,
+// else jieba's count of the character as a word.
+void AssignFrequencies(const Sources& sources, std::vector<CharData>* chars);
+
+// Fills chars with everything but readings and numbers.
+std::string BuildCharacters(const Sources& sources, Model* model, BuildReport* report);
+
+}  // namespace dazi::dictbuild

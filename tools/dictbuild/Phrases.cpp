@@ -1,0 +1,216 @@
+#include "Phrases.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <set>
+#include <unordered_map>
+
+#include "SyllableTable.h"
+#include "Utf8.h"
+
+namespace dazi::dictbuild {
+namespace {
+
+constexpr long kCuratedFrequency = std::numeric_limits<long>::max() / 2;
+
+bool AllInClass(const Model& model, const std::vector<int>& chars, std::uint8_t cls) {
+  for (int i : chars)
+    if (!(model.chars[static_cast<std::size_t>(i)].classes & cls)) return false;
+  return true;
+}
+
+bool Readable(const Model& model, const std::vector<int>& chars, const std::vector<int>& sylls) {
+  if (chars.size() != sylls.size()) return false;
+  for (std::size_t k = 0; k < chars.size(); ++k) {
+    bool found = false;
+    for (const Reading& r : model.chars[static_cast<std::size_t>(chars[k])].readings)
+      found = found || r.syllable == sylls[k];
+    if (!found) return false;
+  }
+  return true;
+}
+
+bool DecodeHanzi(std::string_view utf8, std::vector<int>* chars) {
+  chars->clear();
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t cp = DecodeUtf8(utf8, &pos);
+    if (!IsTableHanzi(cp)) return false;
+    chars->push_back(HanziIndex(cp));
+  }
+  return true;
+}
+
+// Syllables of a jieba word: the longest CC-CEDICT words inside it give theirs, a character
+// left alone gets its main reading.
+bool GuessSyllables(const Model& model,
+                    const std::map<std::vector<int>, std::vector<int>>& cedictReadings,
+                    const std::vector<int>& chars, std::vector<int>* syllables) {
+  syllables->clear();
+  std::size_t k = 0;
+  while (k < chars.size()) {
+    std::size_t best = 0;
+    for (std::size_t len = chars.size() - k; len >= 2 && best == 0; --len) {
+      std::vector<int> part(chars.begin() + static_cast<long>(k),
+                            chars.begin() + static_cast<long>(k + len));
+      auto it = cedictReadings.find(part);
+      if (it == cedictReadings.end()) continue;
+      syllables->insert(syllables->end(), it->second.begin(), it->second.end());
+      best = len;
+    }
+    if (best == 0) {
+      const auto& readings = model.chars[static_cast<std::size_t>(chars[k])].readings;
+      if (readings.empty()) return false;
+      syllables->push_back(readings[0].syllable);
+      best = 1;
+    }
+    k += best;
+  }
+  return true;
+}
+
+std::string PinyinOf(const std::vector<int>& syllables) {
+  std::string s;
+  for (int x : syllables) s += SyllableTable[x];
+  return s;
+}
+
+std::vector<PhraseData> Candidates(const Sources& sources, const Model& model,
+                                   const std::vector<WordData>& words, BuildReport* report) {
+  std::vector<PhraseData> out;
+  std::set<std::pair<std::vector<int>, std::vector<int>>> seen;
+  for (const CuratedWord& cw : sources.curated) {
+    PhraseData p;
+    if (!DecodeHanzi(cw.utf8, &p.chars) || !Readable(model, p.chars, cw.syllables)) {
+      report->notes.push_back("curated word " + cw.utf8 + " does not fit its readings; left out");
+      continue;
+    }
+    p.syllables = cw.syllables;
+    p.frequency = kCuratedFrequency - static_cast<long>(out.size());
+    p.curated = true;
+    p.simplified = AllInClass(model, p.chars, kSimplified);
+    p.traditional = AllInClass(model, p.chars, kTraditional);
+    seen.insert({p.chars, p.syllables});
+    out.push_back(std::move(p));
+  }
+  std::map<std::vector<int>, std::vector<int>> cedictReadings;  // most frequent reading first
+  std::set<std::vector<int>> cedictForms;
+  for (const WordData& w : words) {
+    if (w.chars.size() > kMaxPhraseChars) continue;
+    cedictForms.insert(w.chars);
+    if (w.simplified) cedictReadings.emplace(w.chars, w.syllables);
+    if (w.frequency <= 0 || !seen.insert({w.chars, w.syllables}).second) continue;
+    PhraseData p;
+    p.chars = w.chars;
+    p.syllables = w.syllables;
+    p.frequency = w.frequency;
+    p.simplified = w.simplified;
+    p.traditional = w.traditional;
+    out.push_back(std::move(p));
+  }
+  // Frequent jieba words that CC-CEDICT lacks, in a fixed (sorted) order.
+  std::vector<std::pair<std::string, long>> jieba;
+  for (const auto& [word, count] : sources.jieba)
+    if (count >= kJiebaPhraseMinCount) jieba.push_back({word, count});
+  std::sort(jieba.begin(), jieba.end());
+  for (const auto& [word, count] : jieba) {
+    PhraseData p;
+    if (!DecodeHanzi(word, &p.chars) || p.chars.size() < 2 || p.chars.size() > kMaxPhraseChars)
+      continue;
+    if (cedictForms.count(p.chars)) continue;
+    if (!GuessSyllables(model, cedictReadings, p.chars, &p.syllables)) continue;
+    if (!seen.insert({p.chars, p.syllables}).second) continue;
+    p.frequency = count;
+    p.simplified = AllInClass(model, p.chars, kSimplified);
+    if (!p.simplified) continue;
+    ++report->jiebaPhrases;
+    out.push_back(std::move(p));
+  }
+  report->jiebaPhrases += static_cast<int>(sources.curated.size());
+  for (PhraseData& p : out) p.pinyin = PinyinOf(p.syllables);
+  std::stable_sort(out.begin(), out.end(), [](const PhraseData& a, const PhraseData& b) {
+    return a.frequency > b.frequency;
+  });
+  return out;
+}
+
+void AssignLevels(std::vector<PhraseData>* phrases) {
+  long twoCharRank = 0, rank = 0;
+  for (PhraseData& p : *phrases) {
+    ++rank;
+    long r = rank;
+    if (p.chars.size() == 2) r = ++twoCharRank;
+    if (p.curated || (p.chars.size() == 2 && r <= kLevelZeroWords)) {
+      p.level = 0;
+      continue;
+    }
+    double steps = std::log2(static_cast<double>(r) / kLevelZeroWords);
+    p.level = std::clamp(1 + static_cast<int>(std::floor(std::max(steps, 0.0))), 1, 15);
+  }
+}
+
+std::vector<PhraseData> PhraseBlocks(const std::vector<PhraseData>& candidates,
+                                     BuildReport* report) {
+  std::map<std::string, std::vector<const PhraseData*>> blocks;
+  std::vector<std::string> keys;
+  for (const PhraseData& p : candidates) {
+    if (p.pinyin.size() < 4 || p.chars.size() < 2) continue;
+    auto& block = blocks[p.pinyin.substr(0, 4)];
+    if (block.empty()) keys.push_back(p.pinyin.substr(0, 4));
+    if (static_cast<int>(block.size()) < kPhraseBlockLimit)
+      block.push_back(&p);
+    else
+      ++report->phrasesDropped;
+  }
+  // Per first letter keep the keys whose blocks start with the most frequent words.
+  std::map<char, int> keysOfLetter;
+  std::vector<PhraseData> out;
+  for (const std::string& key : keys) {
+    const auto& block = blocks[key];
+    if (++keysOfLetter[key[0]] > kPhraseKeysPerLetter) {
+      report->phrasesDropped += static_cast<int>(block.size());
+      continue;
+    }
+    ++report->phraseKeys;
+    for (const PhraseData* p : block) out.push_back(*p);
+  }
+  report->phrases = static_cast<int>(out.size());
+  return out;
+}
+
+std::vector<PhraseData> AbbrevBlocks(const std::vector<PhraseData>& candidates,
+                                     BuildReport* report) {
+  std::map<int, int> perPair;
+  std::set<std::pair<std::vector<int>, std::string>> seen;
+  std::vector<PhraseData> out;
+  for (const PhraseData& p : candidates) {
+    if (p.chars.size() < 2) continue;
+    std::string initials;
+    for (int s : p.syllables) initials.push_back(SyllableTable[s][0]);
+    if (!seen.insert({p.chars, initials}).second) continue;
+    if (++perPair[(initials[0] - 'a') * 26 + (initials[1] - 'a')] > kAbbrevBlockLimit) {
+      ++report->abbrevsDropped;
+      continue;
+    }
+    out.push_back(p);
+    out.back().pinyin = initials;
+  }
+  report->abbrevs = static_cast<int>(out.size());
+  return out;
+}
+
+}  // namespace
+
+PhraseSet BuildPhrases(const Sources& sources, const Model& model,
+                       const std::vector<WordData>& words, BuildReport* report) {
+  std::vector<PhraseData> candidates = Candidates(sources, model, words, report);
+  AssignLevels(&candidates);
+  PhraseSet set;
+  set.phrases = PhraseBlocks(candidates, report);
+  set.abbrevs = AbbrevBlocks(candidates, report);
+  return set;
+}
+
+}  // namespace dazi::dictbuild

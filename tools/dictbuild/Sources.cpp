@@ -1,0 +1,52 @@
+#include "Sources.h"
+
+#include "Frequencies.h"
+#include "SourceText.h"
+#include "StrokeDict.h"
+#include "SyllableTable.h"
+
+namespace dazi::dictbuild {
+namespace {
+
+// "努力提高 nu li ti gao": a word and its toneless syllables; '#' starts a comment.
+std::string LoadCurated(const std::string& path, std::vector<CuratedWord>* out) {
+  if (path.empty()) return {};
+  std::string error;
+  std::string text = ReadSourceFile(path, &error);
+  if (!error.empty()) return error;
+  int lineNo = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    ++lineNo;
+    line = line.substr(0, line.find('#'));
+    std::string_view word = NextField(&line, ' ');
+    if (word.empty()) return;
+    CuratedWord w{std::string(word), {}};
+    while (!line.empty()) {
+      std::string_view s = NextField(&line, ' ');
+      if (s.empty()) continue;
+      int index = FindSyllable(s.data(), static_cast<int>(s.size()));
+      if (index < 0 && error.empty())
+        error = path + ":" + std::to_string(lineNo) + ": unknown syllable " + std::string(s);
+      w.syllables.push_back(index);
+    }
+    out->push_back(std::move(w));
+  });
+  return error;
+}
+
+}  // namespace
+
+std::string LoadSources(const SourcePaths& paths, Sources* out) {
+  if (auto e = LoadUnihan(paths.unicodeDir, &out->unihan); !e.empty()) return e;
+  if (auto e = LoadStrokes(paths.strokeDict, &out->strokes); !e.empty()) return e;
+  if (auto e =
+          LoadCedict(paths.hanziDataDir + "/cedict_ts.u8.js", &out->cedict, &out->cedictSkipped);
+      !e.empty())
+    return e;
+  if (auto e = LoadJieba(paths.jiebaDict, &out->jieba); !e.empty()) return e;
+  if (auto e = LoadJunda(paths.hanziDataDir + "/frequencyjunda.txt.js", &out->junda); !e.empty())
+    return e;
+  return LoadCurated(paths.curatedWords, &out->curated);
+}
+
+}  // namespace dazi::dictbuild

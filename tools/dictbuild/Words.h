@@ -1,0 +1,34 @@
+// Dictionary words from CC-CEDICT: forms of 2 to 15 table hanzi whose syllables are
+// readings of their characters, merged per (form, toneless pinyin), with frequency, group,
+// reading pattern, and trimmed so that every one-letter word pool leaves room for the user.
+#pragma once
+
+#include "BuildReport.h"
+#include "Model.h"
+#include "Sources.h"
+
+namespace dazi::dictbuild {
+
+inline constexpr std::size_t kMinWordChars = 2;
+inline constexpr std::size_t kMaxWordChars = 15;
+// The pinyin engine's word pool holds 8001 words; 1000 places stay free for user-lexicon and
+// learned words.
+inline constexpr int kPoolWordLimit = 8001 - 1000;
+
+void CollectWords(const Sources& sources, Model* model, BuildReport* report);
+
+// Frequency band 0 (most frequent) .. 15 from the word's rank among all words by frequency.
+int GroupOfRank(long rank);
+
+// Picks the 16 most used reading patterns and gives each word its pattern; words no pattern
+// can express are removed.
+void ChoosePatterns(Model* model, BuildReport* report);
+
+// Clears the class flag of the least frequent words of every (initial, class) pool that
+// holds more than kPoolWordLimit words; words left without a class are removed.
+void TrimToPools(Model* model, BuildReport* report);
+
+// Orders the words of each first character by preference (frequency, then source order).
+void OrderWords(Model* model);
+
+}  // namespace dazi::dictbuild
