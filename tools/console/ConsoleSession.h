@@ -1,0 +1,36 @@
+// One console run: a practice controller driven by text lines. A line starting with ':' is
+// a status-bar or settings command; any other line is keys. Each line is answered with one
+// JSON object on one line: the state after the line, or {"error": "..."}.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "PracticeController.h"
+
+namespace dazi::console {
+
+class ConsoleSession {
+ public:
+  // Expects the dictionaries to be loaded in the current directory.
+  ConsoleSession() = default;
+
+  // Handles one input line (without its line end) and returns the JSON answer.
+  std::string HandleLine(std::string_view line);
+
+  // The JSON report of the current state.
+  std::string Report() const;
+
+  PracticeController& Controller() { return controller_; }
+
+ private:
+  // Runs a command line; returns an error message, empty on success.
+  std::string RunCommand(std::string_view line);
+
+  PracticeController controller_;
+};
+
+// {"error": message}
+std::string ErrorReport(std::string_view message);
+
+}  // namespace dazi::console
