@@ -2,3 +2,4 @@
 #pragma once
 
 #include "PinyinEngine.h"
+#include "SentenceEngine.h"
