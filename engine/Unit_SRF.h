@@ -3,3 +3,4 @@
 
 #include "PinyinEngine.h"
 #include "SentenceEngine.h"
+#include "KeypadEngine.h"
