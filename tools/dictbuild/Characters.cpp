@@ -53,6 +53,7 @@ std::string BuildCharacters(const Sources& sources, Model* model, BuildReport* r
     if (!gbk || gbk->size() != 2) return "no GBK code for U+" + std::to_string(c.cp);
     c.gbk = *gbk;
     c.strokes = sources.strokes[static_cast<std::size_t>(i)];
+    c.big5 = sources.unihan.chars[static_cast<std::size_t>(i)].big5;
     if (c.strokes.empty()) ++report->charsWithoutStrokes;
   }
   AssignClasses(sources.unihan, &model->chars);

@@ -14,7 +14,11 @@ std::vector<std::array<int, 2>> ChooseDefaults(const Model& model) {
       if (current < 0) return true;
       const CharData& a = model.chars[static_cast<std::size_t>(candidate)];
       const CharData& b = model.chars[static_cast<std::size_t>(current)];
-      return a.frequency != b.frequency ? a.frequency > b.frequency : a.number < b.number;
+      if (a.frequency != b.frequency) return a.frequency > b.frequency;
+      // A traditional form inherits the frequency of its simplified form: on a tie the
+      // traditional column prefers a Big5 character (這 before 这, but 表 before 錶).
+      if (cls == 1 && a.big5 != b.big5) return a.big5;
+      return a.number < b.number;
     };
     for (std::size_t i = 0; i < model.chars.size(); ++i) {
       const CharData& c = model.chars[i];

@@ -23,6 +23,7 @@ struct CharData {
   double frequency = 0;           // larger is more frequent
   std::vector<Reading> readings;  // main reading first, at most 5
   std::string strokes;            // h s p n z, mainland order
+  bool big5 = false;              // has a Big5 code: a character of traditional texts
   bool startsWord = false;
   int number = 0;  // character number, 1-based
 };

@@ -69,6 +69,8 @@ ToneSyllable ParseNumberedPinyin(std::string_view numbered) {
       return {};
     }
   }
+  // Every syllable carries its tone digit; a bare capital is a Latin letter ("AA制").
+  if (numbered.empty() || numbered.back() < '1' || numbered.back() > '5') return {};
   if (plain == "r") plain = "er";  // erhua: the 儿 of a word
   return Lookup(plain, tone);
 }
