@@ -66,11 +66,14 @@ std::string TrimmedText(const std::string& s) {
   return s.substr(begin, end - begin);
 }
 
-// The trimmed text of spelling record s (1-based); the loader keeps them all in memory.
-std::string SpellingText(std::uint32_t s) {
+// The trimmed text of spelling record s (1-based); the loader keeps them all in memory, and
+// a record past them is read from the file.
+const std::string& SpellingText(std::uint32_t s) {
+  static std::string uncached;
   const auto& cached = SrfState.PinyinSyllables;
   if (s >= 1 && s <= cached.size()) return cached[s - 1];
-  return TrimmedText(Dict.py.ReadBytes(kSpellingTextWidth * s - 7, kSpellingTextWidth));
+  uncached = TrimmedText(Dict.py.ReadBytes(kSpellingTextWidth * s - 7, kSpellingTextWidth));
+  return uncached;
 }
 
 void AppendLookup(int32 c) {
@@ -98,7 +101,7 @@ void FillRankSlots(const std::string& input) {
   const int32 charCount = SrfState.CharCount;
 
   for (std::uint32_t rec = first == 0 ? 1 : first; rec <= last; ++rec) {
-    const std::string text = SpellingText(rec);
+    const std::string& text = SpellingText(rec);
     if (text.size() < input.size() || text.compare(0, input.size(), input) != 0) continue;
     const std::size_t countPos = 9 * static_cast<std::size_t>(s) + 5 * rec - 3;
     const std::uint32_t count = py.ReadU16(countPos);

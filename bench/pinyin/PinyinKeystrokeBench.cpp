@@ -1,0 +1,155 @@
+// Times single pinyin keystrokes on the real dictionaries: the one-letter lookups that
+// rebuild the word pool, each letter of zhongguo, paging, and a choice that offers
+// follow-on words. The dictionaries are read from the executable's folder through a
+// temporary data folder, so the user files the load creates stay out of the build.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "DataFolder.h"
+#include "DictFiles.h"
+#include "DictionaryLoader.h"
+#include "Gbk.h"
+#include "PinyinEngine.h"
+
+namespace dazi {
+namespace {
+
+const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
+                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
+
+// One keystroke as the candidate bar runs it.
+void Refresh(const std::string& input) {
+  SrfState.InputText = input;
+  SrfState.PageIndex = 0;
+  SrfState.AssociationCount = 0;
+  LookupPinyin(input);
+  MergeResults();
+  BuildCandidatePage();
+}
+
+void TypeUpTo(const std::string& letters) {
+  for (std::size_t n = 1; n <= letters.size(); ++n) Refresh(letters.substr(0, n));
+}
+
+// The first slot that shows text (GBK), or -1.
+int SlotOf(const std::string& gbk) {
+  for (int s = 0; s < SrfState.CandidateCount; ++s)
+    if (SrfState.CandidateTexts[s] == gbk) return s;
+  return -1;
+}
+
+// Letters a..z: a new first letter, which rebuilds the word pool (u, i, v: symbol pages).
+void BM_OneLetterLookup(benchmark::State& state) {
+  const std::string input(1, static_cast<char>('a' + state.range(0)));
+  for (auto _ : state) {
+    Refresh(input);
+    benchmark::DoNotOptimize(SrfState.CandidateCount);
+  }
+  state.SetLabel(input + ": " + std::to_string(SrfState.WordPoolCount) + " pool words, " +
+                 std::to_string(SrfState.ResultCount) + " results");
+}
+BENCHMARK(BM_OneLetterLookup)->DenseRange(0, 25)->Unit(benchmark::kMicrosecond);
+
+// The n-th letter of zhongguo, typed after the letters before it.
+void BM_TypeZhongguo(benchmark::State& state) {
+  const std::string word = "zhongguo";
+  const auto n = static_cast<std::size_t>(state.range(0));
+  TypeUpTo(word.substr(0, n - 1));
+  const std::string input = word.substr(0, n);
+  for (auto _ : state) {
+    Refresh(input);
+    benchmark::DoNotOptimize(SrfState.CandidateCount);
+  }
+  state.SetLabel(input + ": " + std::to_string(SrfState.ResultCount) + " results");
+}
+BENCHMARK(BM_TypeZhongguo)->DenseRange(1, 8)->Unit(benchmark::kMicrosecond);
+
+// Page down through the results of s (the largest pool), and back to the first page.
+void BM_NextPage(benchmark::State& state) {
+  TypeUpTo("s");
+  const int32 pages = (SrfState.ResultCount + 9) / 10;
+  for (auto _ : state) {
+    SrfState.PageIndex = SrfState.PageIndex + 1 < pages ? SrfState.PageIndex + 1 : 0;
+    BuildCandidatePage();
+    benchmark::DoNotOptimize(SrfState.CandidateCount);
+  }
+  state.SetLabel(std::to_string(pages) + " pages");
+}
+BENCHMARK(BM_NextPage)->Unit(benchmark::kMicrosecond);
+
+// Choosing 中 after zhong: follow-on search, prediction and the follow-on page.
+void BM_ChooseWithFollowOnWords(benchmark::State& state) {
+  TypeUpTo("zhong");
+  const int slot = SlotOf(GbkFromUtf8("中"));
+  if (slot < 0) {
+    state.SkipWithError("zhong does not offer 中 on its first page");
+    return;
+  }
+  const int32 zhong = SrfState.CandidateFirstCodes[slot];
+  for (auto _ : state) {
+    SrfState.AssocFirstChar = zhong;
+    SrfState.AssocPrefix[0] = zhong;
+    SrfState.AssocPrefixLength = 1;
+    SrfState.FollowOnCount = 0;
+    SrfState.ChainCodes[0] = zhong;
+    SrfState.ChainLength = 1;
+    FindFollowOnWords(zhong);
+    PredictNextChars();
+    SrfState.ResultCount = 0;
+    SrfState.PageIndex = 0;
+    BuildCandidatePage();
+    benchmark::DoNotOptimize(SrfState.CandidateCount);
+  }
+  state.SetLabel(std::to_string(SrfState.AssociationCount) + " follow-on words");
+}
+BENCHMARK(BM_ChooseWithFollowOnWords)->Unit(benchmark::kMicrosecond);
+
+// Links the dictionaries beside the executable into a fresh temporary folder and loads
+// them from there; false when they are missing.
+bool LoadRealDictionaries(std::filesystem::path* folder) {
+  const std::filesystem::path bin = ExecutableFolder();
+  for (const char* name : kFiles) {
+    if (!std::filesystem::exists(bin / name)) {
+      std::printf("pinyin_bench: no %s in %s; build the dictionaries first. Skipped.\n", name,
+                  bin.string().c_str());
+      return false;
+    }
+  }
+  std::string pattern = (std::filesystem::temp_directory_path() / "dazi-bench-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) return false;
+  *folder = pattern;
+  for (const char* name : kFiles) std::filesystem::create_symlink(bin / name, *folder / name);
+  std::filesystem::current_path(*folder);
+  const LoadResult result = LoadDictionaries();
+  if (!result.ok) std::printf("pinyin_bench: %s\n", result.message.c_str());
+  return result.ok;
+}
+
+}  // namespace
+}  // namespace dazi
+
+int main(int argc, char** argv) {
+  std::filesystem::path folder;
+  const bool loaded = dazi::LoadRealDictionaries(&folder);
+  int rc = 0;
+  if (loaded) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+      rc = 1;
+    else
+      benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+  }
+  if (!folder.empty()) {
+    dazi::Dict.CloseAll();
+    std::error_code ec;
+    std::filesystem::current_path(folder.parent_path(), ec);
+    std::filesystem::remove_all(folder, ec);
+  }
+  return rc;
+}

@@ -1,0 +1,89 @@
+// Facts the generated dictionaries must give a user. The dictionaries lie beside the
+// executables after the dictionary build; without them the tests are skipped.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "DataFolder.h"
+#include "DictFiles.h"
+#include "DictionaryLoader.h"
+#include "Gbk.h"
+#include "PinyinEngine.h"
+#include "PinyinTestSupport.h"
+#include "TempDataFolder.h"
+
+namespace dazi {
+namespace {
+
+const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
+                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
+
+class RealDictionary : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::filesystem::path bin = ExecutableFolder();
+    for (const char* name : kFiles)
+      if (!std::filesystem::exists(bin / name))
+        GTEST_SKIP() << "no " << name << " beside the test; build the dictionaries first";
+    // The dictionaries are linked into a fresh folder so the user files start empty.
+    for (const char* name : kFiles)
+      std::filesystem::create_symlink(bin / name, folder_.Path() / name);
+    ASSERT_TRUE(LoadDictionaries().ok);
+  }
+  // Slot position of text on the page shown after typing letters, or -1.
+  static int OnFirstPage(const std::string& letters, const std::string& text) {
+    testing::TypeLetters(letters);
+    return testing::IndexOf(testing::SlotTexts(), text);
+  }
+  // Position of text in the whole result list, for the failure message.
+  static int InResults(const std::string& text) {
+    for (int k = 0; k < SrfState.ResultCount; ++k) {
+      const int32 id = SrfState.ResultIds[k];
+      const std::string shown =
+          SrfState.ResultKinds[k] == 0 ? testing::U8(CharText(id)) : testing::PoolWordText(id);
+      if (shown == text) return k;
+    }
+    return -1;
+  }
+  testing::TempDataFolder folder_;
+};
+
+TEST_F(RealDictionary, FullPinyinOffersTheWordOnTheFirstPage) {
+  EXPECT_GE(OnFirstPage("zhongguo", "中国"), 0) << "result " << InResults("中国");
+  EXPECT_GE(OnFirstPage("nihao", "你好"), 0) << "result " << InResults("你好");
+}
+
+TEST_F(RealDictionary, InitialsOfferTheWordOnTheFirstPage) {
+  EXPECT_GE(OnFirstPage("zz", "政治"), 0) << "result " << InResults("政治");
+}
+
+TEST_F(RealDictionary, ChoosingACharacterOffersWordsThatContinueIt) {
+  testing::TypeLetters("zhong");
+  const int slot = testing::IndexOf(testing::SlotTexts(), "中");
+  ASSERT_GE(slot, 0);
+  // What the choice handler does after choosing a single character.
+  const int32 zhong = SrfState.CandidateFirstCodes[slot];
+  SrfState.AssocFirstChar = zhong;
+  SrfState.AssocPrefix[0] = zhong;
+  SrfState.AssocPrefixLength = 1;
+  SrfState.FollowOnCount = 0;
+  SrfState.ChainCodes[0] = zhong;
+  SrfState.ChainLength = 1;
+  FindFollowOnWords(zhong);
+  PredictNextChars();
+  SrfState.ResultCount = 0;
+  SrfState.PageIndex = 0;
+  SrfState.InputText.clear();
+  BuildCandidatePage();
+  ASSERT_GT(SrfState.CandidateCount, 0);
+  for (int s = 0; s < SrfState.CandidateCount; ++s) {
+    const std::string text = testing::U8(SrfState.CandidateTexts[s]);
+    EXPECT_EQ(SrfState.CandidateKinds[s], 2) << text;
+    EXPECT_EQ(text.rfind("中", 0), 0u) << text;
+    EXPECT_EQ(testing::U8(SrfState.CandidateOutputs[s]), text.substr(std::string("中").size()));
+  }
+  EXPECT_GT(SrfState.PredictedCharCount, 0);
+}
+
+}  // namespace
+}  // namespace dazi
