@@ -33,6 +33,10 @@ void FillCharacters(const Sources& sources, const Model& model, const std::vecto
   for (const WordData& w : model.words) {
     auto& list = examples[static_cast<std::size_t>(w.chars[0])];
     if (list.size() >= kExampleWords) continue;
+    // Examples in the character's own script: simplified words for simplified characters.
+    const std::uint8_t classes = model.chars[static_cast<std::size_t>(w.chars[0])].classes;
+    if ((classes & kSimplified) ? !w.simplified : (classes & kTraditional) && !w.traditional)
+      continue;
     std::string text;
     for (int i : w.chars) text += model.chars[static_cast<std::size_t>(i)].utf8;
     list.push_back(text);

@@ -1,5 +1,7 @@
 #include "Glosses.h"
 
+#include <algorithm>
+
 #include "Gbk.h"
 #include "Pinyin.h"
 #include "Utf8.h"
@@ -66,13 +68,14 @@ std::string DictionaryText(const Sources& sources, const Model& model, int hanzi
   const UnihanChar& u = sources.unihan.chars[static_cast<std::size_t>(hanziIndex)];
   std::string text = c.utf8;
   if (!c.readings.empty()) {
-    text += "【";
-    for (std::size_t j = 0; j < c.readings.size(); ++j) {
-      for (std::size_t t = 0; t < c.readings[j].tones.size(); ++t) {
-        if (j + t > 0) text += "，";
-        text += FullWidth(MarkTone(c.readings[j].syllable, c.readings[j].tones[t]));
+    std::vector<std::string> marked;  // ng has no vowel to mark: its tones look alike
+    for (const Reading& r : c.readings)
+      for (int tone : r.tones) {
+        std::string m = FullWidth(MarkTone(r.syllable, tone));
+        if (std::find(marked.begin(), marked.end(), m) == marked.end()) marked.push_back(m);
       }
-    }
+    text += "【";
+    for (std::size_t k = 0; k < marked.size(); ++k) text += (k ? "，" : "") + marked[k];
     text += "】";
   }
   if (u.radical > 0 && u.radical < static_cast<int>(sources.unihan.radicalChars.size())) {
