@@ -1,0 +1,175 @@
+// The console: key tokens, the JSON writer, the line handler and the program itself.
+#include <gmock/gmock.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "ConsoleSession.h"
+#include "ControllerFixture.h"
+#include "DataFolder.h"
+#include "Json.h"
+#include "JsonCheck.h"
+#include "KeyTokens.h"
+#include "Unit_Data.h"
+
+namespace dazi::testing {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+TEST(ConsoleKeys, PrintableCharactersMapToTheirUsKeys) {
+  EXPECT_EQ(console::VirtualKeyOf('a'), 65);
+  EXPECT_EQ(console::VirtualKeyOf('Z'), 90);
+  EXPECT_EQ(console::VirtualKeyOf('0'), 48);
+  EXPECT_EQ(console::VirtualKeyOf(' '), 32);
+  // Shifted digits release their digit key, never a code that pages or deletes.
+  EXPECT_EQ(console::VirtualKeyOf('!'), 49);
+  EXPECT_EQ(console::VirtualKeyOf('%'), 53);
+  EXPECT_EQ(console::VirtualKeyOf('&'), 55);
+  EXPECT_EQ(console::VirtualKeyOf('\''), 222);
+  EXPECT_EQ(console::VirtualKeyOf('.'), 190);
+  for (int c = 32; c < 127; ++c) {
+    const int vk = console::VirtualKeyOf(static_cast<char>(c));
+    EXPECT_TRUE(vk == 32 || (vk >= 48 && vk <= 57) || (vk >= 65 && vk <= 90) || vk >= 186)
+        << static_cast<char>(c) << " -> " << vk;
+  }
+  EXPECT_EQ(console::VirtualKeyOf('\t'), 0);
+}
+
+TEST(ConsoleKeys, BraceTokensAndErrors) {
+  const console::ParsedKeys keys = console::ParseKeys("a{Enter}{Left}{KP7}{KP.}{LBrace}");
+  ASSERT_EQ(keys.error, "");
+  ASSERT_EQ(keys.keys.size(), 6u);
+  EXPECT_EQ(keys.keys[0].character, 'a');
+  EXPECT_EQ(keys.keys[1].virtualKey, 13);
+  EXPECT_EQ(keys.keys[2].character, console::kNoCharacter);
+  EXPECT_EQ(keys.keys[2].virtualKey, 37);
+  EXPECT_EQ(keys.keys[3].character, '7');
+  EXPECT_EQ(keys.keys[3].virtualKey, 103);
+  EXPECT_EQ(keys.keys[4].virtualKey, 110);
+  EXPECT_EQ(keys.keys[5].character, '{');
+
+  EXPECT_THAT(console::ParseKeys("ab{Nope}c").error, HasSubstr("{Nope}"));
+  EXPECT_TRUE(console::ParseKeys("ab{Nope}c").keys.empty());
+  EXPECT_THAT(console::ParseKeys("ab{Enter").error, HasSubstr("unterminated"));
+  EXPECT_FALSE(console::ParseKeys("a\tb").error.empty());
+  EXPECT_FALSE(console::ParseKeys("\xD6\xD0").error.empty());
+}
+
+TEST(ConsoleJson, StringsAreEscaped) {
+  EXPECT_EQ(console::JsonString("a\"b\\c\nd\x01"), "\"a\\\"b\\\\c\\nd\\u0001\"");
+  EXPECT_EQ(console::JsonString("中"), "\"中\"");
+  console::JsonWriter json;
+  json.BeginObject();
+  json.Key("list");
+  json.BeginArray();
+  json.Number(-3);
+  json.Bool(true);
+  json.BeginObject();
+  json.EndObject();
+  json.EndArray();
+  json.Key("s");
+  json.String("x");
+  json.EndObject();
+  EXPECT_EQ(json.Text(), "{\"list\":[-3,true,{}],\"s\":\"x\"}");
+}
+
+class ConsoleLines : public ControllerTest {
+ protected:
+  void SetUp() override {
+    ControllerTest::SetUp();
+    session_ = std::make_unique<console::ConsoleSession>();
+  }
+  std::string Line(const std::string& line) {
+    const std::string report = session_->HandleLine(line);
+    EXPECT_TRUE(IsValidJson(report)) << report;
+    return report;
+  }
+  std::unique_ptr<console::ConsoleSession> session_;
+};
+
+TEST_F(ConsoleLines, KeysReportTheStateAfterTheLine) {
+  const std::string report = Line("ni");
+  EXPECT_THAT(report, StartsWith("{\"input\":\"ni\",\"remaining\":\"\",\"method\":0,\"page\":0,"));
+  EXPECT_THAT(report,
+              HasSubstr("{\"text\":\"你\",\"output\":\"你\",\"gloss\":\"you\",\"kind\":0}"));
+  EXPECT_THAT(report, HasSubstr("\"panels\":{\"input\":true,\"pinyin\":true,\"keypad\":false,"));
+  EXPECT_THAT(report, HasSubstr("\"hint\":false"));
+  EXPECT_THAT(report, HasSubstr("\"english\":false"));
+  EXPECT_THAT(Line("1"), HasSubstr("\"output\":\"你\"}"));
+}
+
+TEST_F(ConsoleLines, UnknownTokensAndCommandsReportAnErrorAndChangeNothing) {
+  Line("ni");
+  EXPECT_EQ(Line("hao{Bogus}"), "{\"error\":\"unknown key token {Bogus}\"}");
+  EXPECT_EQ(Line(":bogus"), "{\"error\":\"unknown command :bogus\"}");
+  EXPECT_THAT(Line(":settings 256"), StartsWith("{\"error\":"));
+  EXPECT_THAT(Line(":settings x"), StartsWith("{\"error\":"));
+  EXPECT_THAT(Line(":clear now"), StartsWith("{\"error\":"));
+  EXPECT_THAT(Line(""), StartsWith("{\"input\":\"ni\","));
+}
+
+TEST_F(ConsoleLines, CommandsDriveTheStatusBarAndSettings) {
+  EXPECT_THAT(Line(":keypad"), HasSubstr("\"method\":3"));
+  EXPECT_THAT(Line(":class"), HasSubstr("\"method\":4"));
+  EXPECT_THAT(Line(":method"), HasSubstr("\"status\":{\"method\":\"澜音\",\"class\":\"繁\""));
+  EXPECT_THAT(Line(":pinyin"), HasSubstr("\"method\":1"));
+  EXPECT_THAT(Line(":punct"), HasSubstr("\"punct\":\" ；\""));
+  EXPECT_THAT(Line(","), HasSubstr("\"output\":\"，\""));
+  EXPECT_THAT(Line(":clear"), HasSubstr("\"output\":\"\""));
+  Line(":settings 9");
+  EXPECT_EQ(folder_.ReadBytes("srf_pykx.set"), std::string(1, '\x09'));
+  Line(":dict");
+  EXPECT_EQ(SrfState.DictPanelOpen, 0);  // the dictionary setting is off
+  EXPECT_THAT(Line(":reload"), StartsWith("{\"input\":"));
+}
+
+TEST_F(ConsoleLines, PreviewsAreTwentyFourStrings) {
+  const std::string report = Line("");
+  const std::size_t start = report.find("\"previews\":[");
+  ASSERT_NE(start, std::string::npos);
+  const std::size_t end = report.find(']', start);
+  int strings = 0;
+  for (std::size_t i = start + 12; i < end; ++i) strings += report[i] == '"';
+  EXPECT_EQ(strings, 48);
+}
+
+// Runs the built program on a fixture folder through a pipe.
+TEST_F(ControllerTest, ConsoleProgramAnswersEveryLine) {
+  const std::string program = ExecutableFolder() + "/dazi-console";
+  std::ofstream(folder_.File("input.txt")) << "ni\n{Nope}\n1\n:bogus\n";
+  const std::string command =
+      program + " --data " + folder_.Path().string() + " < " + folder_.File("input.txt");
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::vector<std::string> lines;
+  char buffer[65536];
+  while (std::fgets(buffer, sizeof buffer, pipe)) {
+    std::string line(buffer);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    lines.push_back(line);
+  }
+  ASSERT_EQ(pclose(pipe), 0);
+  ASSERT_EQ(lines.size(), 4u);
+  for (const std::string& line : lines) EXPECT_TRUE(IsValidJson(line)) << line;
+  EXPECT_THAT(lines[0], HasSubstr("\"input\":\"ni\""));
+  EXPECT_THAT(lines[1], StartsWith("{\"error\":"));
+  EXPECT_THAT(lines[2], HasSubstr("\"output\":\"你\"}"));
+  EXPECT_THAT(lines[3], StartsWith("{\"error\":"));
+}
+
+TEST(ConsoleProgram, MissingDataFolderIsReported) {
+  const std::string command =
+      ExecutableFolder() + "/dazi-console --data /nonexistent/dazi < /dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  char buffer[4096] = {};
+  const bool got = std::fgets(buffer, sizeof buffer, pipe) != nullptr;
+  EXPECT_NE(pclose(pipe), 0);
+  ASSERT_TRUE(got);
+  EXPECT_THAT(std::string(buffer), StartsWith("{\"error\":"));
+}
+
+}  // namespace
+}  // namespace dazi::testing
