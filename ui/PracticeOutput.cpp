@@ -34,6 +34,9 @@ void PracticeController::SpeedButton2Click() {
 }
 
 void PracticeController::HideCandidatePanels() {
+  // A hidden bar offers nothing: otherwise a later space or digit would choose a candidate
+  // the user can no longer see (say a follow-on word after a punctuation mark).
+  SrfState.CandidateCount = 0;
   view_.panelPYVisible = false;
   view_.panelKXVisible = false;
   view_.panel2Visible = false;

@@ -126,6 +126,17 @@ TEST_F(KeyRules, EscapeClearsTheInputAndHidesThePanels) {
   EXPECT_EQ(Output(), "");
 }
 
+TEST_F(KeyRules, HiddenFollowOnWordsCannotBeChosen) {
+  Type("zhong1");
+  ASSERT_GT(SrfState.CandidateCount, 0);  // follow-on words of 中
+  Type(", 2");
+  EXPECT_EQ(Output(), "中, 2 ");
+  Type("zhong1");
+  ASSERT_GT(SrfState.CandidateCount, 0);
+  Type("{Back}3");
+  EXPECT_EQ(Output(), "中, 2 3 ");
+}
+
 TEST_F(KeyRules, EqualsAndMinusPageWithCandidatesAndAreWrittenWithout) {
   Type("=-");
   EXPECT_EQ(Output(), "= - ");
