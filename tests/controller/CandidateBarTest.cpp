@@ -2,8 +2,8 @@
 #include <gmock/gmock.h>
 
 #include "Captions.h"
-#include "DictionaryLoader.h"
 #include "ControllerFixture.h"
+#include "DictionaryLoader.h"
 #include "Unit_Data.h"
 
 namespace dazi::testing {
