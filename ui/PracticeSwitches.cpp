@@ -24,6 +24,7 @@ PracticeController::PracticeController() {
   bar.label17 = captions::AsciiPunct();
   bar.comboBox1Index = 0;
   SrfState.MethodClass = 0;
+  SrfState.CandidatesPerPage = kPinyinPerPage;
   view_.memo1Lines.assign(kMemoStartLines, std::string());
 }
 
