@@ -142,12 +142,5 @@ TEST_F(KeyRules, EqualsAndMinusPageWithCandidatesAndAreWrittenWithout) {
   EXPECT_EQ(Output(), "= - ");
 }
 
-TEST_F(KeyRules, CapitalsAndUnknownReleasesDoNothingInThePinyinMethod) {
-  Type("NI");
-  controller_->Memo1KeyUp(200);
-  EXPECT_EQ(Input(), "");
-  EXPECT_EQ(Output(), "");
-}
-
 }  // namespace
 }  // namespace dazi::testing

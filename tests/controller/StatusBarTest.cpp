@@ -57,22 +57,6 @@ TEST_F(StatusBar, ClassCycleReturnsAfterThreeClicks) {
   EXPECT_EQ(controller_->View().statusBar.label15, start);
 }
 
-TEST_F(StatusBar, CaptionTogglesFlipBetweenTheirTwoValues) {
-  const StatusBarView& bar = controller_->View().statusBar;
-  controller_->Label13Click();
-  EXPECT_EQ(bar.label13, captions::English());
-  controller_->Label13Click();
-  EXPECT_EQ(bar.label13, captions::Chinese());
-  controller_->Label16Click();
-  EXPECT_EQ(bar.label16, captions::FullWidthOn());
-  controller_->Label16Click();
-  EXPECT_EQ(bar.label16, "");
-  controller_->Label17Click();
-  EXPECT_EQ(bar.label17, captions::ChinesePunct());
-  controller_->Label17Click();
-  EXPECT_EQ(bar.label17, captions::AsciiPunct());
-}
-
 TEST_F(StatusBar, SettingsAcceptanceStoresOnlyTheActiveBits) {
   ASSERT_TRUE(controller_->AcceptSettings(0xFF));
   EXPECT_EQ(folder_.ReadBytes("srf_pykx.set"), std::string(1, '\x19'));
