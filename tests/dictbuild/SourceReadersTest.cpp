@@ -101,7 +101,7 @@ TEST_F(SourceFiles, CedictEntriesNeedTableHanziAndOneSyllableEach) {
   EXPECT_EQ(entries[2].senses, "woman/female");
 }
 
-TEST(ClassesTest, TraditionalFormsAndSharedCharactersMakeTheTraditionalClass) {
+TEST(ClassesTest, TraditionalFormsAndSharedBig5CharactersMakeTheTraditionalClass) {
   Unihan unihan;
   unihan.chars.assign(static_cast<std::size_t>(kHanziCount), {});
   auto at = [&](char32_t cp) -> UnihanChar& {
@@ -111,15 +111,19 @@ TEST(ClassesTest, TraditionalFormsAndSharedCharactersMakeTheTraditionalClass) {
   at(U'国').traditionalForms = {U'國'};
   at(U'这').standard2013 = true;
   at(U'这').traditionalForms = {U'这', U'這'};
+  at(U'这').big5 = false;   // Unihan's own-form entry alone does not make it traditional
   at(U'中').gb2312 = true;  // no traditional form of its own: shared
+  at(U'中').big5 = true;
+  at(U'丁').gb2312 = true;  // shared by Unihan, but absent from Big5
   std::vector<CharData> chars(static_cast<std::size_t>(kHanziCount));
   AssignClasses(unihan, &chars);
   auto cls = [&](char32_t cp) { return chars[static_cast<std::size_t>(HanziIndex(cp))].classes; };
   EXPECT_EQ(cls(U'国'), kSimplified);
   EXPECT_EQ(cls(U'國'), kTraditional);
-  EXPECT_EQ(cls(U'这'), kSimplified | kTraditional);
+  EXPECT_EQ(cls(U'这'), kSimplified);
   EXPECT_EQ(cls(U'這'), kTraditional);
   EXPECT_EQ(cls(U'中'), kSimplified | kTraditional);
+  EXPECT_EQ(cls(U'丁'), kSimplified);
   EXPECT_EQ(cls(U'丂'), kVariant);
 }
 

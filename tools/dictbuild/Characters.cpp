@@ -21,7 +21,9 @@ void AssignClasses(const Unihan& unihan, std::vector<CharData>* chars) {
       if (t != self && IsTableHanzi(t))
         (*chars)[static_cast<std::size_t>(HanziIndex(t))].classes |= kTraditional;
     }
-    if (ownTraditional) c.classes |= kTraditional;
+    // Unihan also names some simplified-only characters (帮, 点, 这) as their own traditional
+    // form; a character of traditional texts has a Big5 code.
+    if (ownTraditional && u.big5) c.classes |= kTraditional;
   }
   for (CharData& c : *chars)
     if (c.classes == 0) c.classes = kVariant;

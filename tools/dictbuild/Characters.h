@@ -9,8 +9,8 @@
 namespace dazi::dictbuild {
 
 // Simplified = GB2312 ∪ the 2013 standard list; traditional = the traditional forms of
-// those plus the simplified characters that are their own traditional form; variant = the
-// rest.
+// those plus the simplified characters with a Big5 code that are their own traditional form;
+// variant = the rest (never simplified or traditional).
 void AssignClasses(const Unihan& unihan, std::vector<CharData>* chars);
 
 // Character frequency: Jun Da's count, for a traditional form that of its simplified form,
