@@ -106,6 +106,7 @@ class PracticeController {
 
   ViewState view_;
   std::string outputText_;
+  std::string sentenceLetters_;  // the letters DefaultSentence was converted from
 };
 
 }  // namespace dazi

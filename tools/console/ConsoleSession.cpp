@@ -124,7 +124,9 @@ std::string ConsoleSession::Report() const {
   json.Key("default");
   json.String(Utf8FromGbk(view.pinyin.labelDefault));
   json.Key("hint");
-  json.Bool(view.pinyin.labelDefaultHintVisible);
+  // The hint lies on the pinyin panel: once the panel is hidden (the sentence written or
+  // dropped) the hint is no longer shown, although the label itself was not hidden.
+  json.Bool(view.pinyin.labelDefaultHintVisible && view.panelPYVisible);
   json.Key("panels");
   json.BeginObject();
   json.Key("input");

@@ -1,0 +1,75 @@
+// Whole sentences typed through the console on the generated dictionaries: the default
+// sentence with its hint in the report, Space writing it, and the Left key's correction.
+// Skipped when the dictionaries have not been built beside the test program.
+#include <gmock/gmock.h>
+
+#include <filesystem>
+
+#include "ConsoleSession.h"
+#include "DataFolder.h"
+#include "DictionaryLoader.h"
+#include "Gbk.h"
+#include "TempDataFolder.h"
+#include "Unit_Data.h"
+
+namespace dazi::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class RealSentenceConsole : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path bin = ExecutableFolder();
+    if (!fs::exists(bin / "srf_pub.zc")) GTEST_SKIP() << "dictionaries not built in " << bin;
+    for (const char* name :
+         {"srf_pub.zc", "srf_pub.py", "srf_pub.pys", "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"})
+      fs::create_symlink(bin / name, folder_.Path() / name);
+    ASSERT_TRUE(LoadDictionaries().ok);
+    session_ = std::make_unique<console::ConsoleSession>();
+  }
+
+  std::string Output() const { return Utf8FromGbk(session_->Controller().OutputText()); }
+
+  TempDataFolder folder_;
+  std::unique_ptr<console::ConsoleSession> session_;
+};
+
+TEST_F(RealSentenceConsole, InitialsAndFullPinyinMakeOneSentenceThatSpaceWrites) {
+  const std::string report = session_->HandleLine("wmyaonltggongzuosp");
+  EXPECT_THAT(report, HasSubstr("\"candidates\":[]"));
+  EXPECT_THAT(report, HasSubstr("\"default\":\"我们要努力提高工作水平\""));
+  EXPECT_THAT(report, HasSubstr("\"hint\":true"));
+
+  const std::string written = session_->HandleLine(" ");
+  EXPECT_THAT(written, HasSubstr("\"output\":\"我们要努力提高工作水平\""));
+  EXPECT_THAT(written, HasSubstr("\"input\":\"\""));
+  EXPECT_THAT(written, HasSubstr("\"hint\":false"));
+}
+
+TEST_F(RealSentenceConsole, LeftOffersTheFirstWordAndTheRestIsConvertedAfterTheChoice) {
+  session_->HandleLine("womenyaonulitigao");
+  const std::string sentence = Utf8FromGbk(SrfState.DefaultSentence);
+  ASSERT_EQ(sentence.rfind("我们", 0), 0u) << sentence;
+
+  const std::string corrected = session_->HandleLine("{Left}");
+  EXPECT_THAT(corrected, HasSubstr("\"input\":\"women\""));
+  EXPECT_THAT(corrected, HasSubstr("\"remaining\":\"yaonulitigao\""));
+  EXPECT_THAT(corrected, HasSubstr("\"candidates\":[{\"text\":\"我们\""));
+
+  const std::string continued = session_->HandleLine("1");
+  EXPECT_THAT(continued, HasSubstr("\"input\":\"yaonulitigao\""));
+  EXPECT_THAT(continued, HasSubstr("\"remaining\":\"\""));
+  EXPECT_THAT(continued, HasSubstr("\"candidates\":[]"));
+  EXPECT_THAT(continued, HasSubstr("\"hint\":true"));
+  EXPECT_THAT(continued, Not(HasSubstr("\"default\":\"\"")));
+  EXPECT_EQ(Output(), "我们");
+
+  session_->HandleLine(" ");
+  EXPECT_EQ(Output(), sentence);
+}
+
+}  // namespace
+}  // namespace dazi::testing
