@@ -32,7 +32,7 @@ int DefaultNumber(const std::string& syllable, int column) {
   return SyllableDefaultChars[index][column];
 }
 
-// Distinct GBK characters of the first hanzi level, for filling the character table.
+// Distinct GBK hanzi (both levels), for filling the character table.
 std::vector<std::string> FillerCharacters(std::size_t count, const std::set<std::string>& used) {
   std::vector<std::string> fillers;
   for (int hi = 0xB0; hi <= 0xF7 && fillers.size() < count; ++hi) {
