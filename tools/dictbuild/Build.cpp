@@ -27,7 +27,8 @@ std::vector<std::uint16_t> Numbers(const Model& model, const std::vector<int>& c
 }
 
 void FillCharacters(const Sources& sources, const Model& model, const std::vector<int>& order,
-                    const SpellingTable& spellings, BuildResult* result) {
+                    const SpellingTable& spellings, const StrokeCodeTable& codes,
+                    BuildResult* result) {
   const auto glosses = CharacterGlosses(sources);
   std::vector<std::vector<std::string>> examples(model.chars.size());
   for (const WordData& w : model.words) {
@@ -48,8 +49,8 @@ void FillCharacters(const Sources& sources, const Model& model, const std::vecto
     const char stroke = FirstStrokeLetter(c);
     for (const Reading& r : c.readings)
       out.readings.push_back(spellings.numberOf.at({r.syllable, stroke}));
-    std::string digits = MainCodeDigits(c);
-    if (!digits.empty()) out.strokeCodes.push_back(dictwriter::PackStrokeCode(digits));
+    for (const std::string& digits : codes[static_cast<std::size_t>(i)])
+      out.strokeCodes.push_back(dictwriter::PackStrokeCode(digits));
     out.dictText = DictionaryText(sources, model, i, examples[static_cast<std::size_t>(i)]);
     out.gloss = glosses[static_cast<std::size_t>(i)];
     if (!out.gloss.empty()) ++result->report.charGlosses;
@@ -115,9 +116,10 @@ std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result) {
 
   const SpellingTable spellings = BuildSpellings(model, &report);
   result->source.spellings = spellings.spellings;
-  FillCharacters(sources, model, order, spellings, result);
+  const StrokeCodeTable codes = BuildStrokeCodes(sources, model, &report);
+  FillCharacters(sources, model, order, spellings, codes, result);
   FillWords(model, result);
-  result->source.strokeLists = BuildStrokeLists(model, order, &report);
+  result->source.strokeLists = BuildStrokeLists(model, codes, &report);
   FillPhrases(model, BuildPhrases(sources, model, allWords, &report), result);
   result->source.zcCount3 = static_cast<std::uint16_t>(model.patterns.size());
   result->defaultsSource = DefaultsSource(ChooseDefaults(model), order, model);

@@ -20,6 +20,14 @@ void PrintReport(const BuildReport& r, std::ostream& out) {
       << r.abbrevs << " (" << r.abbrevsDropped << " dropped)\n";
   out << "dictbuild: rank losses " << r.rankLosses << ", stroke-list entries dropped "
       << r.strokeListDropped << ", CC-CEDICT entries unusable " << r.cedictEntriesSkipped << "\n";
+  out << "dictbuild: stroke codes: median data " << r.charsWithMedians << " characters ("
+      << r.charsWithGeometry << " matching their strokes), crossing in the main code "
+      << r.charsWithCrossing << ", code variants " << r.charsWithVariants << "\n";
+  out << "dictbuild: first-stroke lists (S/T/V):";
+  for (int d = 0; d < 6; ++d)
+    out << " " << d + 1 << ": " << r.strokeListSizes[d][0] << "/" << r.strokeListSizes[d][1] << "/"
+        << r.strokeListSizes[d][2];
+  out << "\n";
   for (const std::string& note : r.notes) out << "dictbuild: note: " << note << "\n";
 }
 

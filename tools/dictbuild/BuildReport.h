@@ -30,6 +30,11 @@ struct BuildReport {
   int abbrevsDropped = 0;
   int rankLosses = 0;  // characters that got no rank within 2500
   int strokeListDropped = 0;
+  int charsWithMedians = 0;        // median lines read from hanzi-writer-data
+  int charsWithGeometry = 0;       // whose median lines match their strokes
+  int charsWithCrossing = 0;       // whose main code types a 叉
+  int charsWithVariants = 0;       // multi-code records
+  int strokeListSizes[6][3] = {};  // entries per first stroke and class (S, T, V)
   std::vector<std::string> notes;  // anything unexpected, one line each
 };
 

@@ -7,6 +7,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "SplitChunks.h"
 #include "SyllableTable.h"
 #include "Utf8.h"
 
@@ -207,8 +208,13 @@ PhraseSet BuildPhrases(const Sources& sources, const Model& model,
                        const std::vector<WordData>& words, BuildReport* report) {
   std::vector<PhraseData> candidates = Candidates(sources, model, words, report);
   AssignLevels(&candidates);
+  // The split chunks go last in their blocks and stay out of the initials blocks.
+  std::set<std::string> spelled;
+  for (const PhraseData& p : candidates) spelled.insert(p.pinyin);
+  std::vector<PhraseData> withChunks = candidates;
+  for (PhraseData& chunk : SplitChunks(model, spelled)) withChunks.push_back(std::move(chunk));
   PhraseSet set;
-  set.phrases = PhraseBlocks(candidates, report);
+  set.phrases = PhraseBlocks(withChunks, report);
   set.abbrevs = AbbrevBlocks(candidates, report);
   return set;
 }

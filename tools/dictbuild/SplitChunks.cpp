@@ -1,0 +1,54 @@
+#include "SplitChunks.h"
+
+#include <map>
+
+#include "Defaults.h"
+#include "SentenceEngine.h"
+#include "SyllableTable.h"
+
+namespace dazi::dictbuild {
+namespace {
+
+bool BeginsWithVowel(const std::string& s) {
+  return s.find_first_of("aeiouv") == 0;
+}
+
+// Whether the longest-syllable walk cuts a + b anywhere but between them, leaving a piece
+// that no syllable of its own begins well.
+bool SplitGoesWrong(const std::string& a, const std::string& b) {
+  const std::string joined = a + b;
+  const auto first = static_cast<std::size_t>(LongestSyllable(joined));
+  if (first <= a.size() || first >= joined.size()) return false;
+  const std::string rest = joined.substr(first);
+  return LongestSyllable(rest) == 0 || BeginsWithVowel(rest);
+}
+
+}  // namespace
+
+std::vector<PhraseData> SplitChunks(const Model& model, const std::set<std::string>& taken) {
+  std::map<int, int> indexOfNumber;
+  for (std::size_t i = 0; i < model.chars.size(); ++i)
+    if (model.chars[i].number > 0) indexOfNumber[model.chars[i].number] = static_cast<int>(i);
+  const auto defaults = ChooseDefaults(model);
+  std::vector<PhraseData> out;
+  for (int a = 0; a < kSyllableCount; ++a) {
+    for (int b = 0; b < kSyllableCount; ++b) {
+      const std::string first = SyllableTable[a], second = SyllableTable[b];
+      if (BeginsWithVowel(second) || second == "ng" || !SplitGoesWrong(first, second)) continue;
+      if (taken.count(first + second)) continue;
+      const auto ca = indexOfNumber.find(defaults[static_cast<std::size_t>(a)][0]);
+      const auto cb = indexOfNumber.find(defaults[static_cast<std::size_t>(b)][0]);
+      if (ca == indexOfNumber.end() || cb == indexOfNumber.end()) continue;
+      PhraseData p;
+      p.chars = {ca->second, cb->second};
+      p.syllables = {a, b};
+      p.pinyin = first + second;
+      p.simplified = true;
+      p.level = 15;
+      out.push_back(std::move(p));
+    }
+  }
+  return out;
+}
+
+}  // namespace dazi::dictbuild

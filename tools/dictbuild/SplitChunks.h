@@ -1,0 +1,20 @@
+// Two-character chunks that keep the whole-sentence walk from splitting two syllables wrongly.
+// The walk takes the longest syllable at each place, so "taneng" would become "tan" + "eng":
+// a chunk 他能 spelled "taneng" lets the prefix search see the right split first.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Model.h"
+#include "Phrases.h"
+
+namespace dazi::dictbuild {
+
+// One chunk of the default characters per syllable pair whose joined letters the longest
+// syllable would cut after a vowel or a letter that begins no syllable, unless a word is
+// already spelled that way (taken). Lowest preference: no frequency, the highest level.
+std::vector<PhraseData> SplitChunks(const Model& model, const std::set<std::string>& taken);
+
+}  // namespace dazi::dictbuild
