@@ -1,5 +1,7 @@
 #include "DictionaryLoader.h"
 
+#include <iterator>
+
 #include "DictFiles.h"
 #include "Settings.h"
 #include "Unit_Data.h"
@@ -88,11 +90,9 @@ LoadResult LoadDictionaries() {
   EnsureSettingsFile();
   ApplySettingsByte(ReadSettingsByte());
 
-  if (!OpenStream(Dict.zc, "srf_pub.zc", &result) || !OpenStream(Dict.py, "srf_pub.py", &result) ||
-      !OpenStream(Dict.pys, "srf_pub.pys", &result) ||
-      !OpenStream(Dict.lm, "srf_pub.lm", &result) ||
-      !OpenStream(Dict.cpy, "srf_pub.cpy", &result) || !OpenStream(Dict.zy, "srf_pub.zy", &result))
-    return result;
+  DictStream* const streams[] = {&Dict.zc, &Dict.py, &Dict.pys, &Dict.lm, &Dict.cpy, &Dict.zy};
+  for (std::size_t i = 0; i < std::size(streams); ++i)
+    if (!OpenStream(*streams[i], kDictionaryFileNames[i], &result)) return result;
 
   LoadZcHeader();
   LoadSpellings();

@@ -4,30 +4,22 @@
 
 #include <filesystem>
 
-#include "DataFolder.h"
 #include "DictFiles.h"
 #include "DictionaryLoader.h"
 #include "Gbk.h"
 #include "PinyinEngine.h"
 #include "PinyinTestSupport.h"
+#include "RealDictionaries.h"
 #include "TempDataFolder.h"
 
 namespace dazi {
 namespace {
 
-const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
-                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
-
 class RealDictionary : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::filesystem::path bin = ExecutableFolder();
-    for (const char* name : kFiles)
-      if (!std::filesystem::exists(bin / name))
-        GTEST_SKIP() << "no " << name << " beside the test; build the dictionaries first";
-    // The dictionaries are linked into a fresh folder so the user files start empty.
-    for (const char* name : kFiles)
-      std::filesystem::create_symlink(bin / name, folder_.Path() / name);
+    if (std::string why = testing::LinkRealDictionaries(folder_.Path()); !why.empty())
+      GTEST_SKIP() << why;
     ASSERT_TRUE(LoadDictionaries().ok);
   }
   // Slot position of text on the page shown after typing letters, or -1.

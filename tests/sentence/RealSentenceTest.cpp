@@ -4,27 +4,20 @@
 
 #include <filesystem>
 
-#include "DataFolder.h"
 #include "DictionaryLoader.h"
 #include "Gbk.h"
+#include "RealDictionaries.h"
 #include "SentenceEngine.h"
 #include "TempDataFolder.h"
 
 namespace dazi {
 namespace {
 
-const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
-                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
-
 class RealSentence : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::filesystem::path bin = ExecutableFolder();
-    for (const char* name : kFiles)
-      if (!std::filesystem::exists(bin / name))
-        GTEST_SKIP() << "no " << name << " beside the test; build the dictionaries first";
-    for (const char* name : kFiles)
-      std::filesystem::create_symlink(bin / name, folder_.Path() / name);
+    if (std::string why = testing::LinkRealDictionaries(folder_.Path()); !why.empty())
+      GTEST_SKIP() << why;
     ASSERT_TRUE(LoadDictionaries().ok);
   }
   testing::TempDataFolder folder_;
