@@ -12,6 +12,7 @@
 #include "DictionaryLoader.h"
 #include "Gbk.h"
 #include "PinyinEngine.h"
+#include "SentenceEngine.h"
 #include "SyllableTable.h"
 #include "TempDataFolder.h"
 #include "Unit_Data.h"
@@ -225,6 +226,20 @@ TEST_F(RealDictionary, SentenceExampleIngredients) {
   EXPECT_EQ(FirstAbbrev("sp"), "水平");
   EXPECT_EQ(FirstPhrase("gongzuo"), "工作");
   EXPECT_EQ(FirstPhrase("zhengzhi"), "政治");
+}
+
+TEST_F(RealDictionary, WholeSentences) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"wmyaonltggongzuosp", "我们要努力提高工作水平"},
+      // The longest syllable alone would read tan|eng, nan|i, nin|eng.
+      {"tanengzhengchanggongzuo", "他能正常工作"},
+      {"nanide", "那你的"},
+      {"ninenggou", "你能够"},
+  };
+  for (const auto& [pinyin, sentence] : cases) {
+    ConvertSentence(pinyin);
+    EXPECT_EQ(Utf8FromGbk(SrfState.DefaultSentence), sentence) << pinyin;
+  }
 }
 
 }  // namespace
