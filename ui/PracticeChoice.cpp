@@ -1,6 +1,7 @@
 // Choosing a candidate: writing it, collecting it for learning, and offering follow-on words.
 #include <algorithm>
 
+#include "KeypadEngine.h"
 #include "Learning.h"
 #include "PracticeController.h"
 #include "Unit_SRF.h"
@@ -51,11 +52,6 @@ bool ContinuesSnapshotRow(int32 id) {
   return false;
 }
 
-// Keypad candidates matched through a code variant carry a character number as their id.
-bool IsCharacterKind(int32 kind) {
-  return kind == kCharacter || (kind >= 5 && kind <= 8);
-}
-
 }  // namespace
 
 void PracticeController::ChooseCandidate(int index) {
@@ -101,18 +97,21 @@ void PracticeController::ChooseCandidate(int index) {
 void PracticeController::CollectForLearning(int slot) {
   const TLumiskCand& s = SrfState;
   const int count = std::clamp(s.CandidateCharCounts[slot], 0, kCandidateCodeCapacity);
-  CollectChoice(s.CandidateOutputs[slot], s.CandidateCharCodes[slot], count,
-                s.CandidateKinds[slot]);
+  // A character found through a code variant counts as a character, as with its main code.
+  const int32 kind =
+      IsKeypadCharacterKind(s.CandidateKinds[slot]) ? kCharacter : s.CandidateKinds[slot];
+  CollectChoice(s.CandidateOutputs[slot], s.CandidateCharCodes[slot], count, kind);
 }
 
 void PracticeController::UpdateChain(int slot) {
   TLumiskCand& s = SrfState;
   const int32 kind = s.CandidateKinds[slot];
   const int32 id = s.CandidateIds[slot];
-  const bool continues = s.FollowOnCount > 0 && (kind == kFollowOnWord ||
-                                                 (kind == kCharacter && ContinuesSnapshotRow(id)));
+  const bool character = IsKeypadCharacterKind(kind);
+  const bool continues =
+      s.FollowOnCount > 0 && (kind == kFollowOnWord || (character && ContinuesSnapshotRow(id)));
   if (continues) {
-    if (kind == kCharacter)
+    if (character)
       AppendToChain(id);
     else
       AppendPoolWordToChain(id, s.AssocPrefixLength);
@@ -120,7 +119,7 @@ void PracticeController::UpdateChain(int slot) {
   }
   s.FollowOnCount = 0;
   s.ChainLength = 0;
-  if (IsCharacterKind(kind))
+  if (character)
     AppendToChain(id);
   else if (kind == kDictionaryWord)
     AppendPoolWordToChain(id, 0);
@@ -129,7 +128,7 @@ void PracticeController::UpdateChain(int slot) {
 void PracticeController::SetAssociationPrefix(int slot) {
   TLumiskCand& s = SrfState;
   const int32 kind = s.CandidateKinds[slot];
-  if (IsCharacterKind(kind)) {
+  if (IsKeypadCharacterKind(kind)) {
     s.AssocPrefix[0] = s.AssocFirstChar;
     s.AssocPrefixLength = 1;
     return;

@@ -13,6 +13,14 @@ constexpr int kPinyinPerPage = 10;
 constexpr int kKeypadPerPage = 4;
 constexpr const char* kCharacterTableFile = "srf_pub.zc";
 
+// A method switch drops the typed input, and with it the candidates shown for it: they
+// belong to the other method and no longer match the (empty) input.
+void DropTypedInput(PracticeController& controller) {
+  SrfState.InputText.clear();
+  SrfState.RemainingInput.clear();
+  controller.RefreshCandidates();
+}
+
 }  // namespace
 
 PracticeController::PracticeController() {
@@ -49,7 +57,7 @@ void PracticeController::SelectKeypadMethod() {
 }
 
 void PracticeController::Label14Click() {
-  SrfState.InputText.clear();
+  DropTypedInput(*this);
   if (view_.statusBar.label14 != captions::PinyinMethod())
     SelectPinyinMethod();
   else
@@ -57,7 +65,7 @@ void PracticeController::Label14Click() {
 }
 
 void PracticeController::SpeedButtonKXClick(MethodButton sender) {
-  SrfState.InputText.clear();
+  DropTypedInput(*this);
   if (sender == MethodButton::Keypad)
     SelectKeypadMethod();
   else
