@@ -17,6 +17,14 @@ using dictwriter::kStrokeVariant;
 using ::testing::Each;
 using ::testing::ElementsAre;
 
+struct StrokeCharacter {
+  const char* text;
+  const char* code;
+};
+constexpr StrokeCharacter kStrokeOneCharacters[] = {{"一", "1"},   {"二", "11"},   {"三", "111"},
+                                                    {"十", "12"},  {"王", "1121"}, {"干", "112"},
+                                                    {"土", "121"}, {"工", "121"},  {"大", "134"}};
+
 class KeypadRules : public ControllerTest {
  protected:
   void SetUp() override {
@@ -24,21 +32,12 @@ class KeypadRules : public ControllerTest {
     // Stroke 1 starts nine characters, enough for three pages and previews; they also share
     // the pinyin "a", so the pinyin method can show them ten to a page.
     int rank = 1;
-    for (const auto& [ch, code] : std::vector<std::pair<const char*, const char*>>{{"一", "1"},
-                                                                                   {"二", "11"},
-                                                                                   {"三", "111"},
-                                                                                   {"十", "12"},
-                                                                                   {"王", "1121"},
-                                                                                   {"干", "112"},
-                                                                                   {"土", "121"},
-                                                                                   {"工", "121"},
-                                                                                   {"大", "134"}}) {
+    for (const auto& [ch, code] : kStrokeOneCharacters) {
       const int n = Char(d, ch, {code});
       d.AddReading(n, "ah", static_cast<std::uint16_t>(kAttrSimplified | rank++));
     }
     d.Source().chars[0].gloss = "one";
     zhong_ = Char(d, "中", {"2512"}, kStrokeSimplified | kStrokeVariant);
-    d.Source().chars.back().gloss = "middle";
     Char(d, "口", {"251"});
     guo_ = Char(d, "国", {"2511", "6"});
     Char(d, "八", {"34"});
