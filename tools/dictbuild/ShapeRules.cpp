@@ -184,6 +184,8 @@ bool ShapeRules::Compose(Context& ctx, char family, const std::vector<Part>& par
 
 std::string ShapeRules::OtherShapeCode(Context& ctx, const std::string& key, const Decomposition& d,
                                        int begin, int end, int depth) {
+  // The four short parts are typed in full where they stand alone (日 is not 口 and 一).
+  if (depth == 0 && SimplifiedPart(key)) return WritingOrder(ctx, begin, end);
   if (ctx.crosses.empty()) {
     // No geometry: the parts' own codes, when the parts follow each other in writing order.
     std::string letters, code;
@@ -208,8 +210,7 @@ std::string ShapeRules::OtherShapeCode(Context& ctx, const std::string& key, con
   }
   // Writing order, but a simplified part written first or last, apart from the rest, is
   // typed short (病's 疒, 白's 日). The four parts themselves are typed in full.
-  if (!ctx.simplify || (depth == 0 && SimplifiedPart(key)) || d.parts.size() != 2)
-    return WritingOrder(ctx, begin, end);
+  if (!ctx.simplify || d.parts.size() != 2) return WritingOrder(ctx, begin, end);
   auto apart = [&](int split) {
     for (int i = begin; i < split; ++i)
       for (int j = split; j < end; ++j)
@@ -221,7 +222,11 @@ std::string ShapeRules::OtherShapeCode(Context& ctx, const std::string& key, con
     return own && at >= begin && at + static_cast<int>(own->size()) <= end &&
            ctx.letters.compare(static_cast<std::size_t>(at), own->size(), *own) == 0;
   };
-  if (const char* first = SimplifiedPart(d.parts[0]); first && lettersAt(d.parts[0], begin)) {
+  // In the "within" shapes the first part encloses the second and is closed after it (日 is
+  // not 口 then 一), so it is never written first as a whole.
+  const bool encloses = d.shape.starts_with("w");
+  if (const char* first = SimplifiedPart(d.parts[0]);
+      first && !encloses && lettersAt(d.parts[0], begin)) {
     const int split = begin + static_cast<int>(OwnLetters(d.parts[0])->size());
     if (split < end && apart(split)) return first + WritingOrder(ctx, split, end);
   }

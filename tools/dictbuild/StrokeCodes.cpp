@@ -10,6 +10,10 @@ namespace dazi::dictbuild {
 namespace {
 
 constexpr std::size_t kShortestCode = 2;
+// Characters with few strokes to type run out of strokes before longer codes do, so they
+// are listed as if they were this much more frequent.
+constexpr std::size_t kShortCodeBoosted = 5;
+constexpr double kShortCodeBoost = 4;
 
 // HanziIndexes, more frequent first; ties keep the index order.
 std::vector<int> ByFrequency(const Model& model) {
@@ -54,6 +58,14 @@ std::array<std::vector<dictwriter::StrokeListEntry>, 6> BuildStrokeLists(
   for (int i : ByFrequency(model))
     for (std::size_t r = 0; r < codes[static_cast<std::size_t>(i)].size(); ++r)
       entries.push_back({i, r});
+  auto weight = [&](const Entry& e) {
+    const double f = model.chars[static_cast<std::size_t>(e.index)].frequency;
+    return codes[static_cast<std::size_t>(e.index)][e.variant].size() <= kShortCodeBoosted
+               ? f * kShortCodeBoost
+               : f;
+  };
+  std::stable_sort(entries.begin(), entries.end(),
+                   [&](const Entry& a, const Entry& b) { return weight(a) > weight(b); });
   std::stable_partition(entries.begin(), entries.end(), [&](const Entry& e) {
     return codes[static_cast<std::size_t>(e.index)][e.variant].size() <= kShortestCode;
   });
