@@ -156,7 +156,11 @@ std::vector<int> CrossingRuns(const std::vector<std::vector<bool>>& crosses, int
     starts.push_back(i);
     int last = i;
     for (int j = end - 1; j > i; --j) {
-      if (RunIsJoined(crosses, i, j + 1)) {
+      // The last stroke of a joined run crosses some stroke before it in the run.
+      bool linked = false;
+      for (int k = i; k < j && !linked; ++k)
+        linked = crosses[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)];
+      if (linked && RunIsJoined(crosses, i, j + 1)) {
         last = j;
         break;
       }
