@@ -4,7 +4,6 @@
 // dictionaries. Reports the mean, the 90th percentile, how many need more than 8 keys and
 // the most any needs.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,11 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "DataFolder.h"
 #include "DictFiles.h"
-#include "DictionaryLoader.h"
 #include "Gbk.h"
 #include "KeypadEngine.h"
+#include "RealDictionaryBench.h"
 #include "Unit_SRF.h"
 
 namespace dazi {
@@ -28,9 +26,6 @@ namespace {
 
 constexpr std::size_t kCharacters = 3000;
 constexpr int kPerPage = 4;
-
-const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
-                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
 
 void Refresh(const std::string& input) {
   SrfState.InputText = input;
@@ -135,49 +130,16 @@ void BM_KeysNeededForFrequentCharacters(benchmark::State& state) {
 }
 BENCHMARK(BM_KeysNeededForFrequentCharacters)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-bool LoadRealDictionaries(std::filesystem::path* folder) {
-  const std::filesystem::path bin = ExecutableFolder();
-  for (const char* name : kFiles) {
-    if (!std::filesystem::exists(bin / name)) {
-      std::printf("keypad_keys_bench: no %s in %s; build the dictionaries first. Skipped.\n", name,
-                  bin.string().c_str());
-      return false;
-    }
-  }
-  std::string pattern = (std::filesystem::temp_directory_path() / "dazi-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return false;
-  *folder = pattern;
-  for (const char* name : kFiles) std::filesystem::create_symlink(bin / name, *folder / name);
-  std::filesystem::current_path(*folder);
-  const LoadResult result = LoadDictionaries();
-  if (!result.ok) std::printf("keypad_keys_bench: %s\n", result.message.c_str());
-  if (!result.ok) return false;
+// The method and switches of the simulated typing.
+void Prepare() {
   SrfState.MethodClass = 3;
   SrfState.CandidatesPerPage = kPerPage;
   SrfState.AutoAssociate = 0;
-  return true;
 }
 
 }  // namespace
 }  // namespace dazi
 
 int main(int argc, char** argv) {
-  std::filesystem::path folder;
-  const bool loaded = dazi::LoadRealDictionaries(&folder);
-  int rc = 0;
-  if (loaded) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-      rc = 1;
-    else
-      benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-  }
-  if (!folder.empty()) {
-    dazi::Dict.CloseAll();
-    std::error_code ec;
-    std::filesystem::current_path(folder.parent_path(), ec);
-    std::filesystem::remove_all(folder, ec);
-  }
-  return rc;
+  return dazi::bench::RunOnRealDictionaries(argc, argv, "keypad_keys_bench", dazi::Prepare);
 }

@@ -3,23 +3,18 @@
 // offers follow-on words. The dictionaries are read from the executable's folder through a
 // temporary data folder, so the user files the load creates stay out of the build.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "DataFolder.h"
 #include "DictFiles.h"
-#include "DictionaryLoader.h"
 #include "Gbk.h"
+#include "RealDictionaryBench.h"
 #include "Unit_SRF.h"
 
 namespace dazi {
 namespace {
-
-const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
-                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
 
 // One keystroke as the keypad refresh runs it.
 void Refresh(const std::string& input) {
@@ -127,51 +122,16 @@ void BM_LongestInput(benchmark::State& state) {
 }
 BENCHMARK(BM_LongestInput)->Unit(benchmark::kMicrosecond);
 
-// Links the dictionaries beside the executable into a fresh temporary folder and loads
-// them from there; false when they are missing.
-bool LoadRealDictionaries(std::filesystem::path* folder) {
-  const std::filesystem::path bin = ExecutableFolder();
-  for (const char* name : kFiles) {
-    if (!std::filesystem::exists(bin / name)) {
-      std::printf("keypad_bench: no %s in %s; build the dictionaries first. Skipped.\n", name,
-                  bin.string().c_str());
-      return false;
-    }
-  }
-  std::string pattern = (std::filesystem::temp_directory_path() / "dazi-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return false;
-  *folder = pattern;
-  for (const char* name : kFiles) std::filesystem::create_symlink(bin / name, *folder / name);
-  std::filesystem::current_path(*folder);
-  const LoadResult result = LoadDictionaries();
-  if (!result.ok) std::printf("keypad_bench: %s\n", result.message.c_str());
-  if (!result.ok) return false;
+// The method and switches the benchmarks type with.
+void Prepare() {
   SrfState.MethodClass = 3;
   SrfState.CandidatesPerPage = 4;
   SrfState.AutoAssociate = 1;
-  return true;
 }
 
 }  // namespace
 }  // namespace dazi
 
 int main(int argc, char** argv) {
-  std::filesystem::path folder;
-  const bool loaded = dazi::LoadRealDictionaries(&folder);
-  int rc = 0;
-  if (loaded) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-      rc = 1;
-    else
-      benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-  }
-  if (!folder.empty()) {
-    dazi::Dict.CloseAll();
-    std::error_code ec;
-    std::filesystem::current_path(folder.parent_path(), ec);
-    std::filesystem::remove_all(folder, ec);
-  }
-  return rc;
+  return dazi::bench::RunOnRealDictionaries(argc, argv, "keypad_bench", dazi::Prepare);
 }

@@ -3,24 +3,19 @@
 // follow-on words. The dictionaries are read from the executable's folder through a
 // temporary data folder, so the user files the load creates stay out of the build.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "DataFolder.h"
 #include "DictFiles.h"
-#include "DictionaryLoader.h"
 #include "Gbk.h"
 #include "PinyinEngine.h"
+#include "RealDictionaryBench.h"
 
 namespace dazi {
 namespace {
-
-const char* const kFiles[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
-                              "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
 
 // One keystroke as the candidate bar runs it.
 void Refresh(const std::string& input) {
@@ -109,47 +104,9 @@ void BM_ChooseWithFollowOnWords(benchmark::State& state) {
 }
 BENCHMARK(BM_ChooseWithFollowOnWords)->Unit(benchmark::kMicrosecond);
 
-// Links the dictionaries beside the executable into a fresh temporary folder and loads
-// them from there; false when they are missing.
-bool LoadRealDictionaries(std::filesystem::path* folder) {
-  const std::filesystem::path bin = ExecutableFolder();
-  for (const char* name : kFiles) {
-    if (!std::filesystem::exists(bin / name)) {
-      std::printf("pinyin_bench: no %s in %s; build the dictionaries first. Skipped.\n", name,
-                  bin.string().c_str());
-      return false;
-    }
-  }
-  std::string pattern = (std::filesystem::temp_directory_path() / "dazi-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return false;
-  *folder = pattern;
-  for (const char* name : kFiles) std::filesystem::create_symlink(bin / name, *folder / name);
-  std::filesystem::current_path(*folder);
-  const LoadResult result = LoadDictionaries();
-  if (!result.ok) std::printf("pinyin_bench: %s\n", result.message.c_str());
-  return result.ok;
-}
-
 }  // namespace
 }  // namespace dazi
 
 int main(int argc, char** argv) {
-  std::filesystem::path folder;
-  const bool loaded = dazi::LoadRealDictionaries(&folder);
-  int rc = 0;
-  if (loaded) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-      rc = 1;
-    else
-      benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-  }
-  if (!folder.empty()) {
-    dazi::Dict.CloseAll();
-    std::error_code ec;
-    std::filesystem::current_path(folder.parent_path(), ec);
-    std::filesystem::remove_all(folder, ec);
-  }
-  return rc;
+  return dazi::bench::RunOnRealDictionaries(argc, argv, "pinyin_bench", nullptr);
 }
