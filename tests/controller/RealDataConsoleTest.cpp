@@ -5,26 +5,20 @@
 #include <filesystem>
 
 #include "ConsoleSession.h"
-#include "DataFolder.h"
 #include "DictionaryLoader.h"
 #include "Gbk.h"
+#include "RealDictionaries.h"
 #include "TempDataFolder.h"
 #include "Unit_Data.h"
 
 namespace dazi::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
 class RealDataConsole : public ::testing::Test {
  protected:
   void SetUp() override {
-    const fs::path bin = ExecutableFolder();
-    if (!fs::exists(bin / "srf_pub.zc")) GTEST_SKIP() << "dictionaries not built in " << bin;
     // The user files go to a fresh folder; the dictionaries are linked read-only.
-    for (const char* name :
-         {"srf_pub.zc", "srf_pub.py", "srf_pub.pys", "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"})
-      fs::create_symlink(bin / name, folder_.Path() / name);
+    if (std::string why = LinkRealDictionaries(folder_.Path()); !why.empty()) GTEST_SKIP() << why;
     ASSERT_TRUE(LoadDictionaries().ok);
     session_ = std::make_unique<console::ConsoleSession>();
   }
