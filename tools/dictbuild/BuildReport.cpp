@@ -18,6 +18,8 @@ void PrintReport(const BuildReport& r, std::ostream& out) {
   out << "dictbuild: phrases " << r.phrases << " in " << r.phraseKeys << " keys (" << r.jiebaPhrases
       << " from jieba/curated, " << r.phrasesDropped << " dropped for capacity); initials entries "
       << r.abbrevs << " (" << r.abbrevsDropped << " dropped)\n";
+  out << "dictbuild: manpages-zh text: " << r.textWords << " words, " << r.textChunks
+      << " chunks\n";
   out << "dictbuild: rank losses " << r.rankLosses << ", stroke-list entries dropped "
       << r.strokeListDropped << ", CC-CEDICT entries unusable " << r.cedictEntriesSkipped << "\n";
   out << "dictbuild: stroke codes: median data " << r.charsWithMedians << " characters ("

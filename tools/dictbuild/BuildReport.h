@@ -26,6 +26,8 @@ struct BuildReport {
   int phraseKeys = 0;
   int phrasesDropped = 0;
   int jiebaPhrases = 0;
+  long textWords = 0;  // words the manpages-zh text was cut into
+  int textChunks = 0;  // phrase entries made of characters written side by side there
   int abbrevs = 0;
   int abbrevsDropped = 0;
   int rankLosses = 0;  // characters that got no rank within 2500

@@ -9,6 +9,7 @@
 
 #include "SplitChunks.h"
 #include "SyllableTable.h"
+#include "TextCounts.h"
 #include "Utf8.h"
 
 namespace dazi::dictbuild {
@@ -131,10 +132,28 @@ std::vector<PhraseData> Candidates(const Sources& sources, const Model& model,
   }
   report->jiebaPhrases += static_cast<int>(sources.curated.size());
   for (PhraseData& p : out) p.pinyin = PinyinOf(p.syllables);
-  std::stable_sort(out.begin(), out.end(), [](const PhraseData& a, const PhraseData& b) {
+  return out;
+}
+
+void SortByFrequency(std::vector<PhraseData>* phrases) {
+  std::stable_sort(phrases->begin(), phrases->end(), [](const PhraseData& a, const PhraseData& b) {
     return a.frequency > b.frequency;
   });
-  return out;
+}
+
+// Frequencies from jieba and the text of manpages-zh together, and the text's chunks.
+void AddTextEvidence(const Sources& sources, const Model& model,
+                     std::vector<PhraseData>* candidates, BuildReport* report) {
+  if (sources.manPageRuns.empty()) return;
+  const AdjacentCounts counts = CountTextWords(sources, model, *candidates);
+  std::vector<PhraseData> chunks = AdjacentChunks(sources, model, counts, *candidates);
+  AddTextFrequencies(sources, counts, candidates);
+  report->textWords = counts.tokens;
+  report->textChunks = static_cast<int>(chunks.size());
+  for (PhraseData& chunk : chunks) {
+    chunk.pinyin = PinyinOf(chunk.syllables);
+    candidates->push_back(std::move(chunk));
+  }
 }
 
 void AssignLevels(std::vector<PhraseData>* phrases) {
@@ -187,7 +206,7 @@ std::vector<PhraseData> AbbrevBlocks(const std::vector<PhraseData>& candidates,
   std::set<std::pair<std::vector<int>, std::string>> seen;
   std::vector<PhraseData> out;
   for (const PhraseData& p : candidates) {
-    if (p.chars.size() < 2) continue;
+    if (p.chars.size() < 2 || p.chunk) continue;
     std::string initials;
     for (int s : p.syllables) initials.push_back(SyllableTable[s][0]);
     if (!seen.insert({p.chars, initials}).second) continue;
@@ -207,6 +226,8 @@ std::vector<PhraseData> AbbrevBlocks(const std::vector<PhraseData>& candidates,
 PhraseSet BuildPhrases(const Sources& sources, const Model& model,
                        const std::vector<WordData>& words, BuildReport* report) {
   std::vector<PhraseData> candidates = Candidates(sources, model, words, report);
+  AddTextEvidence(sources, model, &candidates, report);
+  SortByFrequency(&candidates);
   AssignLevels(&candidates);
   // The split chunks go last in their blocks and stay out of the initials blocks.
   std::set<std::string> spelled;

