@@ -235,6 +235,8 @@ TEST_F(RealDictionary, WholeSentences) {
       {"tanengzhengchanggongzuo", "他能正常工作"},
       {"nanide", "那你的"},
       {"ninenggou", "你能够"},
+      // 其二 (qier) would be taken first and leave "ong".
+      {"qierongyi", "且容易"},
   };
   for (const auto& [pinyin, sentence] : cases) {
     ConvertSentence(pinyin);

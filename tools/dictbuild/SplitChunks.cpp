@@ -23,6 +23,16 @@ bool SplitGoesWrong(const std::string& a, const std::string& b) {
   return LongestSyllable(rest) == 0 || BeginsWithVowel(rest);
 }
 
+// Whether a phrase spelled by a + the start of b would be taken first, leaving the rest of b
+// to begin with a vowel (qie + rong read as 其二 qier + ong).
+bool PhraseCutsInside(const std::string& a, const std::string& b,
+                      const std::set<std::string>& taken) {
+  const std::string joined = a + b;
+  for (std::size_t len = a.size() + 1; len < joined.size(); ++len)
+    if (taken.count(joined.substr(0, len)) && BeginsWithVowel(joined.substr(len))) return true;
+  return false;
+}
+
 }  // namespace
 
 std::vector<PhraseData> SplitChunks(const Model& model, const std::set<std::string>& taken) {
@@ -34,7 +44,8 @@ std::vector<PhraseData> SplitChunks(const Model& model, const std::set<std::stri
   for (int a = 0; a < kSyllableCount; ++a) {
     for (int b = 0; b < kSyllableCount; ++b) {
       const std::string first = SyllableTable[a], second = SyllableTable[b];
-      if (BeginsWithVowel(second) || second == "ng" || !SplitGoesWrong(first, second)) continue;
+      if (BeginsWithVowel(second) || second == "ng") continue;
+      if (!SplitGoesWrong(first, second) && !PhraseCutsInside(first, second, taken)) continue;
       if (taken.count(first + second)) continue;
       const auto ca = indexOfNumber.find(defaults[static_cast<std::size_t>(a)][0]);
       const auto cb = indexOfNumber.find(defaults[static_cast<std::size_t>(b)][0]);
