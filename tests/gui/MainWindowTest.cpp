@@ -1,0 +1,201 @@
+// The main window driven like a user: key events on the practice area and clicks on the
+// status bar, checked on the widgets the window paints.
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "Unit_Data.h"
+#include "WidgetSupport.h"
+#include "WindowFixture.h"
+
+namespace dazi::testing {
+namespace {
+
+using MainWindow = WindowTest;
+
+TEST_F(MainWindow, StartsBorderlessInThePinyinMethodWithPanelsHidden) {
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("打字练习"));
+  EXPECT_TRUE(window_->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(window_->size(), QSize(800, 561));
+  EXPECT_EQ(Memo1()->geometry(), QRect(225, 241, 560, 305));
+  EXPECT_TRUE(notices_.empty());
+
+  EXPECT_EQ(Text("Label13"), QStringLiteral("中"));
+  EXPECT_EQ(Text("Label14"), QStringLiteral("澜音"));
+  EXPECT_EQ(Text("Label15"), QStringLiteral("简"));
+  EXPECT_EQ(Text("Label16"), QString());
+  EXPECT_EQ(Text("Label17"), QStringLiteral(" ;"));
+  EXPECT_EQ(Control<QComboBox>("ComboBox1")->currentIndex(), 0);
+  EXPECT_EQ(SrfState.MethodClass, 0);
+  for (const char* panel : {"Panel2", "PanelPY", "PanelKX", "PanelZD"})
+    EXPECT_FALSE(Shown(panel)) << panel;
+  EXPECT_EQ(Memo1Lines(), std::vector<QString>(21));
+
+  // The pictures come from the program's resources through the JPEG reader.
+  EXPECT_EQ(LoadPicture(QStringLiteral("background.jpg")).size(), QSize(800, 562));
+  EXPECT_FALSE(LoadPicture(QStringLiteral("panel-py.jpg")).isNull());
+  EXPECT_FALSE(LoadPicture(QStringLiteral("panel-kx.jpg")).isNull());
+}
+
+TEST_F(MainWindow, LettersShowThePinyinPanelBelowTheInput) {
+  QTest::keyClicks(Memo1(), "zhong");
+  ASSERT_TRUE(Shown("Panel2"));
+  ASSERT_TRUE(Shown("PanelPY"));
+  EXPECT_FALSE(Shown("PanelKX"));
+  EXPECT_EQ(Text("Label11"), QStringLiteral("zhong"));
+  EXPECT_EQ(Control("Panel2")->pos(), QPoint(225, 301));
+  EXPECT_EQ(Control("PanelPY")->pos(), QPoint(225, 329));
+  EXPECT_EQ(Text("Label1"), QStringLiteral("1: 中"));
+  EXPECT_EQ(Text("Label_YW01"), QStringLiteral("middle"));
+  EXPECT_EQ(Control("Label_YW01")->x(), 118);
+  EXPECT_EQ(Text("Label10"), QString());  // fewer than ten candidates
+}
+
+TEST_F(MainWindow, DigitChoosesAndBackspaceDeletes) {
+  QTest::keyClicks(Memo1(), "zhongguo");
+  ASSERT_EQ(Text("Label1"), QStringLiteral("1: 中国"));
+  QTest::keyClick(Memo1(), Qt::Key_1);
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("中国"));
+  EXPECT_EQ(Memo1Lines().size(), 21u);
+  EXPECT_FALSE(Shown("Panel2"));
+
+  QTest::keyClick(Memo1(), Qt::Key_Backspace);  // empty input: deletes from the text
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("中"));
+}
+
+TEST_F(MainWindow, EnterOnEitherKeyWritesTheLettersAndEscapeDropsThem) {
+  QTest::keyClicks(Memo1(), "qq");
+  ASSERT_EQ(Text("Label1"), QString());  // no candidate for it
+  QTest::keyClick(Memo1(), Qt::Key_Return);
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("qq"));
+  QTest::keyClicks(Memo1(), "x");
+  QTest::keyClick(Memo1(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("qqx "));  // odd pieces get a blank
+
+  QTest::keyClicks(Memo1(), "ni");
+  ASSERT_TRUE(Shown("PanelPY"));
+  QTest::keyClick(Memo1(), Qt::Key_Escape);
+  EXPECT_FALSE(Shown("PanelPY"));
+  EXPECT_FALSE(Shown("Panel2"));
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("qqx "));
+}
+
+// Holding a key repeats its character but releases it once, so a held Backspace deletes
+// one letter, as the key-release rule sees one release.
+TEST_F(MainWindow, AutoRepeatedReleasesAreNotKeyReleases) {
+  QTest::keyClicks(Memo1(), "zhong");
+  QTest::keyPress(Memo1(), Qt::Key_Backspace);
+  QTest::keyEvent(QTest::Release, Memo1(), Qt::Key_Backspace, Qt::NoModifier);
+  ASSERT_EQ(Text("Label11"), QStringLiteral("zhon"));
+  QTest::sendKeyEvent(QTest::Press, Memo1(), Qt::Key_Backspace, QStringLiteral("\b"),
+                      Qt::NoModifier);
+  QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier,
+                          QStringLiteral("\b"), true);
+  QCoreApplication::sendEvent(Memo1(), &repeatRelease);
+  QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"),
+                        true);
+  QCoreApplication::sendEvent(Memo1(), &repeatPress);
+  QTest::keyRelease(Memo1(), Qt::Key_Backspace);
+  EXPECT_EQ(Text("Label11"), QStringLiteral("zho"));
+}
+
+TEST_F(MainWindow, NumericPadTypesStrokesInTheKeypadMethod) {
+  Click("Label14");
+  ASSERT_EQ(Text("Label14"), QStringLiteral("ＫＸ"));
+  for (Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_1})
+    QTest::keyClick(Memo1(), key, Qt::KeypadModifier);
+  QTest::keyClick(Memo1(), Qt::Key_2);  // a main-row digit is no stroke
+  EXPECT_EQ(Text("Label11"), QStringLiteral("251"));
+  ASSERT_TRUE(Shown("PanelKX"));
+  EXPECT_FALSE(Shown("PanelPY"));
+  EXPECT_EQ(Text("Label_KX0"), QStringLiteral("中"));
+  EXPECT_EQ(Text("Label_KX7"), QStringLiteral("国"));
+
+  QTest::keyClick(Memo1(), Qt::Key_Period, Qt::KeypadModifier);  // removes a stroke
+  EXPECT_EQ(Text("Label11"), QStringLiteral("25"));
+  QTest::keyClick(Memo1(), Qt::Key_1, Qt::KeypadModifier);
+  QTest::keyClick(Memo1(), Qt::Key_7, Qt::KeypadModifier);  // the second candidate
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("国"));
+}
+
+TEST_F(MainWindow, StatusBarClicksSwitchMethodClassAndPunctuation) {
+  Click("Label15");
+  EXPECT_EQ(Text("Label15"), QStringLiteral("繁"));
+  EXPECT_EQ(SrfState.MethodClass, 1);
+  Click("SpeedButtonKX");
+  EXPECT_EQ(Text("Label14"), QStringLiteral("ＫＸ"));
+  EXPECT_EQ(Control<QComboBox>("ComboBox1")->currentIndex(), 1);
+  EXPECT_EQ(SrfState.MethodClass, 4);
+  Click("SpeedButtonLY");
+  EXPECT_EQ(Text("Label14"), QStringLiteral("澜音"));
+  EXPECT_EQ(SrfState.MethodClass, 1);
+  Click("Label13");
+  EXPECT_EQ(Text("Label13"), QStringLiteral("英"));
+  Click("Label16");
+  EXPECT_EQ(Text("Label16"), QStringLiteral("●"));
+
+  Click("Label17");
+  EXPECT_EQ(Text("Label17"), QStringLiteral(" ；"));
+  QTest::keyClick(Memo1(), Qt::Key_Comma);
+  QTest::keyClick(Memo1(), '"');
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("，“"));
+  Click("SpeedButton2");
+  EXPECT_EQ(Memo1Lines(), std::vector<QString>(21));
+}
+
+TEST_F(MainWindow, DictionaryPanelOpensBesideTheCandidates) {
+  QTest::keyClicks(Memo1(), "zhong");
+  ASSERT_FALSE(Shown("PanelZD"));  // closed at start
+  Click("SpeedButtonPYZD");
+  ASSERT_TRUE(Shown("PanelZD"));
+  EXPECT_EQ(Control<QToolButton>("SpeedButtonZD01")->text(), QStringLiteral("中"));
+  EXPECT_EQ(Control<QPlainTextEdit>("MemoZD")->toPlainText(), QStringLiteral("中：释义"));
+  const QRect candidates = Control("PanelPY")->geometry();
+  const QRect dictionary = Control("PanelZD")->geometry();
+  EXPECT_FALSE(dictionary.intersects(candidates));
+  EXPECT_TRUE(window_->rect().contains(dictionary));
+
+  QTest::keyClick(Memo1(), Qt::Key_1);  // a choice closes the bar and the panel
+  EXPECT_FALSE(Shown("PanelZD"));
+}
+
+TEST_F(MainWindow, CloseButtonClosesTheWindow) {
+  ASSERT_TRUE(window_->isVisible());
+  Click("SpeedButton1");
+  EXPECT_FALSE(window_->isVisible());
+}
+
+// Offscreen there is no system move, so the window follows the pointer itself.
+TEST_F(MainWindow, PressingOnTheBackgroundDragsTheWindow) {
+  const QPoint start = window_->pos();
+  QTest::mousePress(window_.get(), Qt::LeftButton, {}, QPoint(600, 150));
+  QTest::mouseMove(window_.get(), QPoint(630, 170));
+  QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, QPoint(630, 170));
+  EXPECT_EQ(window_->pos(), start + QPoint(30, 20));
+
+  QWidget* practiceArea = static_cast<QPlainTextEdit*>(Memo1())->viewport();  // does not drag
+  QTest::mousePress(practiceArea, Qt::LeftButton, {}, QPoint(50, 50));
+  QTest::mouseMove(practiceArea, QPoint(90, 90));
+  QTest::mouseRelease(practiceArea, Qt::LeftButton, {}, QPoint(90, 90));
+  EXPECT_EQ(window_->pos(), start + QPoint(30, 20));
+}
+
+class MissingDictionary : public WindowTest {
+ protected:
+  void SetUp() override { Open(nullptr); }
+};
+
+TEST_F(MissingDictionary, WindowComesUpAfterTheNotice) {
+  ASSERT_EQ(notices_.size(), 1u);
+  EXPECT_EQ(notices_[0].caption, QStringLiteral("提示框"));
+  EXPECT_TRUE(notices_[0].text.contains(QStringLiteral("srf_pub.zc")))
+      << notices_[0].text.toStdString();
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(Text("Label14"), QStringLiteral("澜音"));
+  QTest::keyClicks(Memo1(), "zhong");  // typing into empty tables finds nothing, and holds
+  QTest::keyClick(Memo1(), Qt::Key_Return);
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("zhong "));
+}
+
+}  // namespace
+}  // namespace dazi::testing

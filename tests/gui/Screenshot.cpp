@@ -1,0 +1,64 @@
+// Renders the main window offscreen to PNG files for a person to look at: the pinyin panel
+// after "zhongguo" with the dictionary panel open, and the keypad panel after three strokes.
+// Uses the generated dictionaries when they lie beside the executable, else the fixture.
+//   gui_screenshot OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+
+#include "MainWindowLayout.h"
+#include "RealDictionaries.h"
+#include "Unit_Main.h"
+#include "WidgetSupport.h"
+#include "WindowFixture.h"
+
+namespace {
+
+bool Save(QWidget& window, const QDir& folder, const char* name) {
+  const QString path = folder.filePath(QString::fromLatin1(name));
+  if (!window.grab().save(path, "PNG")) {
+    std::fprintf(stderr, "gui_screenshot: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setFont(dazi::SansFont(dazi::layout::kApplicationFontPixels));
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gui_screenshot OUTPUT_FOLDER\n");
+    return 2;
+  }
+  const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
+  if (!out.mkpath(QStringLiteral("."))) return 1;
+
+  dazi::testing::TempDataFolder folder;
+  const std::string why = dazi::testing::LinkRealDictionaries(folder.Path());
+  if (!why.empty()) {
+    std::printf("generated dictionaries not available (%s): using the fixture\n", why.c_str());
+    if (!dazi::testing::WindowDictionary().Write().empty()) return 1;
+  }
+  dazi::TForm_Main window([](QWidget*, const QString& caption, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+  });
+  window.show();
+  QWidget* memo1 = window.findChild<QWidget*>(QStringLiteral("Memo1"));
+  QTest::keyClicks(memo1, "nihao");
+  QTest::keyClick(memo1, Qt::Key_Space);
+  QTest::keyClicks(memo1, "zhongguo");
+  auto* toggle = window.findChild<QWidget*>(QStringLiteral("SpeedButtonPYZD"));
+  QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center());
+  if (!Save(window, out, "main-window-pinyin.png")) return 1;
+
+  QTest::keyClick(memo1, Qt::Key_Escape);
+  auto* keypad = window.findChild<QWidget*>(QStringLiteral("SpeedButtonKX"));
+  QTest::mouseClick(keypad, Qt::LeftButton, {}, keypad->rect().center());
+  for (Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_1})
+    QTest::keyClick(memo1, key, Qt::KeypadModifier);
+  return Save(window, out, "main-window-keypad.png") ? 0 : 1;
+}
