@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "CandidateLayout.h"
 #include "Captions.h"
@@ -46,6 +48,19 @@ void PlaceGloss(QLabel* label, const QString& gloss, int left, int top, int pane
   const QString shown = QFontMetrics(label->font()).elidedText(gloss, Qt::ElideRight, width);
   label->setText(shown);
   label->setToolTip(shown == gloss ? QString() : gloss);
+}
+
+// English glosses are often longer than a panel of the standard width holds: the panel grows
+// to the right for them, as far as maxRight (the practice area's edge, or the dictionary
+// panel's place when that is shown).
+int PanelWidthFor(int standard, int left, int maxRight, const QFont& glossFont,
+                  const std::vector<std::pair<int, QString>>& glosses) {
+  const QFontMetrics metrics(glossFont);
+  int needed = standard;
+  for (const auto& [glossLeft, gloss] : glosses)
+    if (!gloss.isEmpty())
+      needed = std::max(needed, glossLeft + metrics.horizontalAdvance(gloss) + 2 * kRightMargin);
+  return std::clamp(needed, standard, std::max(standard, maxRight - left));
 }
 
 }  // namespace
@@ -132,19 +147,32 @@ void CandidateBarWidgets::BuildKeypadPanel(QWidget* window,
 }
 
 void CandidateBarWidgets::Paint(const ViewState& view) {
-  panel2_->move(view.panel2Position.left, view.panel2Position.top);
+  const int maxRight = view.panelZDVisible
+                           ? layout::kClientSize.width() - layout::kWindowMargin -
+                                 layout::kPanelZDSize.width() - layout::kDictionaryGap
+                           : layout::kMemo1.right() + 1;
+  PaintPinyin(view, maxRight);
+  PaintKeypad(view, maxRight);
+  // The input panel is as wide as the candidate panel under it.
+  const QWidget* under = VisibleCandidatePanel();
+  panel2_->setGeometry(view.panel2Position.left, view.panel2Position.top,
+                       under ? under->width() : layout::kPanel2Size.width(),
+                       layout::kPanel2Size.height());
   label11_->setText(Caption(view.label11));
   panel2_->setVisible(view.panel2Visible);
-  PaintPinyin(view);
-  PaintKeypad(view);
 }
 
-void CandidateBarWidgets::PaintPinyin(const ViewState& view) {
+void CandidateBarWidgets::PaintPinyin(const ViewState& view, int maxRight) {
   const PinyinPanelView& py = view.pinyin;
-  panelPY_->move(view.candidatePanelPosition.left, view.candidatePanelPosition.top);
-  const int width = panelPY_->width();
+  std::vector<std::pair<int, QString>> glosses;
+  for (std::size_t i = 0; i < 10; ++i)
+    glosses.emplace_back(py.glossLefts[i], Caption(py.glosses[i]));
+  const int width = PanelWidthFor(layout::kPanelPYSize.width(), view.candidatePanelPosition.left,
+                                  maxRight, pinyinGlosses_[0]->font(), glosses);
+  panelPY_->setGeometry(view.candidatePanelPosition.left, view.candidatePanelPosition.top, width,
+                        layout::kPanelPYSize.height());
   for (std::size_t i = 0; i < 10; ++i) {
-    const QString gloss = Caption(py.glosses[i]);
+    const QString& gloss = glosses[i].second;
     QLabel* label = pinyinLabels_[i];
     const int textRight = gloss.isEmpty() ? width - kRightMargin : py.glossLefts[i];
     label->resize(std::max(0, textRight - label->x()), layout::kRowHeight);
@@ -158,20 +186,27 @@ void CandidateBarWidgets::PaintPinyin(const ViewState& view) {
   panelPY_->setVisible(view.panelPYVisible);
 }
 
-void CandidateBarWidgets::PaintKeypad(const ViewState& view) {
+void CandidateBarWidgets::PaintKeypad(const ViewState& view, int maxRight) {
   const KeypadPanelView& kx = view.keypad;
-  panelKX_->move(view.candidatePanelPosition.left, view.candidatePanelPosition.top);
-  const int width = panelKX_->width();
+  // A word wider than its column pushes its gloss to the right rather than hiding under it.
+  std::vector<std::pair<int, QString>> glosses;
+  const QFontMetrics candidateMetrics(keypadLabels_[0]->font());
+  for (std::size_t i = 0; i < 4; ++i) {
+    const int textRight =
+        layout::kKeypadLabelLeft + candidateMetrics.horizontalAdvance(Caption(kx.labels[i]));
+    glosses.emplace_back(std::max(layout::kKeypadGlossLeft, textRight + 6), Caption(kx.glosses[i]));
+  }
+  const int width = PanelWidthFor(layout::kPanelKXSize.width(), view.candidatePanelPosition.left,
+                                  maxRight, keypadGlosses_[0]->font(), glosses);
+  panelKX_->setGeometry(view.candidatePanelPosition.left, view.candidatePanelPosition.top, width,
+                        layout::kPanelKXSize.height());
   for (std::size_t i = 0; i < 4; ++i) {
     QLabel* label = keypadLabels_[i];
-    const QString text = Caption(kx.labels[i]);
-    label->setText(text);
+    label->setText(Caption(kx.labels[i]));
     SetColour(label, kx.candidateColour);
-    // A word wider than its column pushes its gloss to the right rather than hiding under it.
-    const int textRight = label->x() + QFontMetrics(label->font()).horizontalAdvance(text);
-    const int glossLeft = std::max(layout::kKeypadGlossLeft, textRight + 6);
+    const int glossLeft = glosses[i].first;
     label->resize(std::max(0, glossLeft - label->x()), layout::kRowHeight);
-    PlaceGloss(keypadGlosses_[i], Caption(kx.glosses[i]), glossLeft, label->y(), width);
+    PlaceGloss(keypadGlosses_[i], glosses[i].second, glossLeft, label->y(), width);
     SetColour(keypadGlosses_[i], kx.glossColour);
   }
   for (std::size_t i = 0; i < previews_.size(); ++i) previews_[i]->setText(Caption(kx.previews[i]));

@@ -25,8 +25,9 @@ class CandidateBarWidgets {
  private:
   void BuildPinyinPanel(QWidget* window, const std::function<void()>& dictionaryToggle);
   void BuildKeypadPanel(QWidget* window, const std::function<void()>& dictionaryToggle);
-  void PaintPinyin(const ViewState& view);
-  void PaintKeypad(const ViewState& view);
+  // maxRight: how far right a panel may grow for long glosses.
+  void PaintPinyin(const ViewState& view, int maxRight);
+  void PaintKeypad(const ViewState& view, int maxRight);
 
   QWidget* panel2_ = nullptr;
   QLabel* label11_ = nullptr;

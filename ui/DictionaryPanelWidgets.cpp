@@ -18,7 +18,7 @@ DictionaryPanelWidgets::DictionaryPanelWidgets(QWidget* window,
   for (int i = 0; i < 10; ++i) {
     auto* button = new QToolButton(panelZD_);
     button->setObjectName(QStringLiteral("SpeedButtonZD%1").arg(i + 1, 2, 10, QLatin1Char('0')));
-    button->setGeometry(QRect(QPoint(4 + i * (layout::kDictionaryButtonSize.width() + 1), 4),
+    button->setGeometry(QRect(QPoint(4 + i * layout::kDictionaryButtonSize.width(), 4),
                               layout::kDictionaryButtonSize));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);

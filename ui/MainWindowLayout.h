@@ -8,6 +8,7 @@
 namespace dazi::layout {
 
 inline constexpr QSize kClientSize{800, 561};
+inline constexpr int kWindowMargin = 4;
 
 inline constexpr QRect kMemo1{225, 241, 560, 305};
 inline constexpr QRect kPanel4{3, 3, 795, 78};        // web panel strip
@@ -39,9 +40,9 @@ inline constexpr QSize kPreviewSize{21, 19};
 
 // PanelZD beside the visible candidate panel.
 inline constexpr int kDictionaryGap = 4;
-inline constexpr QSize kPanelZDSize{300, 230};
-inline constexpr QSize kDictionaryButtonSize{28, 28};
-inline constexpr QRect kMemoZD{4, 36, 292, 190};
+inline constexpr QSize kPanelZDSize{262, 230};
+inline constexpr QSize kDictionaryButtonSize{25, 28};
+inline constexpr QRect kMemoZD{4, 36, 254, 190};
 
 // Status bar and tool buttons above the practice area.
 inline constexpr QRect kToolbarCaption{228, 208, 44, 26};  // "工具条"

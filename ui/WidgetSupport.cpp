@@ -39,9 +39,23 @@ PicturePanel::PicturePanel(QWidget* parent, const QPixmap& picture)
   setAttribute(Qt::WA_NoMousePropagation);
 }
 
+// A panel wider than its picture (grown for long glosses) keeps the picture's drawing at its
+// place: a plain column near the right edge is stretched over the extra width, and the right
+// border is drawn at the new edge.
 void PicturePanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (!picture_.isNull()) painter.drawPixmap(rect(), picture_);
+  if (picture_.isNull()) return;
+  const int pw = picture_.width(), ph = picture_.height(), h = height();
+  if (width() <= pw) {
+    painter.drawPixmap(rect(), picture_);
+    return;
+  }
+  constexpr int kBorder = 2;
+  const int plain = pw - kBorder - 1;
+  painter.drawPixmap(QRect(0, 0, plain, h), picture_, QRect(0, 0, plain, ph));
+  painter.drawPixmap(QRect(plain, 0, width() - pw + 1, h), picture_, QRect(plain, 0, 1, ph));
+  painter.drawPixmap(QRect(width() - kBorder, 0, kBorder, h), picture_,
+                     QRect(pw - kBorder, 0, kBorder, ph));
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

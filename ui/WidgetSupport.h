@@ -23,8 +23,8 @@ QFont SansFont(int pixels);
 // Qt's JPEG reader; a null pixmap when it cannot be read.
 QPixmap LoadPicture(const QString& name);
 
-// A panel that draws its picture stretched over itself. Presses on it stay with it, so
-// they do not drag the window.
+// A panel that draws its picture stretched over itself (only its height, when the panel is
+// wider than the picture). Presses on it stay with it, so they do not drag the window.
 class PicturePanel : public QWidget {
  public:
   PicturePanel(QWidget* parent, const QPixmap& picture);

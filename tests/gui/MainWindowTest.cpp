@@ -51,6 +51,24 @@ TEST_F(MainWindow, LettersShowThePinyinPanelBelowTheInput) {
   EXPECT_EQ(Text("Label10"), QString());  // fewer than ten candidates
 }
 
+// A gloss longer than the panel's standard width grows the panel, up to the practice area's
+// right edge, and is shown whole; the input panel keeps the candidate panel's width.
+TEST_F(MainWindow, LongGlossesWidenTheCandidatePanelWithinThePracticeArea) {
+  const QString gloss = QStringLiteral("country; nation; state; the land a people lives in");
+  QTest::keyClicks(Memo1(), "guo");
+  ASSERT_EQ(Text("Label1"), QStringLiteral("1: 国"));
+  EXPECT_EQ(Text("Label_YW01"), gloss);
+  const QRect panel = Control("PanelPY")->geometry();
+  EXPECT_GT(panel.width(), 232);
+  EXPECT_LE(panel.right(), Memo1()->geometry().right());
+  EXPECT_TRUE(panel.contains(Control("Label_YW01")->geometry().translated(panel.topLeft())));
+  EXPECT_EQ(Control("Panel2")->width(), panel.width());
+
+  QTest::keyClick(Memo1(), Qt::Key_Escape);
+  QTest::keyClicks(Memo1(), "zhong");
+  EXPECT_EQ(Control("PanelPY")->width(), 232);  // short glosses: the standard width
+}
+
 TEST_F(MainWindow, DigitChoosesAndBackspaceDeletes) {
   QTest::keyClicks(Memo1(), "zhongguo");
   ASSERT_EQ(Text("Label1"), QStringLiteral("1: 中国"));

@@ -1,5 +1,6 @@
 // Renders the main window offscreen to PNG files for a person to look at: the pinyin panel
-// after "zhongguo" with the dictionary panel open, and the keypad panel after three strokes.
+// after "zhongguo", the dictionary panel beside the candidates of "zhong", and the keypad
+// panel after three strokes.
 // Uses the generated dictionaries when they lie beside the executable, else the fixture.
 //   gui_screenshot OUTPUT_FOLDER
 #include <QApplication>
@@ -48,16 +49,22 @@ int main(int argc, char** argv) {
   });
   window.show();
   QWidget* memo1 = window.findChild<QWidget*>(QStringLiteral("Memo1"));
+  auto click = [&window](const char* name) {
+    auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+  };
   QTest::keyClicks(memo1, "nihao");
   QTest::keyClick(memo1, Qt::Key_Space);
   QTest::keyClicks(memo1, "zhongguo");
-  auto* toggle = window.findChild<QWidget*>(QStringLiteral("SpeedButtonPYZD"));
-  QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center());
   if (!Save(window, out, "main-window-pinyin.png")) return 1;
 
   QTest::keyClick(memo1, Qt::Key_Escape);
-  auto* keypad = window.findChild<QWidget*>(QStringLiteral("SpeedButtonKX"));
-  QTest::mouseClick(keypad, Qt::LeftButton, {}, keypad->rect().center());
+  QTest::keyClicks(memo1, "zhong");
+  click("SpeedButtonPYZD");
+  if (!Save(window, out, "main-window-dictionary.png")) return 1;
+
+  QTest::keyClick(memo1, Qt::Key_Escape);
+  click("SpeedButtonKX");
   for (Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_1})
     QTest::keyClick(memo1, key, Qt::KeypadModifier);
   return Save(window, out, "main-window-keypad.png") ? 0 : 1;

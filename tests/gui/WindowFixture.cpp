@@ -25,7 +25,7 @@ FixtureDictionary WindowDictionary() {
     return n;
   };
   const int zhong = add("中", "zhongs", "2512", "middle");
-  const int guo = add("国", "guos", "2511", "country");
+  const int guo = add("国", "guos", "2511", "country; nation; state; the land a people lives in");
   const int ni = add("你", "nip", "3235", "you");
   const int hao = add("好", "haoz", "531", "good");
   add("人", "renp", "34", "person");

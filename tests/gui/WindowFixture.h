@@ -16,8 +16,8 @@
 
 namespace dazi::testing {
 
-// 中 国 你 好 人 八 with readings, stroke codes, glosses and dictionary texts; the words 中国
-// and 你好.
+// 中 国 你 好 人 八 with readings, stroke codes, glosses (a long one on 国) and dictionary
+// texts; the words 中国 and 你好.
 FixtureDictionary WindowDictionary();
 
 struct RecordedNotice {
