@@ -4,6 +4,7 @@
 
 #include "DictFiles.h"
 #include "Settings.h"
+#include "TextTrim.h"
 #include "Unit_Data.h"
 #include "UserLexicon.h"
 
@@ -12,14 +13,6 @@ namespace {
 
 constexpr std::size_t kSpellingTextWidth = 9;
 constexpr std::size_t kInitialsIndexSize = 5 * kLetterPairCount;  // 3380: the phrase keys follow
-
-// Removes leading and trailing blanks and control bytes.
-std::string Trim(const std::string& s) {
-  std::size_t begin = 0, end = s.size();
-  while (begin < end && static_cast<unsigned char>(s[begin]) <= 0x20) ++begin;
-  while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 0x20) --end;
-  return s.substr(begin, end - begin);
-}
 
 bool OpenStream(DictStream& stream, const char* name, LoadResult* result) {
   std::string reason;
@@ -44,7 +37,8 @@ void LoadSpellings() {
   SrfState.PinyinSyllableCount = static_cast<int32>(py.ReadU16(0));
   SrfState.PinyinSyllables.assign(static_cast<std::size_t>(SrfState.PinyinSyllableCount), {});
   py.Seek(2);
-  for (std::string& text : SrfState.PinyinSyllables) text = Trim(py.NextBytes(kSpellingTextWidth));
+  for (std::string& text : SrfState.PinyinSyllables)
+    text = TrimBlanks(py.NextBytes(kSpellingTextWidth));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "CharNumberSet.h"
 #include "DictFiles.h"
 #include "PinyinEngine.h"
+#include "TextTrim.h"
 
 namespace dazi {
 namespace {
@@ -59,20 +60,13 @@ std::uint32_t ClassMask(int32 methodClass) {
   }
 }
 
-std::string TrimmedText(const std::string& s) {
-  std::size_t begin = 0, end = s.size();
-  while (begin < end && static_cast<unsigned char>(s[begin]) <= 0x20) ++begin;
-  while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 0x20) --end;
-  return s.substr(begin, end - begin);
-}
-
 // The trimmed text of spelling record s (1-based); the loader keeps them all in memory, and
 // a record past them is read from the file.
 const std::string& SpellingText(std::uint32_t s) {
   static std::string uncached;
   const auto& cached = SrfState.PinyinSyllables;
   if (s >= 1 && s <= cached.size()) return cached[s - 1];
-  uncached = TrimmedText(Dict.py.ReadBytes(kSpellingTextWidth * s - 7, kSpellingTextWidth));
+  uncached = TrimBlanks(Dict.py.ReadBytes(kSpellingTextWidth * s - 7, kSpellingTextWidth));
   return uncached;
 }
 
