@@ -1,11 +1,11 @@
 #include "UserLexicon.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "DictFiles.h"
 #include "Gbk.h"
 #include "Unit_Data.h"
@@ -44,23 +44,6 @@ void AddCharacterReadings(std::uint32_t charNo, WordReadings* out) {
     out->pinyinAlt += syllable;
     if (!syllable.empty()) out->initials += syllable[0];
   }
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) std::remove(temp.c_str());
-  return !ec;
 }
 
 // Where the next record goes: on the terminating 0 byte after the last whole record. A

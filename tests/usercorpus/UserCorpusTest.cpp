@@ -1,0 +1,135 @@
+#include "UserCorpus.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Gbk.h"
+#include "TempDataFolder.h"
+
+namespace dazi {
+namespace {
+
+std::string G(const char* utf8) {
+  return GbkFromUtf8(utf8);
+}
+
+// n copies of the character 中 (two GBK bytes each).
+std::string Zhong(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += G("中");
+  return s;
+}
+
+// 人名 with 李明, 王芳; 地名 with 北京. The table is not loaded, so srf_pub.usr is not
+// rewritten by these tests (its rebuilding has its own tests).
+class UserCorpusRules : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    original_ = G("人名") + "\r\n\t" + G("李明") + "\r\n\t" + G("王芳") + "\r\n" + G("地名") +
+                "\r\n\t" + G("北京") + "\r\n";
+    folder_.WriteBytes("srf_pub.dat", original_);
+    ASSERT_TRUE(corpus_.LoadCorpusTree());
+  }
+  std::string Dat() const { return folder_.ReadBytes("srf_pub.dat"); }
+  static std::string Message(CorpusOutcome outcome) { return OutcomeMessage(outcome); }
+
+  testing::TempDataFolder folder_;
+  std::string original_;
+  UserCorpus corpus_;
+};
+
+TEST(CorpusFile, ParsesCategoriesAndEntriesAndWritesThemBackWithCrLf) {
+  const std::string text =
+      G("甲") + "\r\n\t" + G("一") + "\r\n\t" + G("二") + "\r\n" + G("乙") + "\r\n";
+  const CorpusTree tree = ParseCorpus(text);
+  ASSERT_EQ(tree.size(), 2u);
+  EXPECT_EQ(tree[0].text, G("甲"));
+  EXPECT_EQ(tree[0].entries, (std::vector<std::string>{G("一"), G("二")}));
+  EXPECT_TRUE(tree[1].entries.empty());
+  EXPECT_EQ(FormatCorpus(tree), text);
+}
+
+TEST(CorpusFile, ReadsBareLfAMissingLastEndingAndKeepsEntriesBeforeAnyCategory) {
+  const CorpusTree tree = ParseCorpus("\tfirst\r\n\r\ncat\n\t\tdeep\n\tlast");
+  ASSERT_EQ(tree.size(), 2u);
+  EXPECT_EQ(tree[0].text, "first");  // kept as a category instead of being lost
+  EXPECT_EQ(tree[1].text, "cat");
+  EXPECT_EQ(tree[1].entries, (std::vector<std::string>{"deep", "last"}));
+  EXPECT_EQ(FormatCorpus(tree), "first\r\ncat\r\n\tdeep\r\n\tlast\r\n");
+}
+
+TEST_F(UserCorpusRules, AddPutsTheTrimmedTextFirstInTheCategoryOfTheSelection) {
+  int category = -1;
+  EXPECT_EQ(Message(corpus_.AddTarget(std::nullopt, &category)), "请选择增加的分类!");
+  ASSERT_EQ(corpus_.AddTarget(CorpusNode{0, 1}, &category), CorpusOutcome::Done);  // an entry
+  EXPECT_EQ(category, 0);
+  // Without a character table srf_pub.usr cannot be rebuilt; the tree is written anyway.
+  EXPECT_EQ(corpus_.Add(category, " \t" + G("张强") + "  "), CorpusOutcome::LexiconNotWritten);
+  EXPECT_EQ(corpus_.Tree()[0].entries.front(), G("张强"));
+  EXPECT_EQ(Dat(), G("人名") + "\r\n\t" + G("张强") + "\r\n\t" + G("李明") + "\r\n\t" + G("王芳") +
+                       "\r\n" + G("地名") + "\r\n\t" + G("北京") + "\r\n");
+}
+
+TEST_F(UserCorpusRules, AddRefusalsLeaveTreeAndFileAlone) {
+  const CorpusTree before = corpus_.Tree();
+  EXPECT_EQ(Message(corpus_.Add(0, " \t ")), "请输入的内容不正确!");
+  EXPECT_EQ(Message(corpus_.Add(0, G("甲") + "\r\n" + G("乙"))), "请输入的内容不正确!");
+  EXPECT_EQ(Message(corpus_.Add(0, Zhong(33))), "注意: 输入内容最多为32个汉字长度!");
+  EXPECT_EQ(Message(corpus_.Add(0, G("地名"))), "输入的内容已经存在, 请检查!");  // a category
+  EXPECT_EQ(Message(corpus_.Add(1, " " + G("王芳"))), "输入的内容已经存在, 请检查!");
+  EXPECT_EQ(corpus_.Tree().size(), before.size());
+  EXPECT_EQ(corpus_.Tree()[0].entries, before[0].entries);
+  EXPECT_EQ(corpus_.Tree()[1].entries, before[1].entries);
+  EXPECT_EQ(Dat(), original_);
+}
+
+TEST_F(UserCorpusRules, ThirtyTwoCharactersAreTheLongestEntry) {
+  EXPECT_NE(corpus_.Add(1, Zhong(32)), CorpusOutcome::TooLong);
+  EXPECT_EQ(corpus_.Tree()[1].entries.front(), Zhong(32));
+  EXPECT_EQ(corpus_.Modify(CorpusNode{1, 0}, Zhong(33)), CorpusOutcome::TooLong);
+}
+
+TEST_F(UserCorpusRules, ModifyTakesTheAnswerAsTypedAndWorksOnCategories) {
+  EXPECT_EQ(Message(corpus_.CheckModify(std::nullopt)), "请选择修改的内容!");
+  EXPECT_EQ(Message(corpus_.Modify(CorpusNode{0, 0}, "")), "输入内容不能为空!");
+  EXPECT_EQ(Message(corpus_.Modify(CorpusNode{0, 0}, G("北京"))), "输入的内容已经存在, 请检查!");
+  EXPECT_EQ(Dat(), original_);
+
+  corpus_.Modify(CorpusNode{0, 1}, "   ");  // blanks only: accepted, not trimmed
+  corpus_.Modify(CorpusNode{1, -1}, G("城市"));
+  EXPECT_EQ(corpus_.Tree()[0].entries[1], "   ");
+  EXPECT_EQ(corpus_.Tree()[1].text, G("城市"));
+  EXPECT_EQ(Dat(), G("人名") + "\r\n\t" + G("李明") + "\r\n\t   \r\n" + G("城市") + "\r\n\t" +
+                       G("北京") + "\r\n");
+}
+
+TEST_F(UserCorpusRules, ModifyToTheSameTextWritesNothing) {
+  std::filesystem::remove("srf_pub.dat");
+  EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, G("李明")), CorpusOutcome::Unchanged);
+  EXPECT_FALSE(std::filesystem::exists("srf_pub.dat"));
+}
+
+TEST_F(UserCorpusRules, DeleteRemovesOnlyEntries) {
+  EXPECT_EQ(Message(corpus_.CheckDelete(std::nullopt)), "请选择要删除的内容!");
+  EXPECT_EQ(Message(corpus_.CheckDelete(CorpusNode{1, -1})), "分类不能删除!");
+  EXPECT_EQ(corpus_.CheckDelete(CorpusNode{0, 0}), CorpusOutcome::Done);
+  corpus_.Delete(CorpusNode{0, 0});
+  EXPECT_EQ(Dat(),
+            G("人名") + "\r\n\t" + G("王芳") + "\r\n" + G("地名") + "\r\n\t" + G("北京") + "\r\n");
+}
+
+TEST_F(UserCorpusRules, AChangeThatCannotBeWrittenIsDropped) {
+  // A folder in the file's place: the new file cannot replace it.
+  std::filesystem::remove("srf_pub.dat");
+  std::filesystem::create_directory("srf_pub.dat");
+  std::filesystem::create_directory("srf_pub.dat/keep");
+  EXPECT_EQ(corpus_.Add(0, G("张强")), CorpusOutcome::CorpusNotWritten);
+  EXPECT_EQ(corpus_.Tree()[0].entries.size(), 2u);
+  EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, G("张强")), CorpusOutcome::CorpusNotWritten);
+  EXPECT_EQ(corpus_.Tree()[0].entries[0], G("李明"));
+  EXPECT_FALSE(std::filesystem::exists("srf_pub.dat.tmp"));
+}
+
+}  // namespace
+}  // namespace dazi

@@ -1,0 +1,31 @@
+// The character table of srf_pub.zc read whole, for turning GBK text into character numbers
+// without the main window's open dictionary handle.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace dazi {
+
+class CharTable {
+ public:
+  // Reads the character count at position 4 and that many two-byte codes from position 10.
+  // False when the file cannot be read or holds fewer codes than its count says.
+  bool Load(const std::string& path);
+
+  bool Loaded() const { return loaded_; }
+  int Size() const { return size_; }
+  // The 1-based number of the two-byte GBK character; the first position where a character
+  // occurs more than once. nullopt when the table does not hold it.
+  std::optional<int> Find(std::string_view character) const;
+
+ private:
+  std::unordered_map<std::uint16_t, int> numbers_;
+  int size_ = 0;
+  bool loaded_ = false;
+};
+
+}  // namespace dazi
