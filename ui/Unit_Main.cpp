@@ -14,6 +14,8 @@
 #include "DictionaryLoader.h"
 #include "KeyTranslation.h"
 #include "MainWindowLayout.h"
+#include "Unit_Set.h"
+#include "Unit_User_Main.h"
 #include "WidgetSupport.h"
 
 namespace dazi {
@@ -128,9 +130,29 @@ void TForm_Main::LoadAdvertPage(bool) {}
 
 void TForm_Main::BuildHelpTrees() {}
 
-void TForm_Main::N1Click() {}
+void TForm_Main::N1Click() {
+  if (!controller_) return;
+  TForm_Set dialog(this);
+  if (dialog.exec() == QDialog::Accepted &&
+      !controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF)))
+    notice_(this, QStringLiteral("提示框"), QStringLiteral("无法写入文件 srf_pykx.set"));
+  PaintView();
+}
 
-void TForm_Main::N3Click() {}
+// The editor reads srf_pub.zc itself; the engines take up its lexicon when it closes.
+void TForm_Main::N3Click() {
+  if (!controller_) return;
+  controller_->BeginWordMaking();
+  {
+    TForm_User_Main editor(this);
+    editor.exec();
+  }
+  std::string error;
+  if (!controller_->FinishWordMaking(&error))
+    notice_(this, QStringLiteral("提示框"),
+            QStringLiteral("无法打开文件 srf_pub.zc: ") + QString::fromStdString(error));
+  PaintView();
+}
 
 void TForm_Main::Run(const std::function<void(PracticeController&)>& call) {
   if (!controller_) return;
