@@ -13,6 +13,8 @@ inline constexpr int kWindowMargin = 4;
 inline constexpr QRect kMemo1{225, 241, 560, 305};
 inline constexpr QRect kPanel4{3, 3, 795, 78};        // web panel strip
 inline constexpr QRect kHelpPlace{10, 88, 205, 414};  // TreeView1 / TreeView2 and Memo2
+inline constexpr QRect kHelpTree{10, 88, 205, 226};   // TreeView1 and TreeView2, one place
+inline constexpr QRect kMemo2{10, 318, 205, 184};     // the chosen topic's text
 
 // The candidate panels; their top-left corner comes from the view state.
 inline constexpr QSize kPanel2Size{232, 27};
@@ -74,5 +76,9 @@ inline constexpr int kGlossFontPixels = 12;
 inline constexpr int kStatusFontPixels = 15;
 inline const QColor kGrayText{0x6d, 0x6d, 0x6d};  // the system's grey-text colour
 inline const QColor kHighlight{Qt::blue};
+inline const QColor kHelpText{0x00, 0x80, 0x00};  // Memo2's green
+inline constexpr int kHelpTreeFontPixels = 13;
+inline constexpr QSize kHelpTreeIconSize{12, 12};
+inline constexpr int kHelpTreeRowPixels = 18;
 
 }  // namespace dazi::layout

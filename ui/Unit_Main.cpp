@@ -128,7 +128,11 @@ void TForm_Main::FormDestroy() {
 
 void TForm_Main::LoadAdvertPage(bool) {}
 
-void TForm_Main::BuildHelpTrees() {}
+// The help column is made when the window is first shown, TreeView1 showing its first topic.
+void TForm_Main::BuildHelpTrees() {
+  helpPanel_ = std::make_unique<HelpPanelWidgets>(this, [this] { memo1_->setFocus(); });
+  helpPanel_->BuildHelpTrees();
+}
 
 void TForm_Main::N1Click() {
   if (!controller_) return;
@@ -165,6 +169,7 @@ void TForm_Main::PaintView() {
   candidateBar_->Paint(view);
   dictionaryPanel_->Paint(view, candidateBar_->VisibleCandidatePanel());
   statusBar_->Paint(view.statusBar);
+  if (helpPanel_) helpPanel_->Paint(view.help);
   PaintMemo1();
 }
 

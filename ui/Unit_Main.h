@@ -12,6 +12,7 @@
 
 #include "CandidateBarWidgets.h"
 #include "DictionaryPanelWidgets.h"
+#include "HelpPanelWidgets.h"
 #include "PracticeController.h"
 #include "StatusBarWidgets.h"
 
@@ -59,6 +60,7 @@ class TForm_Main : public QWidget {
   std::unique_ptr<CandidateBarWidgets> candidateBar_;
   std::unique_ptr<StatusBarWidgets> statusBar_;
   std::unique_ptr<DictionaryPanelWidgets> dictionaryPanel_;
+  std::unique_ptr<HelpPanelWidgets> helpPanel_;     // from the first showing on
   std::unique_ptr<PracticeController> controller_;  // from the first showing on
   QString shownMemoText_;
   bool dragging_ = false;
