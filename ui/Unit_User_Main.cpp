@@ -20,7 +20,8 @@ namespace dazi {
 namespace {
 
 constexpr const char* kCharTableFile = "srf_pub.zc";
-constexpr const char* kHomePage = "https://www.qt.io/";
+// dazi has no web site of its own: the picture opens the project's README.
+constexpr const char* kHomePage = DAZI_HOME_PAGE;
 
 const QString kNoticeCaption = QStringLiteral("提示框");
 
@@ -159,7 +160,7 @@ void TForm_User_Main::MenuItemClick(QAction* sender) {
 }
 
 void TForm_User_Main::Image1Click() {
-  QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage)));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(kHomePage)));
 }
 
 void TForm_User_Main::AddEntry() {
