@@ -12,6 +12,7 @@
 #include "DictionaryLoader.h"
 #include "Gbk.h"
 #include "PinyinEngine.h"
+#include "RealDictionaries.h"
 #include "SentenceEngine.h"
 #include "SyllableTable.h"
 #include "TempDataFolder.h"
@@ -28,14 +29,11 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The generated dictionaries, copied into a fresh data folder and loaded.
+// The generated dictionaries, linked into a fresh data folder and loaded.
 class RealDictionary : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* ext : {"zc", "py", "pys", "lm", "cpy", "zy"}) {
-      std::string name = std::string("srf_pub.") + ext;
-      folder_.WriteBytes(name, ReadFile(kDictDir + "/" + name));
-    }
+    ASSERT_EQ(testing::LinkRealDictionaries(folder_.Path()), "");
     ASSERT_TRUE(LoadDictionaries().ok);
     for (int n = 1; n <= SrfState.CharCount; ++n) numberOf_[Utf8FromGbk(CharText(n))] = n;
   }

@@ -2,7 +2,6 @@
 // build generated, and the stroke-code facts behind them.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -10,27 +9,19 @@
 #include "DictionaryLoader.h"
 #include "Gbk.h"
 #include "KeypadEngine.h"
+#include "RealDictionaries.h"
 #include "TempDataFolder.h"
 #include "Unit_Data.h"
 
 namespace dazi {
 namespace {
 
-const std::string kDictDir = DAZI_DICT_DIR;
 constexpr int kPerPage = 4;
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class RealStrokeCodes : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* ext : {"zc", "py", "pys", "lm", "cpy", "zy"}) {
-      std::string name = std::string("srf_pub.") + ext;
-      folder_.WriteBytes(name, ReadFile(kDictDir + "/" + name));
-    }
+    ASSERT_EQ(testing::LinkRealDictionaries(folder_.Path()), "");
     ASSERT_TRUE(LoadDictionaries().ok);
     for (int n = 1; n <= SrfState.CharCount; ++n) numberOf_[Utf8FromGbk(CharText(n))] = n;
     SrfState.MethodClass = 3;
