@@ -74,6 +74,10 @@ void BuildKeypadPage();
 // bring next (KeypadPreviews, KeypadPreviewCounts).
 void BuildStrokePreviews();
 
+// The whole lookup after every change of the strokes: LoadFirstStrokeList, MatchStrokes,
+// BuildKeypadPage and BuildStrokePreviews on input.
+void RefreshKeypadLookup(const std::string& input);
+
 // Lists the words that begin with character n (dictionary words first, then user-lexicon
 // and learned words) as follow-on candidates in a new word pool.
 void FindKeypadFollowOnWords(int32 n);

@@ -68,4 +68,11 @@ void BuildKeypadPage() {
     if (FillKeypadFollowOnSlot(s.CandidateCount, s.AssociationList[k])) ++s.CandidateCount;
 }
 
+void RefreshKeypadLookup(const std::string& input) {
+  LoadFirstStrokeList(input);
+  MatchStrokes(input);
+  BuildKeypadPage();
+  BuildStrokePreviews();
+}
+
 }  // namespace dazi

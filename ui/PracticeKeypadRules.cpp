@@ -66,13 +66,9 @@ void PracticeController::KeypadKeyUp(int virtualKey) {
   if (slot >= 0) ChooseCandidate(slot);
 }
 
-// LoadFirstStrokeList and MatchStrokes on InputText, BuildKeypadPage, BuildStrokePreviews.
+// Stroke lookup, first page and previews for InputText.
 void PracticeController::KeypadLookup() {
-  const std::string& input = SrfState.InputText;
-  LoadFirstStrokeList(input);
-  MatchStrokes(input);
-  BuildKeypadPage();
-  BuildStrokePreviews();
+  RefreshKeypadLookup(SrfState.InputText);
 }
 
 // BuildKeypadPage for PageIndex; the previews stay those of the input's first page.

@@ -31,10 +31,7 @@ void Refresh(const std::string& input) {
   SrfState.InputText = input;
   SrfState.PageIndex = 0;
   SrfState.AssociationCount = 0;
-  LoadFirstStrokeList(input);
-  MatchStrokes(input);
-  BuildKeypadPage();
-  BuildStrokePreviews();
+  RefreshKeypadLookup(input);
 }
 
 // Character numbers of the most frequent simplified characters, by Jun Da's ranks.

@@ -21,10 +21,7 @@ void Refresh(const std::string& input) {
   SrfState.InputText = input;
   SrfState.PageIndex = 0;
   SrfState.AssociationCount = 0;
-  LoadFirstStrokeList(input);
-  MatchStrokes(input);
-  BuildKeypadPage();
-  BuildStrokePreviews();
+  RefreshKeypadLookup(input);
 }
 
 void TypeUpTo(const std::string& strokes) {

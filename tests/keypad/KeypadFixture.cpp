@@ -47,10 +47,7 @@ void KeypadTest::Refresh() {
   TLumiskCand& s = SrfState;
   s.PageIndex = 0;
   s.AssociationCount = 0;
-  LoadFirstStrokeList(s.InputText);
-  MatchStrokes(s.InputText);
-  BuildKeypadPage();
-  BuildStrokePreviews();
+  RefreshKeypadLookup(s.InputText);
 }
 
 void KeypadTest::Press(char key) {
