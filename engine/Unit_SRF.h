@@ -1,6 +1,6 @@
 // The engine operations of the three input engines.
 #pragma once
 
-#include "KeypadEngine.h"
-#include "PinyinEngine.h"
-#include "SentenceEngine.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/sentence/SentenceEngine.h"

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "DictFiles.h"
-#include "Gbk.h"
-#include "KeypadEngine.h"
-#include "RealDictionaryBench.h"
-#include "Unit_SRF.h"
+#include "bench/support/RealDictionaryBench.h"
+#include "engine/Unit_SRF.h"
+#include "engine/core/Gbk.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/keypad/KeypadEngine.h"
 
 namespace dazi {
 namespace {

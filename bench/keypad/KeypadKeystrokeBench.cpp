@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "DictFiles.h"
-#include "Gbk.h"
-#include "RealDictionaryBench.h"
-#include "Unit_SRF.h"
+#include "bench/support/RealDictionaryBench.h"
+#include "engine/Unit_SRF.h"
+#include "engine/core/Gbk.h"
+#include "engine/dict/DictFiles.h"
 
 namespace dazi {
 namespace {

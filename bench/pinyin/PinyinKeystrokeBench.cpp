@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
-#include "DictFiles.h"
-#include "Gbk.h"
-#include "PinyinEngine.h"
-#include "RealDictionaryBench.h"
+#include "bench/support/RealDictionaryBench.h"
+#include "engine/core/Gbk.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
 
 namespace dazi {
 namespace {

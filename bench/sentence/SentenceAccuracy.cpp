@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "SentenceEngine.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/startup/DictionaryLoader.h"
 
 namespace dazi {
 namespace {

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "Gbk.h"
-#include "PlainConversion.h"
-#include "SentenceEngine.h"
-#include "SyllableTable.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/sentence/PlainConversion.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,4 +1,4 @@
-#include "RealDictionaryBench.h"
+#include "bench/support/RealDictionaryBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "DataFolder.h"
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "engine/user/DataFolder.h"
 
 namespace dazi::bench {
 namespace {

@@ -1,10 +1,10 @@
 // The candidate bar: drawing, English mode, paging, choosing, follow-on words, learning.
 #include <gmock/gmock.h>
 
-#include "Captions.h"
-#include "ControllerFixture.h"
-#include "DictionaryLoader.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/controller/ControllerFixture.h"
+#include "ui/controller/Captions.h"
 
 namespace dazi::testing {
 namespace {

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <fstream>
 
-#include "ConsoleSession.h"
-#include "ControllerFixture.h"
-#include "DataFolder.h"
-#include "Json.h"
-#include "JsonCheck.h"
-#include "KeyTokens.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/user/DataFolder.h"
+#include "tests/controller/ControllerFixture.h"
+#include "tests/controller/JsonCheck.h"
+#include "tools/console/ConsoleSession.h"
+#include "tools/console/Json.h"
+#include "tools/console/KeyTokens.h"
 
 namespace dazi::testing {
 namespace {

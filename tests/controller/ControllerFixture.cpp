@@ -1,9 +1,9 @@
-#include "ControllerFixture.h"
+#include "tests/controller/ControllerFixture.h"
 
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "KeyTokens.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tools/console/KeyTokens.h"
 
 namespace dazi::testing {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "FixtureDictionary.h"
-#include "PracticeController.h"
-#include "TempDataFolder.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
+#include "ui/controller/PracticeController.h"
 
 namespace dazi::testing {
 

@@ -1,5 +1,5 @@
 // The help topics against the topic lists and the quoted lines of the help texts.
-#include "HelpTopics.h"
+#include "ui/controller/HelpTopics.h"
 
 #include <gtest/gtest.h>
 

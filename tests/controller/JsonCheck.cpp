@@ -1,4 +1,4 @@
-#include "JsonCheck.h"
+#include "tests/controller/JsonCheck.h"
 
 #include <cctype>
 #include <string>

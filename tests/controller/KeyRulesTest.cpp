@@ -1,9 +1,9 @@
 // Key rules of the practice area, typed through the controller on the fixture dictionary.
 #include <gmock/gmock.h>
 
-#include "Captions.h"
-#include "ControllerFixture.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "tests/controller/ControllerFixture.h"
+#include "ui/controller/Captions.h"
 
 namespace dazi::testing {
 namespace {

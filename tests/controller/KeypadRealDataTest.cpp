@@ -5,14 +5,14 @@
 
 #include <algorithm>
 
-#include "ConsoleSession.h"
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "KeypadEngine.h"
-#include "RealDictionaries.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
+#include "tools/console/ConsoleSession.h"
 
 namespace dazi::testing {
 namespace {

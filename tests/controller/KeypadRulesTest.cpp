@@ -2,10 +2,10 @@
 // numeric pad, the punctuation pages, follow-on words, and the method and class switches.
 #include <gmock/gmock.h>
 
-#include "Captions.h"
-#include "ControllerFixture.h"
-#include "KeypadEngine.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "tests/controller/ControllerFixture.h"
+#include "ui/controller/Captions.h"
 
 namespace dazi::testing {
 namespace {

@@ -6,13 +6,13 @@
 #include <random>
 #include <string>
 
-#include "ConsoleSession.h"
-#include "DictionaryLoader.h"
-#include "JsonCheck.h"
-#include "KeypadEngine.h"
-#include "RealDictionaries.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/controller/JsonCheck.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
+#include "tools/console/ConsoleSession.h"
 
 namespace dazi {
 namespace {

@@ -5,12 +5,12 @@
 
 #include <filesystem>
 
-#include "ConsoleSession.h"
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "RealDictionaries.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
+#include "tools/console/ConsoleSession.h"
 
 namespace dazi::testing {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <stdexcept>
 
-#include "ControllerFixture.h"
-#include "SyllableTable.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tests/controller/ControllerFixture.h"
 
 namespace dazi::testing {
 namespace {

@@ -1,11 +1,11 @@
 // Status-bar switches, settings acceptance, and the small layout and punctuation rules.
 #include <gmock/gmock.h>
 
-#include "CandidateLayout.h"
-#include "Captions.h"
-#include "ControllerFixture.h"
-#include "Punctuation.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "tests/controller/ControllerFixture.h"
+#include "ui/controller/CandidateLayout.h"
+#include "ui/controller/Captions.h"
+#include "ui/controller/Punctuation.h"
 
 namespace dazi::testing {
 namespace {

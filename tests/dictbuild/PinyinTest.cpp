@@ -1,10 +1,10 @@
-#include "Pinyin.h"
+#include "tools/dictbuild/Pinyin.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "PinyinEngine.h"
-#include "RealDictionaries.h"
-#include "SentenceEngine.h"
-#include "SyllableTable.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
-#include "Validator.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
+#include "tools/dictbuild/Validator.h"
 
 namespace dazi {
 namespace {
@@ -166,9 +166,9 @@ TEST(RealDictionaryFiles, PassTheValidatorAndMatchTheCommittedDefaults) {
   EXPECT_EQ(dictbuild::CheckDictionaries(kDictDir), std::vector<std::string>{});
   EXPECT_EQ(dictbuild::CheckDefaultsFile(kDictDir, ""), std::vector<std::string>{});
   // The engine's table must be the one the current build implies.
-  EXPECT_TRUE(ReadFile(std::string(DAZI_SOURCE_DIR) + "/engine/SyllableDefaults.inc") ==
+  EXPECT_TRUE(ReadFile(std::string(DAZI_SOURCE_DIR) + "/engine/pinyin/SyllableDefaults.inc") ==
               ReadFile(kDictDir + "/SyllableDefaults.inc"))
-      << "engine/SyllableDefaults.inc is stale; run: cmake --build <dir> --target "
+      << "engine/pinyin/SyllableDefaults.inc is stale; run: cmake --build <dir> --target "
          "update-syllable-defaults";
 }
 

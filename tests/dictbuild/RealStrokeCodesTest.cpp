@@ -5,13 +5,13 @@
 #include <map>
 #include <string>
 
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "KeypadEngine.h"
-#include "RealDictionaries.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "CodeVariants.h"
-#include "ShapeRules.h"
-#include "Unihan.h"
+#include "tools/dictbuild/CodeVariants.h"
+#include "tools/dictbuild/ShapeRules.h"
+#include "tools/dictbuild/Unihan.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "Cedict.h"
-#include "Characters.h"
-#include "SourceText.h"
-#include "StrokeDict.h"
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Cedict.h"
+#include "tools/dictbuild/Characters.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/StrokeDict.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "Crossings.h"
-#include "Decomposition.h"
-#include "Medians.h"
+#include "tools/dictbuild/Crossings.h"
+#include "tools/dictbuild/Decomposition.h"
+#include "tools/dictbuild/Medians.h"
 
 namespace dazi::dictbuild {
 namespace {

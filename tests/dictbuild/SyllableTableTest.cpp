@@ -1,4 +1,4 @@
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "AdjacentWords.h"
-#include "ManPages.h"
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/AdjacentWords.h"
+#include "tools/dictbuild/ManPages.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

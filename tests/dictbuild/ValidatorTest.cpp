@@ -1,4 +1,4 @@
-#include "Validator.h"
+#include "tools/dictbuild/Validator.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "DictWriter.h"
-#include "Gbk.h"
+#include "engine/core/Gbk.h"
+#include "tools/dictwriter/DictWriter.h"
 
 namespace dazi::dictbuild {
 namespace {

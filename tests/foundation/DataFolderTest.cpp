@@ -1,10 +1,10 @@
-#include "DataFolder.h"
+#include "engine/user/DataFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "TempDataFolder.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,8 +1,8 @@
-#include "DictStream.h"
+#include "engine/dict/DictStream.h"
 
 #include <gtest/gtest.h>
 
-#include "TempDataFolder.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,13 +1,13 @@
-#include "DictWriter.h"
+#include "tools/dictwriter/DictWriter.h"
 
 #include <gtest/gtest.h>
 
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "Gbk.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,14 +1,14 @@
-#include "DictionaryLoader.h"
+#include "engine/startup/DictionaryLoader.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "DictFiles.h"
-#include "FixtureDictionary.h"
-#include "Gbk.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

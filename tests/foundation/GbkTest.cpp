@@ -1,4 +1,4 @@
-#include "Gbk.h"
+#include "engine/core/Gbk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "Learning.h"
+#include "engine/user/Learning.h"
 
 #include <gtest/gtest.h>
 
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "Gbk.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,10 +1,10 @@
-#include "Settings.h"
+#include "engine/user/Settings.h"
 
 #include <gtest/gtest.h>
 
-#include "DictionaryLoader.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,14 +1,14 @@
-#include "UserLexicon.h"
+#include "engine/user/UserLexicon.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -10,11 +10,11 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "Gbk.h"
-#include "Unit_Data.h"
-#include "Unit_Set.h"
-#include "Unit_User_Main.h"
-#include "WindowFixture.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "tests/gui/WindowFixture.h"
+#include "ui/qt/Unit_Set.h"
+#include "ui/qt/Unit_User_Main.h"
 
 namespace dazi::testing {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "MainWindowLayout.h"
-#include "WidgetSupport.h"
+#include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/WidgetSupport.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

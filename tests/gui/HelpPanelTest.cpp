@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "WindowFixture.h"
+#include "tests/gui/WindowFixture.h"
 
 namespace dazi::testing {
 namespace {

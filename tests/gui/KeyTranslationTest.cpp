@@ -1,7 +1,7 @@
 // Qt keys to the practice area's characters and Windows virtual-key codes.
 #include <gtest/gtest.h>
 
-#include "KeyTranslation.h"
+#include "ui/qt/KeyTranslation.h"
 
 namespace dazi {
 namespace {

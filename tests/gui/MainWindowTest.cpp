@@ -4,9 +4,9 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "Unit_Data.h"
-#include "WidgetSupport.h"
-#include "WindowFixture.h"
+#include "engine/core/Unit_Data.h"
+#include "tests/gui/WindowFixture.h"
+#include "ui/qt/WidgetSupport.h"
 
 namespace dazi::testing {
 namespace {

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <cstdio>
 
-#include "MainWindowLayout.h"
-#include "RealDictionaries.h"
-#include "Unit_Main.h"
-#include "WidgetSupport.h"
-#include "WindowFixture.h"
+#include "tests/gui/WindowFixture.h"
+#include "tests/support/RealDictionaries.h"
+#include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/Unit_Main.h"
+#include "ui/qt/WidgetSupport.h"
 
 namespace {
 

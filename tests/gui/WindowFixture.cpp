@@ -1,10 +1,10 @@
-#include "WindowFixture.h"
+#include "tests/gui/WindowFixture.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 
-#include "Gbk.h"
+#include "engine/core/Gbk.h"
 
 namespace dazi::testing {
 

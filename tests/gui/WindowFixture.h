@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "FixtureDictionary.h"
-#include "TempDataFolder.h"
-#include "Unit_Main.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
+#include "ui/qt/Unit_Main.h"
 
 namespace dazi::testing {
 

@@ -1,9 +1,9 @@
-#include "KeypadFixture.h"
+#include "tests/keypad/KeypadFixture.h"
 
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "KeypadEngine.h"
+#include "engine/core/Gbk.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/startup/DictionaryLoader.h"
 
 namespace dazi::testing {
 

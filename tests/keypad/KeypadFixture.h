@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "FixtureDictionary.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi::testing {
 

@@ -1,8 +1,8 @@
 // Follow-on words offered after a keypad choice.
 #include <gmock/gmock.h>
 
-#include "KeypadEngine.h"
-#include "KeypadFixture.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "tests/keypad/KeypadFixture.h"
 
 namespace dazi {
 namespace {

@@ -2,9 +2,9 @@
 // and follow-on words.
 #include <gmock/gmock.h>
 
-#include "Gbk.h"
-#include "KeypadEngine.h"
-#include "KeypadFixture.h"
+#include "engine/core/Gbk.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "tests/keypad/KeypadFixture.h"
 
 namespace dazi {
 namespace {

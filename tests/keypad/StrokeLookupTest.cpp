@@ -1,8 +1,8 @@
 // Which characters match the typed strokes, and in what order.
 #include <gmock/gmock.h>
 
-#include "KeypadEngine.h"
-#include "KeypadFixture.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "tests/keypad/KeypadFixture.h"
 
 namespace dazi {
 namespace {

@@ -1,8 +1,8 @@
 // Next-stroke previews of the characters beyond the first page.
 #include <gmock/gmock.h>
 
-#include "KeypadEngine.h"
-#include "KeypadFixture.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "tests/keypad/KeypadFixture.h"
 
 namespace dazi {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "Gbk.h"
-#include "KeypadEngine.h"
-#include "KeypadFixture.h"
+#include "engine/core/Gbk.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "tests/keypad/KeypadFixture.h"
 
 namespace dazi {
 namespace {

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "PinyinEngine.h"
-#include "PinyinTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/pinyin/PinyinTestSupport.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

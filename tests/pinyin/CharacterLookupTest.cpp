@@ -2,11 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "PinyinEngine.h"
-#include "PinyinTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/pinyin/PinyinTestSupport.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -7,12 +7,12 @@
 #include <fstream>
 #include <random>
 
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "PinyinEngine.h"
-#include "PinyinTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/pinyin/PinyinTestSupport.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,11 +1,11 @@
-#include "PinyinTestSupport.h"
+#include "tests/pinyin/PinyinTestSupport.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "DictFiles.h"
-#include "Gbk.h"
-#include "PinyinEngine.h"
+#include "engine/core/Gbk.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
 
 namespace dazi::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
 
 namespace dazi::testing {
 

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "DictFiles.h"
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "PinyinEngine.h"
-#include "PinyinTestSupport.h"
-#include "RealDictionaries.h"
-#include "TempDataFolder.h"
+#include "engine/core/Gbk.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/pinyin/PinyinTestSupport.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

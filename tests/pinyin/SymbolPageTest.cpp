@@ -2,10 +2,10 @@
 // their pages.
 #include <gtest/gtest.h>
 
-#include "DictionaryLoader.h"
-#include "PinyinEngine.h"
-#include "PinyinTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/pinyin/PinyinTestSupport.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

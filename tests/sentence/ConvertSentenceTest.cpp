@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "Gbk.h"
-#include "SentenceEngine.h"
-#include "SentenceTestSupport.h"
-#include "TempDataFolder.h"
-#include "UserLexicon.h"
+#include "engine/core/Gbk.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/user/UserLexicon.h"
+#include "tests/sentence/SentenceTestSupport.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "PinyinEngine.h"
-#include "SentenceEngine.h"
-#include "SentenceTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "tests/sentence/SentenceTestSupport.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

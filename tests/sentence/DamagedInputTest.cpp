@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "DictionaryLoader.h"
-#include "SentenceEngine.h"
-#include "SentenceTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/sentence/SentenceTestSupport.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,9 +1,9 @@
-#include "PlainConversion.h"
+#include "tests/sentence/PlainConversion.h"
 
 #include <algorithm>
 
-#include "SentenceEngine.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/sentence/SentenceEngine.h"
 
 namespace dazi::testing {
 

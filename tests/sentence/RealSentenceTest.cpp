@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "DictionaryLoader.h"
-#include "Gbk.h"
-#include "RealDictionaries.h"
-#include "SentenceEngine.h"
-#include "TempDataFolder.h"
+#include "engine/core/Gbk.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

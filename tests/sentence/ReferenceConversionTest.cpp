@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "PlainConversion.h"
-#include "SentenceEngine.h"
-#include "SentenceTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "tests/sentence/PlainConversion.h"
+#include "tests/sentence/SentenceTestSupport.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

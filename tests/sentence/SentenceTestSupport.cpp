@@ -1,10 +1,10 @@
-#include "SentenceTestSupport.h"
+#include "tests/sentence/SentenceTestSupport.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "DictionaryLoader.h"
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/startup/DictionaryLoader.h"
 
 namespace dazi::testing {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "FixtureDictionary.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "tests/support/FixtureDictionary.h"
 
 namespace dazi::testing {
 

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "SentenceEngine.h"
-#include "SentenceTestSupport.h"
-#include "TempDataFolder.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "tests/sentence/SentenceTestSupport.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,9 +1,9 @@
-#include "FixtureDictionary.h"
+#include "tests/support/FixtureDictionary.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "Gbk.h"
+#include "engine/core/Gbk.h"
 
 namespace dazi::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "DictWriter.h"
+#include "tools/dictwriter/DictWriter.h"
 
 namespace dazi::testing {
 

@@ -1,7 +1,7 @@
-#include "RealDictionaries.h"
+#include "tests/support/RealDictionaries.h"
 
-#include "DataFolder.h"
-#include "DictFiles.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/user/DataFolder.h"
 
 namespace dazi::testing {
 

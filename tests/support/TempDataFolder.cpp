@@ -1,12 +1,12 @@
-#include "TempDataFolder.h"
+#include "tests/support/TempDataFolder.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include "DictFiles.h"
-#include "Unit_Data.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
 
 namespace dazi::testing {
 

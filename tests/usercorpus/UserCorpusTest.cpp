@@ -1,11 +1,11 @@
-#include "UserCorpus.h"
+#include "ui/usercorpus/UserCorpus.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "Gbk.h"
-#include "TempDataFolder.h"
+#include "engine/core/Gbk.h"
+#include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "DictionaryLoader.h"
-#include "FixtureDictionary.h"
-#include "Gbk.h"
-#include "TempDataFolder.h"
-#include "Unit_Data.h"
-#include "UserCorpus.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "tests/support/FixtureDictionary.h"
+#include "tests/support/TempDataFolder.h"
+#include "ui/usercorpus/UserCorpus.h"
 
 namespace dazi {
 namespace {

@@ -1,12 +1,12 @@
-#include "ConsoleSession.h"
+#include "tools/console/ConsoleSession.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "Gbk.h"
-#include "Json.h"
-#include "KeyTokens.h"
-#include "Unit_Data.h"
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "tools/console/Json.h"
+#include "tools/console/KeyTokens.h"
 
 namespace dazi::console {
 namespace {

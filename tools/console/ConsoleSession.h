@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "PracticeController.h"
+#include "ui/controller/PracticeController.h"
 
 namespace dazi::console {
 

@@ -1,4 +1,4 @@
-#include "Json.h"
+#include "tools/console/Json.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "KeyTokens.h"
+#include "tools/console/KeyTokens.h"
 
 #include <array>
 

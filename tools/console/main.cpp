@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ConsoleSession.h"
-#include "DataFolder.h"
-#include "DictionaryLoader.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "engine/user/DataFolder.h"
+#include "tools/console/ConsoleSession.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);

@@ -1,4 +1,4 @@
-#include "AdjacentWords.h"
+#include "tools/dictbuild/AdjacentWords.h"
 
 #include <cmath>
 #include <limits>

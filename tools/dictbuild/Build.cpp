@@ -1,18 +1,18 @@
-#include "Build.h"
+#include "tools/dictbuild/Build.h"
 
-#include "Characters.h"
-#include "Defaults.h"
-#include "Glosses.h"
-#include "Numbering.h"
-#include "Phrases.h"
-#include "Readings.h"
-#include "Spellings.h"
-#include "StrokeCodes.h"
-#include "Words.h"
+#include "tools/dictbuild/Characters.h"
+#include "tools/dictbuild/Defaults.h"
+#include "tools/dictbuild/Glosses.h"
+#include "tools/dictbuild/Numbering.h"
+#include "tools/dictbuild/Phrases.h"
+#include "tools/dictbuild/Readings.h"
+#include "tools/dictbuild/Spellings.h"
+#include "tools/dictbuild/StrokeCodes.h"
+#include "tools/dictbuild/Words.h"
 
 #include <cstring>
 
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
 
 namespace dazi::dictbuild {
 namespace {

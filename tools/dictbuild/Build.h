@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "BuildReport.h"
-#include "DictWriter.h"
-#include "Sources.h"
+#include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/Sources.h"
+#include "tools/dictwriter/DictWriter.h"
 
 namespace dazi::dictbuild {
 

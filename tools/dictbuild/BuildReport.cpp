@@ -1,4 +1,4 @@
-#include "BuildReport.h"
+#include "tools/dictbuild/BuildReport.h"
 
 #include <ostream>
 

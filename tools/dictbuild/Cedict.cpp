@@ -1,8 +1,8 @@
-#include "Cedict.h"
+#include "tools/dictbuild/Cedict.h"
 
-#include "SourceText.h"
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Pinyin.h"
+#include "tools/dictbuild/Pinyin.h"
 
 namespace dazi::dictbuild {
 

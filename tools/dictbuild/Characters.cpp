@@ -1,9 +1,9 @@
-#include "Characters.h"
+#include "tools/dictbuild/Characters.h"
 
 #include <algorithm>
 
-#include "Gbk.h"
-#include "Utf8.h"
+#include "engine/core/Gbk.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 

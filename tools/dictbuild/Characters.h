@@ -2,9 +2,9 @@
 // and readings.
 #pragma once
 
-#include "BuildReport.h"
-#include "Model.h"
-#include "Sources.h"
+#include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Sources.h"
 
 namespace dazi::dictbuild {
 

@@ -1,4 +1,4 @@
-#include "CodeVariants.h"
+#include "tools/dictbuild/CodeVariants.h"
 
 namespace dazi::dictbuild {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ShapeRules.h"
+#include "tools/dictbuild/ShapeRules.h"
 
 namespace dazi::dictbuild {
 

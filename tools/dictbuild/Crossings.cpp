@@ -1,4 +1,4 @@
-#include "Crossings.h"
+#include "tools/dictbuild/Crossings.h"
 
 #include <algorithm>
 #include <cmath>

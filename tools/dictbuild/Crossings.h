@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "Medians.h"
+#include "tools/dictbuild/Medians.h"
 
 namespace dazi::dictbuild {
 

@@ -1,6 +1,6 @@
-#include "Decomposition.h"
+#include "tools/dictbuild/Decomposition.h"
 
-#include "SourceText.h"
+#include "tools/dictbuild/SourceText.h"
 
 namespace dazi::dictbuild {
 

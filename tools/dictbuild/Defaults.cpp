@@ -1,6 +1,6 @@
-#include "Defaults.h"
+#include "tools/dictbuild/Defaults.h"
 
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
 
 namespace dazi::dictbuild {
 

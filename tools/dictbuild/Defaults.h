@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Model.h"
+#include "tools/dictbuild/Model.h"
 
 namespace dazi::dictbuild {
 

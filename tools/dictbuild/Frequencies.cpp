@@ -1,10 +1,10 @@
-#include "Frequencies.h"
+#include "tools/dictbuild/Frequencies.h"
 
 #include <charconv>
 
-#include "SourceText.h"
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -1,10 +1,10 @@
-#include "Glosses.h"
+#include "tools/dictbuild/Glosses.h"
 
 #include <algorithm>
 
-#include "Gbk.h"
-#include "Pinyin.h"
-#include "Utf8.h"
+#include "engine/core/Gbk.h"
+#include "tools/dictbuild/Pinyin.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "Model.h"
-#include "Sources.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Sources.h"
 
 namespace dazi::dictbuild {
 

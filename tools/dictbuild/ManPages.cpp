@@ -1,11 +1,11 @@
-#include "ManPages.h"
+#include "tools/dictbuild/ManPages.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "SourceText.h"
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -1,12 +1,12 @@
-#include "Medians.h"
+#include "tools/dictbuild/Medians.h"
 
 #include <cctype>
 #include <charconv>
 #include <fstream>
 #include <sstream>
 
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

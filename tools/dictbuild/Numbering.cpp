@@ -1,4 +1,4 @@
-#include "Numbering.h"
+#include "tools/dictbuild/Numbering.h"
 
 #include <algorithm>
 

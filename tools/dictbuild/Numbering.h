@@ -2,7 +2,7 @@
 // word-list index (WordIndexCount) covers them; within each part more frequent first.
 #pragma once
 
-#include "Model.h"
+#include "tools/dictbuild/Model.h"
 
 namespace dazi::dictbuild {
 

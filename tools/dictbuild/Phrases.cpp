@@ -1,4 +1,4 @@
-#include "Phrases.h"
+#include "tools/dictbuild/Phrases.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +7,10 @@
 #include <set>
 #include <unordered_map>
 
-#include "SplitChunks.h"
-#include "SyllableTable.h"
-#include "TextCounts.h"
-#include "Utf8.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/SplitChunks.h"
+#include "tools/dictbuild/TextCounts.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

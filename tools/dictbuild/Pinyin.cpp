@@ -1,9 +1,9 @@
-#include "Pinyin.h"
+#include "tools/dictbuild/Pinyin.h"
 
 #include <cstring>
 
-#include "SyllableTable.h"
-#include "Utf8.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

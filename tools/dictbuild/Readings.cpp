@@ -1,9 +1,9 @@
-#include "Readings.h"
+#include "tools/dictbuild/Readings.h"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "Utf8.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

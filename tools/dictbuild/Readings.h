@@ -3,9 +3,9 @@
 // ordered by use and cut to five.
 #pragma once
 
-#include "BuildReport.h"
-#include "Model.h"
-#include "Sources.h"
+#include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Sources.h"
 
 namespace dazi::dictbuild {
 

@@ -1,10 +1,10 @@
-#include "ShapeRules.h"
+#include "tools/dictbuild/ShapeRules.h"
 
 #include <algorithm>
 
-#include "Crossings.h"
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/Crossings.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Decomposition.h"
-#include "Medians.h"
+#include "tools/dictbuild/Decomposition.h"
+#include "tools/dictbuild/Medians.h"
 
 namespace dazi::dictbuild {
 

@@ -1,4 +1,4 @@
-#include "SourceText.h"
+#include "tools/dictbuild/SourceText.h"
 
 #include <bzlib.h>
 #include <zlib.h>

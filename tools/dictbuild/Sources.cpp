@@ -1,10 +1,10 @@
-#include "Sources.h"
+#include "tools/dictbuild/Sources.h"
 
-#include "Frequencies.h"
-#include "ManPages.h"
-#include "SourceText.h"
-#include "StrokeDict.h"
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Frequencies.h"
+#include "tools/dictbuild/ManPages.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/StrokeDict.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -5,10 +5,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Cedict.h"
-#include "Decomposition.h"
-#include "Medians.h"
-#include "Unihan.h"
+#include "tools/dictbuild/Cedict.h"
+#include "tools/dictbuild/Decomposition.h"
+#include "tools/dictbuild/Medians.h"
+#include "tools/dictbuild/Unihan.h"
 
 namespace dazi::dictbuild {
 

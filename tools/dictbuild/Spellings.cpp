@@ -1,8 +1,8 @@
-#include "Spellings.h"
+#include "tools/dictbuild/Spellings.h"
 
 #include <algorithm>
 
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
 
 namespace dazi::dictbuild {
 namespace {

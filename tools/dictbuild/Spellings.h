@@ -6,9 +6,9 @@
 
 #include <map>
 
-#include "BuildReport.h"
-#include "DictWriter.h"
-#include "Model.h"
+#include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictwriter/DictWriter.h"
 
 namespace dazi::dictbuild {
 

@@ -1,10 +1,10 @@
-#include "SplitChunks.h"
+#include "tools/dictbuild/SplitChunks.h"
 
 #include <map>
 
-#include "Defaults.h"
-#include "SentenceEngine.h"
-#include "SyllableTable.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "tools/dictbuild/Defaults.h"
 
 namespace dazi::dictbuild {
 namespace {

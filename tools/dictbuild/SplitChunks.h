@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Model.h"
-#include "Phrases.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Phrases.h"
 
 namespace dazi::dictbuild {
 

@@ -1,10 +1,10 @@
-#include "StrokeCodes.h"
+#include "tools/dictbuild/StrokeCodes.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "CodeVariants.h"
-#include "ShapeRules.h"
+#include "tools/dictbuild/CodeVariants.h"
+#include "tools/dictbuild/ShapeRules.h"
 
 namespace dazi::dictbuild {
 namespace {

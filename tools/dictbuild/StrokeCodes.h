@@ -5,10 +5,10 @@
 
 #include <array>
 
-#include "BuildReport.h"
-#include "DictWriter.h"
-#include "Model.h"
-#include "Sources.h"
+#include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Sources.h"
+#include "tools/dictwriter/DictWriter.h"
 
 namespace dazi::dictbuild {
 

@@ -1,8 +1,8 @@
-#include "StrokeDict.h"
+#include "tools/dictbuild/StrokeDict.h"
 
-#include "SourceText.h"
-#include "Unihan.h"
-#include "Utf8.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 

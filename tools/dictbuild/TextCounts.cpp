@@ -1,4 +1,4 @@
-#include "TextCounts.h"
+#include "tools/dictbuild/TextCounts.h"
 
 #include <algorithm>
 #include <set>

@@ -3,10 +3,10 @@
 // together often enough to be typed as one chunk.
 #pragma once
 
-#include "AdjacentWords.h"
-#include "Model.h"
-#include "Phrases.h"
-#include "Sources.h"
+#include "tools/dictbuild/AdjacentWords.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Phrases.h"
+#include "tools/dictbuild/Sources.h"
 
 namespace dazi::dictbuild {
 

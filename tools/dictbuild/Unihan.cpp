@@ -1,9 +1,9 @@
-#include "Unihan.h"
+#include "tools/dictbuild/Unihan.h"
 
 #include <charconv>
 #include <string_view>
 
-#include "SourceText.h"
+#include "tools/dictbuild/SourceText.h"
 
 namespace dazi::dictbuild {
 namespace {

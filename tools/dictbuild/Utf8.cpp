@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 

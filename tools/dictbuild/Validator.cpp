@@ -1,4 +1,4 @@
-#include "Validator.h"
+#include "tools/dictbuild/Validator.h"
 
 #include <array>
 #include <fstream>
@@ -6,8 +6,8 @@
 #include <set>
 #include <sstream>
 
-#include "DictStream.h"
-#include "SyllableTable.h"
+#include "engine/dict/DictStream.h"
+#include "engine/pinyin/SyllableTable.h"
 
 namespace dazi::dictbuild {
 namespace {

@@ -1,12 +1,12 @@
-#include "Words.h"
+#include "tools/dictbuild/Words.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <unordered_map>
 
-#include "SyllableTable.h"
-#include "Utf8.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 namespace {

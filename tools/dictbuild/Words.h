@@ -3,9 +3,9 @@
 // reading pattern, and trimmed so that every one-letter word pool leaves room for the user.
 #pragma once
 
-#include "BuildReport.h"
-#include "Model.h"
-#include "Sources.h"
+#include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/Sources.h"
 
 namespace dazi::dictbuild {
 

@@ -9,8 +9,8 @@
 #include <iostream>
 #include <string>
 
-#include "Build.h"
-#include "Validator.h"
+#include "tools/dictbuild/Build.h"
+#include "tools/dictbuild/Validator.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DictWriter.h"
+#include "tools/dictwriter/DictWriter.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,0 +1,32 @@
+// The six dictionary streams, opened by bare name in the current directory at start-up and
+// kept open; the engines read them by position.
+#pragma once
+
+#include <string>
+
+#include "engine/dict/DictStream.h"
+
+namespace dazi {
+
+// The six dictionary files, in the order the loader opens them.
+inline constexpr const char* kDictionaryFileNames[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
+                                                       "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
+
+struct DictFiles {
+  DictStream zc;   // srf_pub.zc: character table, word-list index, reading patterns, word lists
+  DictStream py;   // srf_pub.py: spellings and their character lists
+  DictStream pys;  // srf_pub.pys: the reading of each character, polyphone records
+  DictStream lm;   // srf_pub.lm: stroke codes and first-stroke lists
+  DictStream cpy;  // srf_pub.cpy: phrase and initials blocks for whole sentences
+  DictStream zy;   // srf_pub.zy: dictionary texts and English glosses
+
+  void CloseAll();
+};
+
+// The shared open streams.
+extern DictFiles Dict;
+
+// The two GBK bytes of character number n (empty beyond the table).
+std::string CharText(int n);
+
+}  // namespace dazi

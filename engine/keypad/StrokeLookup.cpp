@@ -1,0 +1,212 @@
+// The stroke lookup: the first-stroke list of an input, and the ordering of the characters
+// that match the typed strokes.
+#include <algorithm>
+
+#include "engine/dict/DictFiles.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/keypad/internal/KeypadResults.h"
+
+namespace dazi {
+namespace {
+
+// Capacities of the working lists of one MatchStrokes call.
+constexpr int kEarlierCapacity = 33;
+constexpr int kMainCapacity = 5001;
+constexpr int kVariantCapacity = 501;
+constexpr int kPredictedListCapacity = 1001;
+
+// The class bit a first-stroke list entry needs in the active keypad class.
+std::uint32_t ActiveStrokeClassBit() {
+  switch (SrfState.MethodClass % 3) {
+    case 0:
+      return 1;
+    case 1:
+      return 2;
+    default:
+      return 4;
+  }
+}
+
+// A character shown on the first page at a shorter input.
+struct EarlierShown {
+  int32 ch;
+  bool stillMatches;
+  bool matchedByMain;
+  int32 kind;                  // kind of the match that keeps it listed
+  const std::string* strokes;  // strokes of that match
+};
+
+struct MainMatch {
+  int lookup;  // index into LookupList
+  bool earlier;
+  bool predicted;
+};
+
+struct Lists {
+  EarlierShown earlier[kEarlierCapacity];
+  int earlierCount = 0;
+  MainMatch main[kMainCapacity];
+  int32 mainChars[kMainCapacity];
+  int mainCount = 0;
+  int variant[kVariantCapacity];  // indexes into LookupList
+  int variantCount = 0;
+  int predicted[kPredictedListCapacity];  // indexes into main
+  int predictedCount = 0;
+};
+
+// Kept out of the stack: the lists are rebuilt on every stroke, never allocated.
+Lists& WorkLists() {
+  static Lists lists;
+  return lists;
+}
+
+EarlierShown* FindEarlier(Lists& lists, int32 ch) {
+  for (int i = 0; i < lists.earlierCount; ++i)
+    if (lists.earlier[i].ch == ch) return &lists.earlier[i];
+  return nullptr;
+}
+
+void CollectEarlierShown(Lists& lists, std::size_t length) {
+  const TLumiskCand& s = SrfState;
+  const int lengths = static_cast<int>(std::min<std::size_t>(length - 1, kKeypadLengths));
+  for (int t = 1; t <= lengths; ++t) {
+    const int shown = std::clamp(s.FirstPageCounts[t - 1], 0, kKeypadFirstPage);
+    for (int j = 0; j < shown && lists.earlierCount < kEarlierCapacity; ++j) {
+      const int32 ch = s.FirstPageChars[t - 1][j];
+      if (FindEarlier(lists, ch) != nullptr) continue;
+      lists.earlier[lists.earlierCount++] = {ch, false, false, 0, &s.FirstPageStrokes[t - 1][j]};
+    }
+  }
+}
+
+bool StartsWith(const std::string& strokes, const std::string& input) {
+  return strokes.size() >= input.size() && strokes.compare(0, input.size(), input) == 0;
+}
+
+// Sorts the matching entries of LookupList into the main and the variant list.
+void ScanLookupList(Lists& lists, const std::string& input) {
+  const TLumiskCand& s = SrfState;
+  const int entries = std::min(s.LookupCount, kStrokeStringCapacity);
+  for (int i = 0; i < entries; ++i) {
+    if (!StartsWith(s.LookupStrokes[i], input)) continue;
+    const int32 ch = s.LookupList[i];
+    const int32 r = s.LookupVariants[i];
+    EarlierShown* earlier = FindEarlier(lists, ch);
+    if (r >= 1) {
+      // A passed-over character matched only through a variant stays listed with the
+      // earlier-shown ones, rather than vanishing for good.
+      if (earlier != nullptr) {
+        if (!earlier->matchedByMain && !earlier->stillMatches)
+          *earlier = {ch, true, false, kVariantKindBase + r, &s.LookupStrokes[i]};
+      } else if (lists.variantCount < kVariantCapacity) {
+        lists.variant[lists.variantCount++] = i;
+      }
+      continue;
+    }
+    if (lists.mainCount >= kMainCapacity) continue;
+    lists.mainChars[lists.mainCount] = ch;
+    lists.main[lists.mainCount++] = {i, earlier != nullptr, false};
+    if (earlier != nullptr) *earlier = {ch, true, true, 0, &s.LookupStrokes[i]};
+  }
+}
+
+void CollectPredicted(Lists& lists) {
+  const TLumiskCand& s = SrfState;
+  const int predictedChars = std::clamp(s.PredictedCharCount, 0, kPredictedCapacity);
+  for (int p = 0; p < predictedChars; ++p) {
+    for (int m = 0; m < lists.mainCount; ++m) {
+      MainMatch& match = lists.main[m];
+      if (lists.mainChars[m] != s.PredictedChars[p] || match.earlier || match.predicted) continue;
+      if (lists.predictedCount >= kPredictedListCapacity) return;
+      match.predicted = true;
+      lists.predicted[lists.predictedCount++] = m;
+    }
+  }
+}
+
+void WriteCharacterResults(const Lists& lists) {
+  const TLumiskCand& s = SrfState;
+  for (int i = 0; i < lists.predictedCount; ++i) {
+    const int lookup = lists.main[lists.predicted[i]].lookup;
+    AppendKeypadResult(s.LookupList[lookup], 0, &s.LookupStrokes[lookup]);
+  }
+  for (int m = 0; m < lists.mainCount; ++m) {
+    const MainMatch& match = lists.main[m];
+    if (match.earlier || match.predicted) continue;
+    AppendKeypadResult(s.LookupList[match.lookup], 0, &s.LookupStrokes[match.lookup]);
+  }
+  for (int i = 0; i < lists.variantCount; ++i) {
+    const int lookup = lists.variant[i];
+    AppendKeypadResult(s.LookupList[lookup], kVariantKindBase + s.LookupVariants[lookup],
+                       &s.LookupStrokes[lookup]);
+  }
+  for (int i = 0; i < lists.earlierCount; ++i) {
+    const EarlierShown& earlier = lists.earlier[i];
+    if (earlier.stillMatches) AppendKeypadResult(earlier.ch, earlier.kind, earlier.strokes);
+  }
+}
+
+}  // namespace
+
+void LoadFirstStrokeList(const std::string& input) {
+  TLumiskCand& s = SrfState;
+  if (input.size() != 1) return;
+  s.LookupCount = 0;
+  s.WordPoolCount = 0;
+  if (KeypadPunctuationIndex(input) >= 0) {
+    for (int k = 0; k < kKeypadMarksPerPage; ++k) {
+      s.LookupList[k] = k;
+      s.LookupVariants[k] = 0;
+      s.LookupStrokes[k].clear();
+    }
+    s.LookupCount = kKeypadMarksPerPage;
+    return;
+  }
+  if (input[0] < '1' || input[0] > '6') return;
+  const std::size_t digit = static_cast<std::size_t>(input[0] - '0');
+  const std::size_t head = 3 * static_cast<std::size_t>(s.CharCount) + 5 * (digit - 1);
+  const std::size_t list = Dict.lm.ReadU24(head);
+  const std::uint32_t entries = Dict.lm.ReadU16(head + 3);
+  const std::uint32_t classBit = ActiveStrokeClassBit();
+  for (std::uint32_t i = 0; i < entries && s.LookupCount < kLookupCapacity; ++i) {
+    const std::size_t pos = list + 3 * std::size_t{i};
+    const auto ch = static_cast<int32>(Dict.lm.ReadU16(pos));
+    const std::uint32_t flags = Dict.lm.ReadU8(pos + 2);
+    const auto r = static_cast<int32>(flags >> 3);
+    if ((flags & classBit) == 0) continue;
+    // Entries naming no character or no code variant are not part of the format.
+    if (ch < 1 || ch > s.CharCount || r >= kStrokeCodeVariants) continue;
+    const int32 k = s.LookupCount++;
+    s.LookupList[k] = ch;
+    s.LookupVariants[k] = r;
+    if (k < kStrokeStringCapacity) s.LookupStrokes[k] = StrokeString(ReadStrokeCode(ch, r));
+  }
+}
+
+void MatchStrokes(const std::string& input) {
+  TLumiskCand& s = SrfState;
+  if (KeypadPunctuationIndex(input) >= 0) {
+    s.ResultCount = 0;
+    const int marks = std::clamp(s.LookupCount, 0, kResultCapacity);
+    for (int k = 0; k < marks; ++k) AppendKeypadResult(s.LookupList[k], 0);
+    return;
+  }
+  s.ResultCount = 0;
+  if (input.empty()) return;
+  Lists& lists = WorkLists();
+  lists.earlierCount = lists.mainCount = lists.variantCount = lists.predictedCount = 0;
+  CollectEarlierShown(lists, input.size());
+  ScanLookupList(lists, input);
+  CollectPredicted(lists);
+  WriteCharacterResults(lists);
+
+  if (input.size() == 1) return;
+  if (input.size() == 2) {
+    s.WordPoolCount = 0;
+    AddUserWordsForKeypad(lists.mainChars, lists.mainCount);
+    AddLearnedWordsForKeypad(lists.mainChars, lists.mainCount);
+  }
+  MatchStrokeWords(input, lists.mainChars, lists.mainCount);
+}
+
+}  // namespace dazi

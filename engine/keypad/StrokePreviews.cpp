@@ -1,0 +1,32 @@
+// Next-stroke previews: for each stroke key, the first characters beyond the first page that
+// the key would keep.
+#include <algorithm>
+
+#include "engine/dict/DictFiles.h"
+#include "engine/keypad/KeypadEngine.h"
+
+namespace dazi {
+
+void BuildStrokePreviews() {
+  TLumiskCand& s = SrfState;
+  std::fill(std::begin(s.KeypadPreviewCounts), std::end(s.KeypadPreviewCounts), 0);
+  for (std::string& preview : s.KeypadPreviews) preview.clear();
+  const std::size_t length = s.InputText.size();
+  // Beyond eight strokes no character is left to preview.
+  if (length >= kStrokeCodeDigits || KeypadPunctuationIndex(s.InputText) >= 0) return;
+  const int results = std::min({s.ResultCount, kResultCapacity, kStrokeStringCapacity});
+  if (results <= kKeypadFirstPage) return;
+  int stored = 0;
+  for (int k = kKeypadFirstPage; k < results && stored < kPreviewCount; ++k) {
+    if (s.ResultKinds[k] != 0) break;
+    const std::string& strokes = s.ResultStrokes[k];
+    if (strokes.size() <= length) continue;
+    const int d = strokes[length] - '0';
+    if (d < 1 || d > 6 || s.KeypadPreviewCounts[d - 1] >= 4) continue;
+    s.KeypadPreviews[(d - 1) * 4 + s.KeypadPreviewCounts[d - 1]] = CharText(s.ResultIds[k]);
+    ++s.KeypadPreviewCounts[d - 1];
+    ++stored;
+  }
+}
+
+}  // namespace dazi

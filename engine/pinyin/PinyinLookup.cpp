@@ -1,0 +1,188 @@
+// The first step of every pinyin keystroke: the symbol and private-character pages, and the
+// ordinary lookup that orders the characters of the matching spelling records by rank into
+// four groups before handing their characters to the word step.
+#include <cstddef>
+#include <string>
+
+#include "engine/core/CharNumberSet.h"
+#include "engine/core/TextTrim.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
+
+namespace dazi {
+namespace {
+
+constexpr int kRankSlots = 2500;
+constexpr int kPredictedGroupCapacity = 601;
+constexpr int kPriorityGroupCapacity = 101;
+constexpr int kPlainGroupCapacity = 101;
+constexpr int kLongerGroupCapacity = 2501;
+constexpr int kWordStartCapacity = 2501;
+constexpr std::uint32_t kRankMask = 0x0FFF;
+constexpr std::uint32_t kPriorityBit = 0x1000;
+constexpr std::size_t kSpellingTextWidth = 9;
+
+// Slot r of one lookup holds the character of rank r + 1; mark 0 means empty.
+struct RankSlot {
+  int mark;
+  int textLength;
+  int32 charNo;
+  bool priority;
+};
+
+// A working list of fixed capacity; entries beyond it are dropped.
+template <int Capacity>
+struct Group {
+  int32 items[Capacity];
+  int count = 0;
+  void Append(int32 c) {
+    if (count < Capacity) items[count++] = c;
+  }
+};
+
+RankSlot rankSlots[kRankSlots];
+Group<kPredictedGroupCapacity> predictedGroup;
+Group<kPriorityGroupCapacity> priorityGroup;
+Group<kPlainGroupCapacity> plainGroup;
+Group<kLongerGroupCapacity> longerGroup;
+Group<kWordStartCapacity> wordStarts;
+CharNumberSet predictedSet;
+CharNumberSet startSet;
+
+std::uint32_t ClassMask(int32 methodClass) {
+  switch (methodClass % 3) {
+    case 0:
+      return 0x8000;
+    case 1:
+      return 0x4000;
+    default:
+      return 0x2000;
+  }
+}
+
+// The trimmed text of spelling record s (1-based); the loader keeps them all in memory, and
+// a record past them is read from the file.
+const std::string& SpellingText(std::uint32_t s) {
+  static std::string uncached;
+  const auto& cached = SrfState.PinyinSyllables;
+  if (s >= 1 && s <= cached.size()) return cached[s - 1];
+  uncached = TrimBlanks(Dict.py.ReadBytes(kSpellingTextWidth * s - 7, kSpellingTextWidth));
+  return uncached;
+}
+
+void AppendLookup(int32 c) {
+  if (SrfState.LookupCount < kLookupCapacity) SrfState.LookupList[SrfState.LookupCount++] = c;
+}
+
+// Lists the indexes of a symbol or private-character page; the words are emptied.
+void ListPage(int entries) {
+  SrfState.WordPoolCount = 0;
+  for (int k = 0; k < entries; ++k) AppendLookup(k);
+}
+
+// Fills the rank slots from every spelling record of the input's initial that begins with
+// the whole input; the first record to reach a rank keeps it.
+void FillRankSlots(const std::string& input) {
+  for (RankSlot& slot : rankSlots) slot = RankSlot{};
+  const DictStream& py = Dict.py;
+  const std::uint32_t s = py.ReadU16(0);
+  const std::size_t letter = static_cast<std::size_t>(input[0] - 'a') + 1;
+  const std::size_t rangePos = 14 * static_cast<std::size_t>(s) + 4 * letter - 2;
+  const std::uint32_t first = py.ReadU16(rangePos);
+  std::uint32_t last = py.ReadU16(rangePos + 2);
+  if (last > s) last = s;  // record numbers past the table name no spelling
+  const std::uint32_t mask = ClassMask(SrfState.MethodClass);
+  const int32 charCount = SrfState.CharCount;
+
+  for (std::uint32_t rec = first == 0 ? 1 : first; rec <= last; ++rec) {
+    const std::string& text = SpellingText(rec);
+    if (text.size() < input.size() || text.compare(0, input.size(), input) != 0) continue;
+    const std::size_t countPos = 9 * static_cast<std::size_t>(s) + 5 * rec - 3;
+    const std::uint32_t count = py.ReadU16(countPos);
+    std::size_t pos = py.ReadU24(countPos + 2);
+    const int textLength = static_cast<int>(text.size());
+    for (std::uint32_t i = 0; i < count; ++i, pos += 4) {
+      if (pos >= py.Size()) break;  // the rest of the list lies beyond the file
+      const auto charNo = static_cast<int32>(py.ReadU16(pos));
+      const std::uint32_t attribute = py.ReadU16(pos + 2);
+      if ((attribute & mask) == 0) continue;
+      const auto rank = static_cast<int>(attribute & kRankMask);
+      // Ranks outside 1..2500 and numbers outside the character table cannot be shown.
+      if (rank < 1 || rank > kRankSlots || charNo < 1 || charNo > charCount) continue;
+      RankSlot& slot = rankSlots[rank - 1];
+      if (slot.mark != 0) continue;
+      slot = {textLength - 1, textLength, charNo, (attribute & kPriorityBit) != 0};
+    }
+  }
+}
+
+// Walks the slots in rank order and deals each character to its group, then lists the
+// groups: predicted, priority, plain, longer.
+void OrderByGroups(const std::string& input) {
+  predictedGroup.count = priorityGroup.count = plainGroup.count = longerGroup.count = 0;
+  predictedSet.Clear();
+  int predictedCount = SrfState.PredictedCharCount;
+  if (predictedCount > kPredictedCapacity) predictedCount = kPredictedCapacity;
+  for (int k = 0; k < predictedCount; ++k) predictedSet.Insert(SrfState.PredictedChars[k]);
+
+  const int exactLimit = static_cast<int>(input.size()) + 1;
+  for (const RankSlot& slot : rankSlots) {
+    if (slot.mark <= 0) continue;
+    if (slot.textLength > exactLimit)
+      longerGroup.Append(slot.charNo);
+    else if (predictedSet.Contains(slot.charNo))
+      predictedGroup.Append(slot.charNo);
+    else if (slot.priority)
+      priorityGroup.Append(slot.charNo);
+    else
+      plainGroup.Append(slot.charNo);
+  }
+  for (int k = 0; k < predictedGroup.count; ++k) AppendLookup(predictedGroup.items[k]);
+  for (int k = 0; k < priorityGroup.count; ++k) AppendLookup(priorityGroup.items[k]);
+  for (int k = 0; k < plainGroup.count; ++k) AppendLookup(plainGroup.items[k]);
+  for (int k = 0; k < longerGroup.count; ++k) AppendLookup(longerGroup.items[k]);
+}
+
+// The distinct characters of LookupList that have a word list, in list order.
+void BuildWordStarts() {
+  wordStarts.count = 0;
+  startSet.Clear();
+  for (int k = 0; k < SrfState.LookupCount; ++k) {
+    const int32 c = SrfState.LookupList[k];
+    if (c > SrfState.WordIndexCount) continue;
+    if (startSet.Insert(c)) wordStarts.Append(c);
+  }
+}
+
+}  // namespace
+
+void LookupPinyin(const std::string& input) {
+  SrfState.LookupCount = 0;
+  if (input.empty()) return;
+
+  const int page = SymbolPageIndex(input[0]);
+  if (page >= 0) {
+    if (input.size() > 1 && input[1] == 'a' && input[0] == 'v') {
+      ListPage(kPrivateCodeCount);  // FullListBuilt is left as it was
+      return;
+    }
+    ListPage(static_cast<int>(SymbolPages[page].size() / 2));
+    SrfState.FullListBuilt = 1;
+    return;
+  }
+  if (input[0] < 'a' || input[0] > 'z') return;  // only letters name an initial
+
+  FillRankSlots(input);
+  OrderByGroups(input);
+  BuildWordStarts();
+  SrfState.WordResultCount = 0;
+  if (input.size() == 1) {
+    SrfState.WordPoolCount = 0;
+    AddUserWordsToPool(SrfState.LookupList, SrfState.LookupCount);
+    AddLearnedWordsToPool(SrfState.LookupList, SrfState.LookupCount);
+  }
+  GatherWords(input, wordStarts.items, wordStarts.count);
+  SrfState.FullListBuilt = 1;
+}
+
+}  // namespace dazi

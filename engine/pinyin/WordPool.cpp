@@ -1,0 +1,164 @@
+// The word pool: built when the input is one letter from the user-lexicon words, the
+// learned words and the dictionary word lists of the lookup's characters, in that order.
+// Longer inputs filter it (WordMatching.cpp).
+#include <cstddef>
+#include <string>
+
+#include "engine/core/CharNumberSet.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/pinyin/PinyinEngine.h"
+#include "engine/pinyin/internal/WordMatching.h"
+
+namespace dazi {
+namespace {
+
+constexpr int kUserKind = 3;
+constexpr int kLearnedKind = 4;
+constexpr int kDictionaryKind = 1;
+constexpr std::uint32_t kCountBits = 0x3F;
+constexpr std::uint32_t kSimplifiedBit = 0x80;
+constexpr std::uint32_t kTraditionalBit = 0x40;
+
+bool PoolFull() {
+  return SrfState.WordPoolCount >= kWordPoolCapacity;
+}
+
+// Appends pool entry W = WordPoolCount (already written) to the word results.
+void AcceptPoolEntry(int32 kind) {
+  const int32 w = SrfState.WordPoolCount++;
+  if (SrfState.WordResultCount < kWordPoolCapacity) {
+    SrfState.WordResults[SrfState.WordResultCount] = w;
+    SrfState.WordResultKinds[SrfState.WordResultCount] = kind;
+    ++SrfState.WordResultCount;
+  }
+}
+
+// Appends a lexicon word (no group, pattern or gloss) to the pool and the word results.
+void AddLexiconWord(const int32* codes, int32 length, int32 kind) {
+  if (PoolFull()) return;
+  if (length > kUserWordCodeCapacity) length = kUserWordCodeCapacity;
+  if (length < 1) return;
+  const int32 w = SrfState.WordPoolCount;
+  for (int j = 0; j < length; ++j) SrfState.WordPoolCodes[w][j] = codes[j];
+  SrfState.WordPoolLengths[w] = length;
+  SrfState.WordPoolKinds[w] = kind;
+  SrfState.WordPoolGroups[w] = 0;
+  SrfState.WordPoolPatterns[w] = 0;
+  SrfState.WordPoolSerials[w] = 0;
+  AcceptPoolEntry(kind);
+}
+
+// Chains the lexicon words by first character so that each character finds its words in
+// lexicon order without a pass over the whole lexicon.
+struct FirstCharIndex {
+  CharNumberSet present;
+  int head[CharNumberSet::kLimit];
+  int tail[CharNumberSet::kLimit];
+  int next[kLearnCapacity > kUserWordCapacity ? kLearnCapacity : kUserWordCapacity];
+
+  void Build(const int32 (*codes)[kUserWordCodeCapacity], const int32* lengths, int count) {
+    present.Clear();
+    for (int u = 0; u < count; ++u) {
+      next[u] = -1;
+      if (lengths[u] < 1) continue;
+      const int32 c = codes[u][0];
+      if (present.Insert(c)) {
+        head[c] = tail[c] = u;
+      } else if (present.Contains(c)) {
+        next[tail[c]] = u;
+        tail[c] = u;
+      }
+    }
+  }
+  int First(int32 c) const { return present.Contains(c) ? head[c] : -1; }
+};
+
+FirstCharIndex lexiconIndex;
+CharNumberSet charsSeen;
+
+// For each distinct character of chars, in order, the lexicon words that begin with it.
+// A character listed twice (several ranks) adds its words once.
+void AddWordsByFirstChar(const int32* chars, int count, const int32 (*codes)[kUserWordCodeCapacity],
+                         const int32* lengths, const int32* kinds, int wordCount,
+                         int32 defaultKind) {
+  if (wordCount <= 0 || count <= 0) return;
+  lexiconIndex.Build(codes, lengths, wordCount);
+  charsSeen.Clear();
+  for (int k = 0; k < count && !PoolFull(); ++k) {
+    if (!charsSeen.Insert(chars[k])) continue;
+    for (int u = lexiconIndex.First(chars[k]); u >= 0; u = lexiconIndex.next[u]) {
+      const int32 kind = kinds[u] == kUserKind || kinds[u] == kLearnedKind ? kinds[u] : defaultKind;
+      AddLexiconWord(codes[u], lengths[u], kind);
+    }
+  }
+}
+
+int Clamp(int value, int limit) {
+  return value < 0 ? 0 : value > limit ? limit : value;
+}
+
+// Reads the word list of character v into the pool, keeping the words of the current class.
+void AddDictionaryWords(int32 v) {
+  const DictStream& zc = Dict.zc;
+  const std::size_t charCount = static_cast<std::size_t>(SrfState.CharCount);
+  std::size_t pos = zc.ReadU24(7 + 2 * charCount + 3 * static_cast<std::size_t>(v));
+  std::uint32_t gloss = Dict.zy.ReadU24(6 * charCount + 3 * (static_cast<std::size_t>(v) - 1));
+  if (pos == 0) return;
+  const int32 methodClass = SrfState.MethodClass;
+  while (pos < zc.Size() && !PoolFull()) {
+    const std::uint32_t head = zc.ReadU8(pos);
+    const std::uint32_t second = zc.ReadU8(pos + 1);
+    const auto length = static_cast<int32>(head & kCountBits);
+    const std::size_t codesPos = pos + 2;
+    pos = codesPos + 2 * static_cast<std::size_t>(length);
+    if (length == 0 || static_cast<int32>(zc.ReadU16(codesPos)) != v) return;  // list ended
+
+    const bool accepted = ((head & kSimplifiedBit) != 0 && methodClass == 0) ||
+                          ((head & kTraditionalBit) != 0 && methodClass == 1);
+    // A word longer than a pool entry holds is dropped, like a word of another class.
+    if (accepted && length <= kWordCodeCapacity) {
+      const int32 w = SrfState.WordPoolCount;
+      for (int j = 0; j < length; ++j)
+        SrfState.WordPoolCodes[w][j] =
+            static_cast<int32>(zc.ReadU16(codesPos + 2 * static_cast<std::size_t>(j)));
+      SrfState.WordPoolLengths[w] = length;
+      SrfState.WordPoolKinds[w] = kDictionaryKind;
+      SrfState.WordPoolGroups[w] = static_cast<int32>(second >> 4);
+      SrfState.WordPoolPatterns[w] = SrfState.ReadingPatterns[second & 0x0F];
+      SrfState.WordPoolSerials[w] = static_cast<int32>(gloss);
+      AcceptPoolEntry(kDictionaryKind);
+    }
+    ++gloss;  // every record of the list has a gloss number, whatever its class
+  }
+}
+
+void BuildWordPool(const int32* starts, int count) {
+  for (int k = 0; k < count && !PoolFull(); ++k) {
+    const int32 v = starts[k];
+    if (v < 1 || v > SrfState.WordIndexCount) continue;
+    AddDictionaryWords(v);
+  }
+}
+
+}  // namespace
+
+void AddUserWordsToPool(const int32* chars, int count) {
+  AddWordsByFirstChar(chars, Clamp(count, kLookupCapacity), SrfState.UserWordCodes,
+                      SrfState.UserWordLengths, SrfState.UserWordKinds,
+                      Clamp(SrfState.UserWordCount, kUserWordCapacity), kUserKind);
+}
+
+void AddLearnedWordsToPool(const int32* chars, int count) {
+  AddWordsByFirstChar(chars, Clamp(count, kLookupCapacity), SrfState.LearnCodes,
+                      SrfState.LearnLengths, SrfState.LearnKinds,
+                      Clamp(SrfState.LearnCount, kLearnCapacity), kLearnedKind);
+}
+
+void GatherWords(const std::string& input, const int32* starts, int count) {
+  if (input.size() == 1)
+    BuildWordPool(starts, Clamp(count, kLookupCapacity));
+  else if (input.size() > 1)
+    FilterWordPool(input);
+}
+
+}  // namespace dazi

@@ -1,0 +1,125 @@
+// Matching pool words against typed letters. Each reading that the input reaches gives a
+// prefix of itself (at least its first letter); readings cannot be skipped; the input may
+// end inside any reading. Because a typed letter may be taken for a stroke letter, the
+// letter that ended the previous reading may be given back to start the next one.
+#include "engine/pinyin/internal/WordMatching.h"
+
+#include <cstddef>
+#include <string_view>
+
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+
+namespace dazi {
+namespace {
+
+constexpr int kGroupCount = 16;
+constexpr int kMatchGroupCapacity = 301;
+constexpr std::uint32_t kPolyphoneThreshold = 0x9FFF;
+constexpr std::uint32_t kNumberBits = 0x0FFF;
+constexpr int kPatternFields = 4;
+
+struct MatchGroup {
+  int32 words[kMatchGroupCapacity];
+  int32 kinds[kMatchGroupCapacity];
+  int count = 0;
+  void Append(int32 w, int32 kind) {
+    if (count >= kMatchGroupCapacity) return;  // the excess words of a group are dropped
+    words[count] = w;
+    kinds[count] = kind;
+    ++count;
+  }
+};
+
+MatchGroup completeGroups[kGroupCount];
+MatchGroup partialGroups[kGroupCount];
+
+// The reading text of a plain reading value: the first (top four bits) letters of its
+// spelling; "?" (which matches no letter) when the spelling is unknown or the text empty.
+std::string_view ReadingText(std::uint32_t value) {
+  static constexpr std::string_view kUnknown = "?";
+  const std::uint32_t spelling = value & kNumberBits;
+  const auto& spellings = SrfState.PinyinSyllables;
+  if (value > kPolyphoneThreshold || spelling == 0 || spelling > spellings.size()) return kUnknown;
+  const std::string& text = spellings[spelling - 1];
+  const std::size_t letters = value >> 12;
+  if (letters == 0 || text.empty()) return kUnknown;
+  return std::string_view(text).substr(0, letters < text.size() ? letters : text.size());
+}
+
+// The reading of character c that the word uses at position j, chosen by its pattern byte.
+std::string_view WordCharReading(int32 c, int j, int32 pattern) {
+  if (c < 1) return ReadingText(0);
+  const DictStream& pys = Dict.pys;
+  const std::uint32_t value = pys.ReadU16(2 * (static_cast<std::size_t>(c) - 1));
+  if (value <= kPolyphoneThreshold) return ReadingText(value);
+  const std::uint32_t record = value & kNumberBits;
+  const int field = j < kPatternFields ? (pattern >> (6 - 2 * j)) & 3 : 0;
+  const std::size_t pos = 2 * static_cast<std::size_t>(SrfState.CharCount) + 10 * record +
+                          2 * static_cast<std::size_t>(field);
+  return ReadingText(pys.ReadU16(pos));
+}
+
+enum class Match { kNone, kPartial, kComplete };
+
+// Walks the input along the readings of pool word w, fetching each reading when reached.
+Match MatchWord(const std::string& input, int32 w) {
+  const int32 length = SrfState.WordPoolLengths[w];
+  const int32* codes = SrfState.WordPoolCodes[w];
+  const int32 pattern = SrfState.WordPoolPatterns[w];
+  if (length < 1 || length > kWordCodeCapacity) return Match::kNone;
+  const std::size_t n = input.size();
+  std::size_t i = 0, m = 0;
+  int k = 0;
+  std::string_view reading = WordCharReading(codes[0], 0, pattern);
+  while (i < n) {
+    if (m < reading.size() && input[i] == reading[m]) {
+      ++i;
+      ++m;
+      continue;
+    }
+    if (i == 0 && k == 0 && m == 0) return Match::kNone;  // the first letters differ
+    if (++k >= length) return Match::kNone;
+    reading = WordCharReading(codes[k], k, pattern);
+    m = 0;
+    if (input[i] == reading[0]) {
+      m = 1;
+      ++i;
+    } else if (i >= 2 && input[i - 1] == reading[0]) {
+      --i;  // the letter that ended the previous reading starts this one
+    } else {
+      return Match::kNone;
+    }
+  }
+  return k == length - 1 ? Match::kComplete : Match::kPartial;
+}
+
+void AppendGroups(const MatchGroup* groups) {
+  for (int g = 0; g < kGroupCount; ++g) {
+    for (int e = 0; e < groups[g].count && SrfState.WordResultCount < kWordPoolCapacity; ++e) {
+      SrfState.WordResults[SrfState.WordResultCount] = groups[g].words[e];
+      SrfState.WordResultKinds[SrfState.WordResultCount] = groups[g].kinds[e];
+      ++SrfState.WordResultCount;
+    }
+  }
+}
+
+}  // namespace
+
+void FilterWordPool(const std::string& input) {
+  SrfState.WordResultCount = 0;
+  for (int g = 0; g < kGroupCount; ++g) completeGroups[g].count = partialGroups[g].count = 0;
+  int32 poolCount = SrfState.WordPoolCount;
+  if (poolCount > kWordPoolCapacity) poolCount = kWordPoolCapacity;
+  for (int32 w = 0; w < poolCount; ++w) {
+    const Match match = MatchWord(input, w);
+    if (match == Match::kNone) continue;
+    const int32 group = SrfState.WordPoolGroups[w] & (kGroupCount - 1);
+    MatchGroup* groups = match == Match::kComplete ? completeGroups : partialGroups;
+    groups[group].Append(w, SrfState.WordPoolKinds[w]);
+  }
+  AppendGroups(completeGroups);
+  AppendGroups(partialGroups);
+}
+
+}  // namespace dazi

@@ -1,0 +1,65 @@
+// The phrase and initials lists of the word file, and the look-ups in them and in the user
+// lexicon, as the correction entry and the tests see them.
+#include "engine/dict/DictFiles.h"
+#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/internal/PhraseBlockCache.h"
+#include "engine/sentence/internal/SentenceInternals.h"
+
+namespace dazi {
+
+int32 LoadPhraseBlock(const std::string& s) {
+  if (s.size() < 4) return -1;
+  const auto block = sentence::PhraseBlockFor(s);
+  if (!block) return 0;
+  sentence::CopyPhraseBlockToState(*block);
+  return block->records;
+}
+
+int32 LoadAbbrevBlock(const std::string& s) {
+  if (s.size() < 2) return -1;
+  if (s[0] < 'a' || s[0] > 'z' || s[1] < 'a' || s[1] > 'z') return 0;
+  const int pair = (s[0] - 'a') * kLetterCount + (s[1] - 'a');
+  const int32 records = SrfState.AbbrevBlockSizes[pair];
+  if (records <= 0) return 0;
+  TLumiskCand& st = SrfState;
+  const DictStream& cpy = Dict.cpy;
+  auto pos = static_cast<std::size_t>(st.AbbrevBlockOffsets[pair]);
+  st.AbbrevCount = 0;
+  for (int32 r = 0; r < records; ++r) {
+    const auto flags = static_cast<int>(cpy.ReadU8(pos));
+    const int length = flags & 0x0F;
+    const std::size_t codesAt = pos + 1;
+    pos = codesAt + 2 * static_cast<std::size_t>(length);
+    const std::size_t initialsAt = pos;
+    pos += static_cast<std::size_t>(length);
+    // A full list drops the rest of the block; an entry of the other class is not kept.
+    if (st.AbbrevCount >= kAbbrevCapacity || !sentence::RetainedInActiveClass(flags)) continue;
+    const int32 slot = st.AbbrevCount++;
+    st.AbbrevLengths[slot] = length;
+    for (int i = 0; i < length; ++i)
+      st.AbbrevCodes[slot][i] =
+          static_cast<int32>(cpy.ReadU16(codesAt + 2 * static_cast<std::size_t>(i)));
+    st.AbbrevInitials[slot] = cpy.ReadBytes(initialsAt, static_cast<std::size_t>(length));
+  }
+  return records;
+}
+
+int32 FindPhrase(const std::string& s) {
+  for (int32 i = 0; i < SrfState.PhraseCount && i < kPhraseCapacity; ++i)
+    if (SrfState.PhrasePinyin[i] == s) return i;
+  return -1;
+}
+
+int32 FindAbbrev(const std::string& s) {
+  for (int32 i = 0; i < SrfState.AbbrevCount && i < kAbbrevCapacity; ++i)
+    if (SrfState.AbbrevInitials[i] == s) return i;
+  return -1;
+}
+
+int32 FindUserWord(const std::string& s) {
+  for (int32 u = 0; u < SrfState.UserWordCount && u < kUserWordCapacity; ++u)
+    if (SrfState.UserWordPinyin[u] == s || SrfState.UserWordPinyinAlt[u] == s) return u;
+  return -1;
+}
+
+}  // namespace dazi

@@ -1,0 +1,133 @@
+#include "engine/sentence/internal/PhraseBlockCache.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "engine/dict/DictFiles.h"
+#include "engine/sentence/internal/SentenceInternals.h"
+
+namespace dazi::sentence {
+
+namespace {
+
+// Enough for every block a 99-letter conversion touches, with its overlap checks.
+constexpr std::size_t kCachedBlocks = 128;
+
+struct CacheSlot {
+  std::shared_ptr<PhraseBlock> block;
+  std::uint64_t lastUse = 0;
+};
+
+std::vector<CacheSlot> cacheSlots;
+std::uint64_t useClock = 0;
+
+void BuildIndex(PhraseBlock& block) {
+  for (std::size_t i = 0; i < block.entries.size(); ++i) {
+    const std::string& pinyin = block.entries[i].pinyin;
+    block.firstByPinyin.emplace(pinyin, static_cast<int32>(i));  // keeps the first
+    if (pinyin.size() < block.pinyinLengths.size()) block.pinyinLengths.set(pinyin.size());
+  }
+}
+
+std::shared_ptr<PhraseBlock> ParseBlock(std::size_t offset, int32 records) {
+  auto block = std::make_shared<PhraseBlock>();
+  block->offset = offset;
+  block->records = records;
+  block->methodClass = SrfState.MethodClass;
+  const DictStream& cpy = Dict.cpy;
+  std::size_t pos = offset;
+  for (int32 r = 0; r < records; ++r) {
+    PhraseEntry entry;
+    entry.attr = static_cast<int32>(cpy.ReadU8(pos));
+    const auto flags = static_cast<int>(cpy.ReadU8(pos + 1));
+    const std::size_t pinyinLength = cpy.ReadU8(pos + 2);
+    entry.length = flags & 0x0F;
+    pos += 3;
+    for (int i = 0; i < entry.length; ++i)
+      entry.codes[i] = static_cast<int32>(cpy.ReadU16(pos + 2 * static_cast<std::size_t>(i)));
+    pos += 2 * static_cast<std::size_t>(entry.length);
+    entry.pinyin = cpy.ReadBytes(pos, pinyinLength);
+    pos += pinyinLength;
+    // Records of the other classes are skipped; a block beyond the list's capacity loses
+    // its last entries.
+    if (RetainedInActiveClass(flags) && block->entries.size() < kPhraseCapacity)
+      block->entries.push_back(std::move(entry));
+  }
+  block->span = pos - offset;
+  block->bytes = cpy.ReadBytes(offset, block->span);
+  BuildIndex(*block);
+  return block;
+}
+
+bool StillMatchesFile(const PhraseBlock& block, std::size_t offset, int32 records) {
+  return block.offset == offset && block.records == records &&
+         block.methodClass == SrfState.MethodClass &&
+         Dict.cpy.ReadBytes(offset, block.span) == block.bytes;
+}
+
+}  // namespace
+
+int32 PhraseBlock::Find(std::string_view s) const {
+  if (s.size() >= pinyinLengths.size() || !pinyinLengths.test(s.size())) return -1;
+  const auto it = firstByPinyin.find(s);
+  return it == firstByPinyin.end() ? -1 : it->second;
+}
+
+std::shared_ptr<const PhraseBlock> PhraseBlockFor(std::string_view s) {
+  if (s.size() < 4 || s[0] < 'a' || s[0] > 'z') return nullptr;
+  const int bucket = s[0] - 'a';
+  const std::string_view key = s.substr(0, 4);
+  const int keyCount = std::min<int32>(SrfState.PhraseKeyCounts[bucket], kPhraseKeyCapacity);
+  int slot = 0;
+  while (slot < keyCount && SrfState.PhraseKeys[bucket][slot] != key) ++slot;
+  if (slot == keyCount) return nullptr;
+  const int32 records = SrfState.PhraseBlockSizes[bucket][slot];
+  if (records <= 0) return nullptr;
+  const auto offset = static_cast<std::size_t>(SrfState.PhraseBlockOffsets[bucket][slot]);
+
+  for (CacheSlot& cached : cacheSlots) {
+    if (StillMatchesFile(*cached.block, offset, records)) {
+      cached.lastUse = ++useClock;
+      return cached.block;
+    }
+  }
+  CacheSlot fresh{ParseBlock(offset, records), ++useClock};
+  if (cacheSlots.size() < kCachedBlocks) {
+    cacheSlots.push_back(fresh);
+  } else {
+    auto oldest = std::min_element(
+        cacheSlots.begin(), cacheSlots.end(),
+        [](const CacheSlot& a, const CacheSlot& b) { return a.lastUse < b.lastUse; });
+    *oldest = fresh;
+  }
+  return fresh.block;
+}
+
+std::shared_ptr<const PhraseBlock> PhraseBlockFromState() {
+  auto block = std::make_shared<PhraseBlock>();
+  const int32 count = std::clamp<int32>(SrfState.PhraseCount, 0, kPhraseCapacity);
+  block->entries.resize(static_cast<std::size_t>(count));
+  for (int32 i = 0; i < count; ++i) {
+    PhraseEntry& e = block->entries[static_cast<std::size_t>(i)];
+    e.attr = SrfState.PhraseAttrs[i];
+    e.length = std::clamp<int32>(SrfState.PhraseLengths[i], 0, 15);
+    e.pinyin = SrfState.PhrasePinyin[i];
+    std::copy(SrfState.PhraseCodes[i], SrfState.PhraseCodes[i] + e.length, e.codes);
+  }
+  BuildIndex(*block);
+  return block;
+}
+
+void CopyPhraseBlockToState(const PhraseBlock& block) {
+  TLumiskCand& st = SrfState;
+  st.PhraseCount = static_cast<int32>(block.entries.size());
+  for (int32 i = 0; i < st.PhraseCount; ++i) {
+    const PhraseEntry& e = block.entries[static_cast<std::size_t>(i)];
+    st.PhraseAttrs[i] = e.attr;
+    st.PhraseLengths[i] = e.length;
+    st.PhrasePinyin[i] = e.pinyin;
+    std::copy(e.codes, e.codes + e.length, st.PhraseCodes[i]);
+  }
+}
+
+}  // namespace dazi::sentence

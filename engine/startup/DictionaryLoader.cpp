@@ -1,0 +1,103 @@
+#include "engine/startup/DictionaryLoader.h"
+
+#include <iterator>
+
+#include "engine/core/TextTrim.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/user/Settings.h"
+#include "engine/user/UserLexicon.h"
+
+namespace dazi {
+namespace {
+
+constexpr std::size_t kSpellingTextWidth = 9;
+constexpr std::size_t kInitialsIndexSize = 5 * kLetterPairCount;  // 3380: the phrase keys follow
+
+bool OpenStream(DictStream& stream, const char* name, LoadResult* result) {
+  std::string reason;
+  if (stream.Open(name, &reason)) return true;
+  result->ok = false;
+  result->message = std::string("Cannot open file \"") + name + "\": " + reason;
+  return false;
+}
+
+void LoadZcHeader() {
+  DictStream& zc = Dict.zc;
+  SrfState.CharCount = static_cast<int32>(zc.ReadU16(4));
+  SrfState.WordIndexCount = static_cast<int32>(zc.ReadU16(6));
+  SrfState.ZcCount3 = static_cast<int32>(zc.ReadU16(8));
+  zc.Seek(2 * static_cast<std::size_t>(SrfState.CharCount) +
+          3 * static_cast<std::size_t>(SrfState.WordIndexCount) + 10);
+  for (int32& pattern : SrfState.ReadingPatterns) pattern = static_cast<int32>(zc.Next(1));
+}
+
+void LoadSpellings() {
+  DictStream& py = Dict.py;
+  SrfState.PinyinSyllableCount = static_cast<int32>(py.ReadU16(0));
+  SrfState.PinyinSyllables.assign(static_cast<std::size_t>(SrfState.PinyinSyllableCount), {});
+  py.Seek(2);
+  for (std::string& text : SrfState.PinyinSyllables)
+    text = TrimBlanks(py.NextBytes(kSpellingTextWidth));
+}
+
+}  // namespace
+
+void BuildPrivateCodes() {
+  unsigned lead = 0xAA, trail = 0xA1;
+  for (std::string& code : SrfState.PrivateCodes) {
+    code = {static_cast<char>(lead), static_cast<char>(trail)};
+    if (++trail > 0xFE) {
+      ++lead;
+      trail = 0xA1;
+    }
+  }
+}
+
+void LoadPhraseIndex() {
+  DictStream& cpy = Dict.cpy;
+  cpy.Seek(kInitialsIndexSize);
+  const auto keyCount = cpy.Next(2);
+  for (int32& count : SrfState.PhraseKeyCounts) count = 0;
+  for (std::uint32_t k = 0; k < keyCount; ++k) {
+    std::string key = cpy.NextBytes(4);
+    const auto blockSize = static_cast<int32>(cpy.Next(2));
+    const auto blockOffset = static_cast<int32>(cpy.Next(3));
+    if (key.empty() || key[0] < 'a' || key[0] > 'z') continue;  // no bucket for it
+    const int bucket = key[0] - 'a';
+    int32& slot = SrfState.PhraseKeyCounts[bucket];
+    if (slot >= kPhraseKeyCapacity) continue;  // a full bucket keeps its first keys
+    SrfState.PhraseKeys[bucket][slot] = key;
+    SrfState.PhraseBlockSizes[bucket][slot] = blockSize;
+    SrfState.PhraseBlockOffsets[bucket][slot] = blockOffset;
+    ++slot;
+  }
+  cpy.Seek(0);
+  for (int i = 0; i < kLetterPairCount; ++i) {
+    SrfState.AbbrevBlockSizes[i] = static_cast<int32>(cpy.Next(2));
+    SrfState.AbbrevBlockOffsets[i] = static_cast<int32>(cpy.Next(3));
+  }
+}
+
+LoadResult LoadDictionaries() {
+  LoadResult result;
+  EnsureSettingsFile();
+  ApplySettingsByte(ReadSettingsByte());
+
+  DictStream* const streams[] = {&Dict.zc, &Dict.py, &Dict.pys, &Dict.lm, &Dict.cpy, &Dict.zy};
+  for (std::size_t i = 0; i < std::size(streams); ++i)
+    if (!OpenStream(*streams[i], kDictionaryFileNames[i], &result)) return result;
+
+  LoadZcHeader();
+  LoadSpellings();
+  if (!EnsureUserFiles())
+    result.warning = "Cannot create the user files srf_pub.usr and srf_pub.dat: learning is off";
+  LoadUserLexicon();
+  BuildPrivateCodes();
+  LoadPhraseIndex();
+  SrfState.CandidatesPerPage = 10;
+  SrfState.MethodClass = 0;
+  return result;
+}
+
+}  // namespace dazi

@@ -1,0 +1,164 @@
+// Choosing a candidate: writing it, collecting it for learning, and offering follow-on words.
+#include <algorithm>
+
+#include "engine/Unit_SRF.h"
+#include "engine/keypad/KeypadEngine.h"
+#include "engine/user/Learning.h"
+#include "ui/controller/PracticeController.h"
+
+namespace dazi {
+namespace {
+
+constexpr int kCharacter = 0;
+constexpr int kDictionaryWord = 1;
+constexpr int kFollowOnWord = 2;
+constexpr int kLearnedWord = 4;
+
+bool StartsWithPadSymbol(const std::string& input) {
+  return !input.empty() && (input[0] == '/' || input[0] == '*');
+}
+
+// Character count of pool word w, or -1 when w is not a pool index.
+int PoolWordLength(int32 w) {
+  const TLumiskCand& s = SrfState;
+  if (w < 0 || w >= std::min(s.WordPoolCount, kWordPoolCapacity)) return -1;
+  return std::clamp(s.WordPoolLengths[w], 0, kWordCodeCapacity);
+}
+
+void AppendToChain(int32 code) {
+  TLumiskCand& s = SrfState;
+  if (s.ChainLength < kChainCapacity) s.ChainCodes[s.ChainLength++] = code;
+}
+
+// Appends the characters from position `from` of pool word w to the chain.
+void AppendPoolWordToChain(int32 w, int from) {
+  const int length = PoolWordLength(w);
+  for (int j = std::max(from, 0); j < length; ++j) AppendToChain(SrfState.WordPoolCodes[w][j]);
+}
+
+// Whether choosing character id continues some snapshot row that agrees with the chain.
+bool ContinuesSnapshotRow(int32 id) {
+  const TLumiskCand& s = SrfState;
+  const int t = s.ChainLength;
+  if (t < 0 || t >= kFollowOnCodeCapacity) return false;
+  const int rows = std::min(s.FollowOnCount, kFollowOnCapacity);
+  for (int r = 0; r < rows; ++r) {
+    if (std::min(s.FollowOnLengths[r], kFollowOnCodeCapacity) <= t) continue;
+    if (s.FollowOnRows[r][t] != id) continue;
+    bool agrees = true;
+    for (int j = 1; j < t && agrees; ++j) agrees = s.FollowOnRows[r][j] == s.ChainCodes[j];
+    if (agrees) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void PracticeController::ChooseCandidate(int index) {
+  TLumiskCand& s = SrfState;
+  view_.panelZDVisible = false;
+  const int shown = std::min(s.CandidateCount, kPageCapacity);
+  if (shown <= 0) return;
+  const int a = std::clamp(index, 0, shown - 1);
+  if (s.EnglishMode == 1)
+    WriteOutput(s.CandidateGlosses[a] + " ");
+  else
+    WriteOutput(s.CandidateOutputs[a]);
+  s.EnglishMode = 0;
+  s.SelectedIndex = a;
+  s.PageIndex = 0;
+
+  if (StartsWithPadSymbol(s.InputText))
+    LearnPhrase();
+  else
+    CollectForLearning(a);
+  if (s.CandidateKinds[a] == kLearnedWord) LearnPhrase();
+
+  if (!s.RemainingInput.empty() && PinyinActive()) return ContinueWithRemainingInput();
+
+  UpdateChain(a);
+  if (s.AssociationShown == 0) s.AssocFirstChar = s.CandidateFirstCodes[a];
+  SetAssociationPrefix(a);
+  if (s.AutoAssociate != 1) {
+    s.ResultCount = 0;
+    s.CandidateCount = 0;
+  } else if (PinyinActive() && s.WordPoolCount > 0) {
+    OfferFollowOns();
+  } else {
+    OfferKeypadFollowOns();
+  }
+  if (s.CandidateCount == 0 || s.AssociationCount == 0) {
+    HideCandidatePanels();
+    view_.panelZDVisible = false;
+  }
+  s.InputText.clear();
+}
+
+void PracticeController::CollectForLearning(int slot) {
+  const TLumiskCand& s = SrfState;
+  const int count = std::clamp(s.CandidateCharCounts[slot], 0, kCandidateCodeCapacity);
+  // A character found through a code variant counts as a character, as with its main code.
+  const int32 kind =
+      IsKeypadCharacterKind(s.CandidateKinds[slot]) ? kCharacter : s.CandidateKinds[slot];
+  CollectChoice(s.CandidateOutputs[slot], s.CandidateCharCodes[slot], count, kind);
+}
+
+void PracticeController::UpdateChain(int slot) {
+  TLumiskCand& s = SrfState;
+  const int32 kind = s.CandidateKinds[slot];
+  const int32 id = s.CandidateIds[slot];
+  const bool character = IsKeypadCharacterKind(kind);
+  const bool continues =
+      s.FollowOnCount > 0 && (kind == kFollowOnWord || (character && ContinuesSnapshotRow(id)));
+  if (continues) {
+    if (character)
+      AppendToChain(id);
+    else
+      AppendPoolWordToChain(id, s.AssocPrefixLength);
+    return;
+  }
+  s.FollowOnCount = 0;
+  s.ChainLength = 0;
+  if (character)
+    AppendToChain(id);
+  else if (kind == kDictionaryWord)
+    AppendPoolWordToChain(id, 0);
+}
+
+void PracticeController::SetAssociationPrefix(int slot) {
+  TLumiskCand& s = SrfState;
+  const int32 kind = s.CandidateKinds[slot];
+  if (IsKeypadCharacterKind(kind)) {
+    s.AssocPrefix[0] = s.AssocFirstChar;
+    s.AssocPrefixLength = 1;
+    return;
+  }
+  const int32 w = s.CandidateIds[slot];
+  const int length = std::min(PoolWordLength(w), kAssocPrefixCapacity);
+  s.AssocPrefixLength = std::max(length, 0);
+  for (int j = 0; j < s.AssocPrefixLength; ++j) s.AssocPrefix[j] = s.WordPoolCodes[w][j];
+}
+
+void PracticeController::OfferFollowOns() {
+  TLumiskCand& s = SrfState;
+  FindFollowOnWords(s.AssocFirstChar);
+  PredictNextChars();
+  s.ResultCount = 0;
+  BuildCandidatePage();
+  ShowPinyinCandidates();
+}
+
+void PracticeController::OfferKeypadFollowOns() {
+  TLumiskCand& s = SrfState;
+  s.ResultCount = 0;
+  s.CandidateCount = 0;
+  if (s.AssociationShown == 1)
+    FindFollowOnWords(s.AssocFirstChar);
+  else
+    KeypadFollowOnSearch(s.AssocFirstChar);
+  PredictNextChars();
+  KeypadPageFill();
+  ShowKeypadCandidates();
+}
+
+}  // namespace dazi

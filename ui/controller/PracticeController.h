@@ -1,0 +1,112 @@
+// The typing logic of the main window without any toolkit: the key rules of the practice
+// area, the candidate bar with its paging and choosing, the practice text, and the status-bar
+// and settings switches. It drives the engines through SrfState and keeps what the window
+// shows in a plain ViewState. The Qt window, the console and the tests all use this class.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/core/Unit_Data.h"
+#include "ui/controller/ViewState.h"
+
+namespace dazi {
+
+class PracticeController {
+ public:
+  // The state after the window is first shown: pinyin method, simplified class, empty
+  // practice text. The dictionaries are expected to be loaded already.
+  PracticeController();
+
+  const ViewState& View() const { return view_; }
+  // The whole practice text (GBK), also the part that Memo1 does not show.
+  const std::string& OutputText() const { return outputText_; }
+
+  // Key handling: the character of a key, then its release with the virtual-key code.
+  void Edit1KeyPress(char key);
+  void Memo1KeyUp(int virtualKey);
+
+  // Candidate bar, paging, choosing and output.
+  void RefreshCandidates();
+  void ShowPinyinCandidates();
+  void ShowKeypadCandidates();
+  void ShowDictionaryButtons();
+  void ChooseCandidate(int index);
+  void PreviousPage();
+  void NextPage();
+  void WriteOutput(const std::string& text);  // empty text deletes the last character
+
+  // Status bar.
+  enum class MethodButton { Pinyin, Keypad };  // SpeedButtonLY, SpeedButtonKX
+  void Label14Click();                         // method caption
+  void SpeedButtonKXClick(MethodButton sender);
+  void Label15Click();                    // character class
+  void Label13Click();                    // Chinese / English indicator
+  void Label16Click();                    // full-width indicator
+  void Label17Click();                    // punctuation style
+  void SpeedButtonKXZDClick();            // dictionary toggle
+  void SpeedButton2Click();               // clear the practice text
+  void SpeedButtonZD01Click(int button);  // dictionary button 1..10
+
+  // Accepting the settings dialog with the given box bits (0x01, 0x08, 0x10): sets the
+  // switches and stores the byte. False when srf_pykx.set could not be written.
+  bool AcceptSettings(std::uint8_t flags);
+
+  // Word-making: the character table is closed while the corpus editor runs; afterwards it
+  // is reopened and the user lexicon reloaded. False (reason in *error) when reopening fails.
+  void BeginWordMaking();
+  bool FinishWordMaking(std::string* error = nullptr);
+
+ private:
+  bool PinyinActive() const;
+  bool SentenceClassActive() const;
+
+  // Key rules.
+  void TypePinyinLetter(char key);
+  void ChooseByDigit(char key);
+  void TypeSpace();
+  void WritePunctuation(char key);
+  void DeleteBackward();
+  void PressLeft();
+  void PressEnter();
+  void PressEscape();
+
+  // Drawing helpers.
+  void ClearAndHide();
+  void HideCandidatePanels();  // PanelPY, PanelKX, Panel2
+  void ShowInputPanels();
+  void ShowDefaultSentence();
+  void FillCurrentPage();  // the active engine's page fill and its drawing
+  void UpdateMemoLines();
+
+  // Choosing.
+  void CollectForLearning(int slot);
+  void UpdateChain(int slot);
+  void SetAssociationPrefix(int slot);
+  void OfferFollowOns();
+  void OfferKeypadFollowOns();
+
+  // Method switches.
+  void SelectPinyinMethod();
+  void SelectKeypadMethod();
+
+  // Places for the whole-sentence engine (conversion and Left-key correction).
+  void OfferDefaultSentence();           // convert InputText, show it in LabelDefault
+  bool WriteDefaultSentence();           // space or digit with no candidates; false: none
+  void StartSentenceCorrectionAtLeft();  // Left with no candidates: correct the sentence
+  void ShortenOrSplitAtLeft();           // Left with candidates: shorten or split the input
+  void ContinueWithRemainingInput();     // a choice hands the rest of a split input on
+
+  // Places for the stroke keypad engine.
+  bool KeypadKeyPress(char key);     // letters, digits and pad symbols; true when taken
+  void KeypadKeyUp(int virtualKey);  // numeric-pad strokes, paging, deleting, choosing
+  void KeypadLookup();               // stroke lookup, first page and previews for InputText
+  void KeypadPageFill();             // fill page PageIndex of the keypad results
+  void KeypadFollowOnSearch(int32 first);
+
+  ViewState view_;
+  std::string outputText_;
+  std::string sentenceLetters_;  // the letters DefaultSentence was converted from
+};
+
+}  // namespace dazi

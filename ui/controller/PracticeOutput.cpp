@@ -1,0 +1,55 @@
+// The practice text: writing, deleting, clearing, and its lines in Memo1.
+#include <algorithm>
+
+#include "ui/controller/Captions.h"
+#include "ui/controller/PracticeController.h"
+
+namespace dazi {
+
+void PracticeController::WriteOutput(const std::string& text) {
+  std::string piece = text;
+  // Every piece has an even length, so a two-byte character never straddles a line end.
+  if (piece.size() % 2 == 1) piece += ' ';
+  outputText_ += piece;
+  if (text.empty()) {
+    outputText_.resize(outputText_.size() - std::min<std::size_t>(2, outputText_.size()));
+    HideCandidatePanels();
+  }
+  UpdateMemoLines();
+  view_.panelZDVisible = false;
+}
+
+void PracticeController::UpdateMemoLines() {
+  const std::size_t line = kMemoLineBytes;
+  const std::size_t last = outputText_.size() / line;
+  // The text box grows with the text rather than hiding what lies beyond its first lines.
+  if (view_.memo1Lines.size() < last + 1) view_.memo1Lines.resize(last + 1);
+  for (std::size_t i = 0; i <= last; ++i)
+    view_.memo1Lines[i] = outputText_.substr(std::min(i * line, outputText_.size()), line);
+}
+
+void PracticeController::SpeedButton2Click() {
+  outputText_.clear();
+  for (std::string& line : view_.memo1Lines) line.clear();
+}
+
+void PracticeController::HideCandidatePanels() {
+  // A hidden bar offers nothing: otherwise a later space or digit would choose a candidate
+  // the user can no longer see (say a follow-on word after a punctuation mark).
+  SrfState.CandidateCount = 0;
+  view_.panelPYVisible = false;
+  view_.panelKXVisible = false;
+  view_.panel2Visible = false;
+}
+
+void PracticeController::ClearAndHide() {
+  SrfState.InputText.clear();
+  HideCandidatePanels();
+}
+
+void PracticeController::ShowDefaultSentence() {
+  view_.pinyin.labelDefault = SrfState.DefaultSentence;
+  view_.pinyin.labelDefaultHintVisible = true;
+}
+
+}  // namespace dazi

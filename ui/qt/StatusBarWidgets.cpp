@@ -1,0 +1,142 @@
+#include "ui/qt/StatusBarWidgets.h"
+
+#include <QToolButton>
+
+#include "ui/qt/MainWindowLayout.h"
+
+namespace dazi {
+namespace {
+
+QToolButton* FlatButton(QWidget* parent, const QString& name, const QRect& geometry,
+                        const std::function<void()>& onClick) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);  // typing stays in the practice area
+  QObject::connect(button, &QToolButton::clicked, [onClick] { onClick(); });
+  return button;
+}
+
+}  // namespace
+
+StatusBarWidgets::StatusBarWidgets(QWidget* window, const StatusBarHandlers& handlers)
+    : window_(window) {
+  QLabel* caption = PlaceLabel(window, QStringLiteral("LabelToolbar"), layout::kToolbarCaption,
+                               SansFont(layout::kApplicationFontPixels));
+  caption->setText(QStringLiteral("工具条"));
+
+  panel3_ = new QWidget(window);
+  panel3_->setObjectName(QStringLiteral("Panel3"));
+  panel3_->setGeometry(layout::kPanel3);
+  panel3_->setAttribute(Qt::WA_NoMousePropagation);
+
+  image3_ = new ClickLabel(panel3_);  // the yellow sign drawn on the window's picture
+  image3_->setObjectName(QStringLiteral("Image3"));
+  image3_->setGeometry(layout::kImage3);
+  image3_->setCursor(Qt::PointingHandCursor);
+  image3_->onPress = [this](const QMouseEvent& event) { Image3MouseDown(event); };
+
+  struct LabelSpec {
+    const char* name;
+    const char* hint;
+    bool hintShown;
+    const std::function<void()>* click;
+  };
+  const LabelSpec specs[5] = {
+      {"Label13", "中英输入状态切换", true, &handlers.label13Click},
+      {"Label14", "输入法切换", true, &handlers.label14Click},
+      {"Label15", "简,繁,异切换", false, &handlers.label15Click},
+      {"Label16", "全角半角切换", true, &handlers.label16Click},
+      {"Label17", "符号切换", true, &handlers.label17Click},
+  };
+  const QFont font = SongFont(layout::kStatusFontPixels);
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    auto* label = new ClickLabel(panel3_);
+    label->setObjectName(QString::fromLatin1(specs[i].name));
+    label->setGeometry(layout::kStatusLabels[i]);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setCursor(Qt::PointingHandCursor);
+    // The class switch carries its hint without showing it on hover.
+    const QString hint = QString::fromUtf8(specs[i].hint);
+    label->setAccessibleDescription(hint);
+    if (specs[i].hintShown) label->setToolTip(hint);
+    const std::function<void()> click = *specs[i].click;
+    label->onPress = [click](const QMouseEvent& event) {
+      if (event.button() == Qt::LeftButton) click();
+    };
+    labels_[i] = label;
+  }
+
+  comboBox1_ = new QComboBox(window);  // the method list, never shown
+  comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+  comboBox1_->addItems({QStringLiteral("澜音"), QStringLiteral("ＫＸ")});
+  comboBox1_->setFocusPolicy(Qt::NoFocus);
+  comboBox1_->hide();
+
+  QToolButton* clear = FlatButton(window, QStringLiteral("SpeedButton2"), layout::kSpeedButton2,
+                                  handlers.speedButton2Click);
+  clear->setText(QStringLiteral("清除内容(&C)"));
+  clear->setFont(SansFont(layout::kApplicationFontPixels));
+  QToolButton* close = FlatButton(window, QStringLiteral("SpeedButton1"), layout::kSpeedButton1,
+                                  handlers.speedButton1Click);
+  close->setText(QStringLiteral("×"));
+  close->setFont(SansFont(20));
+  close->setToolTip(QStringLiteral("退出"));
+
+  BuildPopupMenu(window, handlers);
+  BuildMethodPanel(window, handlers);
+}
+
+void StatusBarWidgets::BuildPopupMenu(QWidget* window, const StatusBarHandlers& handlers) {
+  popupMenu1_ = new QMenu(window);
+  popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
+  QAction* n1 = popupMenu1_->addAction(QStringLiteral("设置..."));
+  n1->setObjectName(QStringLiteral("N1"));
+  QObject::connect(n1, &QAction::triggered, [click = handlers.n1Click] { click(); });
+  popupMenu1_->addSeparator();
+  popupMenu1_->addAction(QStringLiteral("帮助..."))->setObjectName(QStringLiteral("N2"));
+  popupMenu1_->addSeparator();
+  QAction* n3 = popupMenu1_->addAction(QStringLiteral("造词..."));
+  n3->setObjectName(QStringLiteral("N3"));
+  QObject::connect(n3, &QAction::triggered, [click = handlers.n3Click] { click(); });
+  popupMenu1_->addSeparator();
+  popupMenu1_->addAction(QStringLiteral("关于..."))->setObjectName(QStringLiteral("N4"));
+}
+
+void StatusBarWidgets::BuildMethodPanel(QWidget* window, const StatusBarHandlers& handlers) {
+  auto* panel = new QWidget(window);  // the names are drawn on the window's picture
+  panel->setObjectName(QStringLiteral("PanelMethods"));
+  panel->setGeometry(layout::kMethodPanel);
+  panel->setAttribute(Qt::WA_NoMousePropagation);
+  FlatButton(panel, QStringLiteral("SpeedButtonLY"), layout::kSpeedButtonLY,
+             handlers.speedButtonLYClick)
+      ->setToolTip(QStringLiteral("澜音"));
+  FlatButton(panel, QStringLiteral("SpeedButtonKX"), layout::kSpeedButtonKX,
+             handlers.speedButtonKXClick)
+      ->setToolTip(QStringLiteral("ＫＸ"));
+}
+
+// The left button opens the toolbar menu at the click point taken as client coordinates of
+// the window, moved by Panel3's position less the raise; the right button opens it at the
+// pointer, as a context menu.
+void StatusBarWidgets::Image3MouseDown(const QMouseEvent& event) {
+  if (event.button() == Qt::RightButton) {
+    popupMenu1_->popup(event.globalPosition().toPoint());
+    return;
+  }
+  if (event.button() != Qt::LeftButton) return;
+  const QPoint click = event.position().toPoint();
+  const QPoint shift(panel3_->x(), panel3_->y() - layout::kPopupRaise);
+  popupMenu1_->popup(window_->mapToGlobal(click) + shift);
+}
+
+void StatusBarWidgets::Paint(const StatusBarView& view) {
+  const std::string* captions[5] = {&view.label13, &view.label14, &view.label15, &view.label16,
+                                    &view.label17};
+  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i]->setText(Caption(*captions[i]));
+  comboBox1_->setCurrentIndex(view.comboBox1Index);
+}
+
+}  // namespace dazi

@@ -1,0 +1,251 @@
+#include "ui/qt/Unit_Main.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QWindow>
+
+#include "engine/dict/DictFiles.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "ui/qt/KeyTranslation.h"
+#include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/Unit_Set.h"
+#include "ui/qt/Unit_User_Main.h"
+#include "ui/qt/WidgetSupport.h"
+
+namespace dazi {
+
+void TForm_Main::ShowMessageBox(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+TForm_Main::TForm_Main(Notice notice) : notice_(std::move(notice)) {
+  setObjectName(QStringLiteral("Form_Main"));
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setWindowTitle(QStringLiteral("打字练习"));
+  setFixedSize(layout::kClientSize);
+  background_ = LoadPicture(QStringLiteral("background.jpg"));
+
+  panel4_ = new QWidget(this);  // the web panel's strip, taking no input until hovered
+  panel4_->setObjectName(QStringLiteral("Panel4"));
+  panel4_->setGeometry(layout::kPanel4);
+  panel4_->setEnabled(false);
+
+  BuildMemo1();
+  candidateBar_ = std::make_unique<CandidateBarWidgets>(
+      this, [this] { Run([](PracticeController& c) { c.SpeedButtonKXZDClick(); }); });
+  dictionaryPanel_ = std::make_unique<DictionaryPanelWidgets>(this, [this](int button) {
+    Run([button](PracticeController& c) { c.SpeedButtonZD01Click(button); });
+  });
+  statusBar_ = std::make_unique<StatusBarWidgets>(this, StatusHandlers());
+  setFocusProxy(memo1_);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  FormCreate();
+}
+
+TForm_Main::~TForm_Main() {
+  FormDestroy();
+}
+
+void TForm_Main::BuildMemo1() {
+  memo1_ = new QPlainTextEdit(this);
+  memo1_->setObjectName(QStringLiteral("Memo1"));
+  memo1_->setGeometry(layout::kMemo1);
+  memo1_->setReadOnly(true);
+  memo1_->setFrameShape(QFrame::NoFrame);
+  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo1_->setAttribute(Qt::WA_NoMousePropagation);  // the practice area never drags
+  memo1_->setFocusPolicy(Qt::StrongFocus);
+  memo1_->setFont(SongFont(layout::kMemoFontPixels));
+  memo1_->document()->setDocumentMargin(2);
+  QPalette palette = memo1_->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  memo1_->setPalette(palette);
+  memo1_->installEventFilter(this);
+}
+
+StatusBarHandlers TForm_Main::StatusHandlers() {
+  auto call = [this](void (PracticeController::*handler)()) {
+    return [this, handler] { Run([handler](PracticeController& c) { (c.*handler)(); }); };
+  };
+  using Button = PracticeController::MethodButton;
+  StatusBarHandlers h;
+  h.label13Click = call(&PracticeController::Label13Click);
+  h.label14Click = call(&PracticeController::Label14Click);
+  h.label15Click = call(&PracticeController::Label15Click);
+  h.label16Click = call(&PracticeController::Label16Click);
+  h.label17Click = call(&PracticeController::Label17Click);
+  h.speedButton2Click = call(&PracticeController::SpeedButton2Click);
+  h.speedButtonLYClick = [this] {
+    Run([](PracticeController& c) { c.SpeedButtonKXClick(Button::Pinyin); });
+  };
+  h.speedButtonKXClick = [this] {
+    Run([](PracticeController& c) { c.SpeedButtonKXClick(Button::Keypad); });
+  };
+  h.speedButton1Click = [this] { close(); };
+  h.n1Click = [this] { N1Click(); };
+  h.n3Click = [this] { N3Click(); };
+  return h;
+}
+
+// Loads the settings and the dictionaries. A file that cannot be opened is reported, and the
+// window still comes up.
+void TForm_Main::FormCreate() {
+  const LoadResult loaded = LoadDictionaries();
+  const std::string& text = loaded.ok ? loaded.warning : loaded.message;
+  if (!text.empty()) notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
+}
+
+void TForm_Main::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!controller_) FormShow();
+}
+
+void TForm_Main::FormShow() {
+  LoadAdvertPage(true);
+  // The controller starts with the pinyin method (ComboBox1 item 0, MethodClass 0) and an
+  // empty practice text.
+  controller_ = std::make_unique<PracticeController>();
+  BuildHelpTrees();
+  PaintView();
+  memo1_->setFocus();
+}
+
+void TForm_Main::FormDestroy() {
+  Dict.CloseAll();
+}
+
+void TForm_Main::LoadAdvertPage(bool) {}
+
+// The help column is made when the window is first shown, TreeView1 showing its first topic.
+void TForm_Main::BuildHelpTrees() {
+  helpPanel_ = std::make_unique<HelpPanelWidgets>(this, [this] { memo1_->setFocus(); });
+  helpPanel_->BuildHelpTrees();
+}
+
+void TForm_Main::N1Click() {
+  if (!controller_) return;
+  TForm_Set dialog(this);
+  if (dialog.exec() == QDialog::Accepted &&
+      !controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF)))
+    notice_(this, QStringLiteral("提示框"), QStringLiteral("无法写入文件 srf_pykx.set"));
+  PaintView();
+}
+
+// The editor reads srf_pub.zc itself; the engines take up its lexicon when it closes.
+void TForm_Main::N3Click() {
+  if (!controller_) return;
+  controller_->BeginWordMaking();
+  {
+    TForm_User_Main editor(this);
+    editor.exec();
+  }
+  std::string error;
+  if (!controller_->FinishWordMaking(&error))
+    notice_(this, QStringLiteral("提示框"),
+            QStringLiteral("无法打开文件 srf_pub.zc: ") + QString::fromStdString(error));
+  PaintView();
+}
+
+void TForm_Main::Run(const std::function<void(PracticeController&)>& call) {
+  if (!controller_) return;
+  call(*controller_);
+  PaintView();
+}
+
+void TForm_Main::PaintView() {
+  const ViewState& view = controller_->View();
+  candidateBar_->Paint(view);
+  dictionaryPanel_->Paint(view, candidateBar_->VisibleCandidatePanel());
+  statusBar_->Paint(view.statusBar);
+  if (helpPanel_) helpPanel_->Paint(view.help);
+  PaintMemo1();
+}
+
+// Memo1 shows the lines of the view state; the line that holds the end of the practice text
+// is kept in sight.
+void TForm_Main::PaintMemo1() {
+  const ViewState& view = controller_->View();
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(view.memo1Lines.size()));
+  for (const std::string& line : view.memo1Lines) lines.append(Caption(line));
+  const QString text = lines.join(QLatin1Char('\n'));
+  if (text == shownMemoText_) return;
+  shownMemoText_ = text;
+  memo1_->setPlainText(text);
+  const auto bytes = static_cast<int>(controller_->OutputText().size());
+  const int lastLine = bytes > 0 ? (bytes - 1) / kMemoLineBytes : 0;
+  const QTextBlock block = memo1_->document()->findBlockByNumber(lastLine);
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock);
+  memo1_->setTextCursor(cursor);
+  memo1_->ensureCursorVisible();
+}
+
+// Every key in the practice area goes to the controller, none to the text box: the
+// character on each press (auto-repeat included), the virtual-key code once on release.
+bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != memo1_) return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int character = KeyCharacter(key->key(), key->text());
+    if (character != kNoKeyCharacter)
+      Run([character](PracticeController& c) { c.Edit1KeyPress(static_cast<char>(character)); });
+    return true;
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return true;
+    const int code = VirtualKeyCode(key->key(), key->modifiers());
+    if (code != 0) Run([code](PracticeController& c) { c.Memo1KeyUp(code); });
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm_Main::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull())
+    painter.fillRect(rect(), palette().window());
+  else
+    painter.drawPixmap(rect(), background_);
+}
+
+void TForm_Main::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  event->accept();
+  if (QWindow* window = windowHandle(); window && window->startSystemMove()) return;
+  // Without a system move (e.g. offscreen), follow the pointer ourselves.
+  dragging_ = true;
+  dragOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void TForm_Main::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return QWidget::mouseMoveEvent(event);
+  move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void TForm_Main::mouseReleaseEvent(QMouseEvent* event) {
+  dragging_ = false;
+  QWidget::mouseReleaseEvent(event);
+}
+
+// The pointer over the window's own surface enables the web panel, which then stays enabled.
+void TForm_Main::enterEvent(QEnterEvent* event) {
+  panel4_->setEnabled(true);
+  QWidget::enterEvent(event);
+}
+
+}  // namespace dazi

@@ -1,0 +1,64 @@
+// dazi: the typing-practice program. It works in its data folder (the executable's folder,
+// or --data DIR) and shows the main window; --print-counts only loads the folder and reports
+// what it holds, without a window.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/core/Unit_Data.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "engine/user/DataFolder.h"
+
+#ifdef DAZI_WITH_WINDOW
+#include <QApplication>
+
+#include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/Unit_Main.h"
+#include "ui/qt/WidgetSupport.h"
+#endif
+
+namespace {
+
+int PrintCounts(const std::string& folder) {
+  const dazi::LoadResult loaded = dazi::LoadDictionaries();
+  if (!loaded.ok) {
+    std::fprintf(stderr, "dazi: %s\n", loaded.message.c_str());
+    return 1;
+  }
+  const dazi::TLumiskCand& s = dazi::SrfState;
+  int phraseKeys = 0;
+  for (int count : s.PhraseKeyCounts) phraseKeys += count;
+  std::printf("data folder: %s\n", folder.c_str());
+  std::printf("characters: %d, word lists: %d, spellings: %d, phrase keys: %d, user words: %d\n",
+              s.CharCount, s.WordIndexCount, s.PinyinSyllableCount, phraseKeys, s.UserWordCount);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const auto printCounts = std::find(args.begin(), args.end(), "--print-counts");
+  const bool countsOnly = printCounts != args.end();
+  if (countsOnly) args.erase(printCounts);
+
+  const std::string folder = dazi::ChooseDataFolder(args);
+  std::string error;
+  if (!dazi::EnterDataFolder(folder, &error)) {
+    std::fprintf(stderr, "dazi: %s\n", error.c_str());
+    return 1;
+  }
+  if (countsOnly) return PrintCounts(folder);
+
+#ifdef DAZI_WITH_WINDOW
+  QApplication app(argc, argv);
+  app.setFont(dazi::SansFont(dazi::layout::kApplicationFontPixels));
+  dazi::TForm_Main window;
+  window.show();
+  return app.exec();
+#else
+  std::fprintf(stderr, "dazi: built without Qt 6 Widgets; only --print-counts is available\n");
+  return 1;
+#endif
+}
