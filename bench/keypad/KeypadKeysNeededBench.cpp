@@ -17,6 +17,7 @@
 
 #include "bench/support/RealDictionaryBench.h"
 #include "engine/Unit_SRF.h"
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/KeypadEngine.h"

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Unit_Data.h"
 
 namespace dazi {
@@ -22,9 +23,6 @@ inline constexpr int kStrokeCodeDigits = 8;
 // Code variants a character can have (variant 0 is its main code).
 inline constexpr int kStrokeCodeVariants = 5;
 
-// Kind of a candidate matched through code variant r (1..4) of its character.
-inline constexpr int32 kVariantKindBase = 4;
-
 // The twelve full-width marks of the inputs "/" (index 0) and "*" (index 1), two GBK bytes
 // each; mark k is the two bytes at 2k.
 inline constexpr int kKeypadMarksPerPage = 12;
@@ -32,14 +30,6 @@ extern const std::string KeypadPunctuation[2];
 
 // Index into KeypadPunctuation for an input beginning with "/" or "*"; -1 otherwise.
 int KeypadPunctuationIndex(const std::string& input);
-
-// True for a candidate kind that stands for one character of the character table: kind 0
-// (a character, or a mark with id 0) and the code-variant kinds 5..8. The other kinds carry a
-// word-pool index. A choice of such a candidate takes the prefix and chain of a single
-// character, never the pool word at the index of its character number.
-inline bool IsKeypadCharacterKind(int32 kind) {
-  return kind == 0 || kind > kVariantKindBase;
-}
 
 // The eight stroke digits "0".."7" of a 24-bit stroke code, first stroke first.
 std::string StrokeString(std::uint32_t code);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "engine/keypad/internal/KeypadSlots.h"
 

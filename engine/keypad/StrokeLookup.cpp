@@ -2,6 +2,8 @@
 // that match the typed strokes.
 #include <algorithm>
 
+#include "engine/core/CandidateKinds.h"
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "engine/keypad/internal/KeypadResults.h"
@@ -17,10 +19,10 @@ constexpr int kPredictedListCapacity = 1001;
 
 // The class bit a first-stroke list entry needs in the active keypad class.
 std::uint32_t ActiveStrokeClassBit() {
-  switch (SrfState.MethodClass % 3) {
-    case 0:
+  switch (ClassOf(SrfState.MethodClass)) {
+    case CharClass::Simplified:
       return 1;
-    case 1:
+    case CharClass::Traditional:
       return 2;
     default:
       return 4;
@@ -97,7 +99,7 @@ void ScanLookupList(Lists& lists, const std::string& input) {
       // earlier-shown ones, rather than vanishing for good.
       if (earlier != nullptr) {
         if (!earlier->matchedByMain && !earlier->stillMatches)
-          *earlier = {ch, true, false, kVariantKindBase + r, &s.LookupStrokes[i]};
+          *earlier = {ch, true, false, CodeVariantKind(r), &s.LookupStrokes[i]};
       } else if (lists.variantCount < kVariantCapacity) {
         lists.variant[lists.variantCount++] = i;
       }
@@ -106,7 +108,7 @@ void ScanLookupList(Lists& lists, const std::string& input) {
     if (lists.mainCount >= kMainCapacity) continue;
     lists.mainChars[lists.mainCount] = ch;
     lists.main[lists.mainCount++] = {i, earlier != nullptr, false};
-    if (earlier != nullptr) *earlier = {ch, true, true, 0, &s.LookupStrokes[i]};
+    if (earlier != nullptr) *earlier = {ch, true, true, kCharacterKind, &s.LookupStrokes[i]};
   }
 }
 
@@ -128,16 +130,16 @@ void WriteCharacterResults(const Lists& lists) {
   const TLumiskCand& s = SrfState;
   for (int i = 0; i < lists.predictedCount; ++i) {
     const int lookup = lists.main[lists.predicted[i]].lookup;
-    AppendKeypadResult(s.LookupList[lookup], 0, &s.LookupStrokes[lookup]);
+    AppendKeypadResult(s.LookupList[lookup], kCharacterKind, &s.LookupStrokes[lookup]);
   }
   for (int m = 0; m < lists.mainCount; ++m) {
     const MainMatch& match = lists.main[m];
     if (match.earlier || match.predicted) continue;
-    AppendKeypadResult(s.LookupList[match.lookup], 0, &s.LookupStrokes[match.lookup]);
+    AppendKeypadResult(s.LookupList[match.lookup], kCharacterKind, &s.LookupStrokes[match.lookup]);
   }
   for (int i = 0; i < lists.variantCount; ++i) {
     const int lookup = lists.variant[i];
-    AppendKeypadResult(s.LookupList[lookup], kVariantKindBase + s.LookupVariants[lookup],
+    AppendKeypadResult(s.LookupList[lookup], CodeVariantKind(s.LookupVariants[lookup]),
                        &s.LookupStrokes[lookup]);
   }
   for (int i = 0; i < lists.earlierCount; ++i) {
@@ -188,7 +190,7 @@ void MatchStrokes(const std::string& input) {
   if (KeypadPunctuationIndex(input) >= 0) {
     s.ResultCount = 0;
     const int marks = std::clamp(s.LookupCount, 0, kResultCapacity);
-    for (int k = 0; k < marks; ++k) AppendKeypadResult(s.LookupList[k], 0);
+    for (int k = 0; k < marks; ++k) AppendKeypadResult(s.LookupList[k], kCharacterKind);
     return;
   }
   s.ResultCount = 0;

@@ -2,6 +2,7 @@
 // the key would keep.
 #include <algorithm>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/KeypadEngine.h"
 
@@ -18,7 +19,7 @@ void BuildStrokePreviews() {
   if (results <= kKeypadFirstPage) return;
   int stored = 0;
   for (int k = kKeypadFirstPage; k < results && stored < kPreviewCount; ++k) {
-    if (s.ResultKinds[k] != 0) break;
+    if (s.ResultKinds[k] != kCharacterKind) break;
     const std::string& strokes = s.ResultStrokes[k];
     if (strokes.size() <= length) continue;
     const int d = strokes[length] - '0';

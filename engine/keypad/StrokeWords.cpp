@@ -2,6 +2,7 @@
 // by its first stroke, the last character by its strokes until the word appears.
 #include <algorithm>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "engine/keypad/internal/KeypadResults.h"
 #include "engine/keypad/internal/KeypadWordList.h"
@@ -53,7 +54,7 @@ void GatherTwoStrokeWords(const int32* chars, int count) {
   for (int i = 0; i < count; ++i) {
     const int32 first = s.WordPoolCount;
     const bool room = AppendCharacterWordsToPool(chars[i]);
-    for (int32 w = first; w < s.WordPoolCount; ++w) AppendKeypadResult(w, 1);
+    for (int32 w = first; w < s.WordPoolCount; ++w) AppendKeypadResult(w, kDictionaryWordKind);
     if (!room) break;
   }
 }

@@ -1,5 +1,6 @@
 // Follow-on words after a choice (pool words that continue the chosen text, dictionary
 // words first) and the prediction of the next character from a snapshot of them.
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/CharNumberSet.h"
 #include "engine/pinyin/PinyinEngine.h"
 
@@ -7,7 +8,6 @@ namespace dazi {
 namespace {
 
 constexpr int kDeferredCapacity = 1001;
-constexpr int32 kLastDictionaryKind = 2;
 
 int32 deferredWords[kDeferredCapacity];
 CharNumberSet predictedSeen;
@@ -65,7 +65,7 @@ void FindFollowOnWords(int32 first) {
   if (poolCount > kWordPoolCapacity) poolCount = kWordPoolCapacity;
   for (int32 w = 0; w < poolCount; ++w) {
     if (!ContinuesPrefix(w, first, prefixLength)) continue;
-    if (SrfState.WordPoolKinds[w] <= kLastDictionaryKind)
+    if (!IsLexiconWordKind(SrfState.WordPoolKinds[w]))
       AppendAssociation(w);
     else if (deferredCount < kDeferredCapacity)
       deferredWords[deferredCount++] = w;

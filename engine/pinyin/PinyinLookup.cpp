@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/core/CharNumberSet.h"
+#include "engine/core/MethodClass.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/pinyin/PinyinEngine.h"
@@ -50,10 +51,10 @@ CharNumberSet predictedSet;
 CharNumberSet startSet;
 
 std::uint32_t ClassMask(int32 methodClass) {
-  switch (methodClass % 3) {
-    case 0:
+  switch (ClassOf(methodClass)) {
+    case CharClass::Simplified:
       return 0x8000;
-    case 1:
+    case CharClass::Traditional:
       return 0x4000;
     default:
       return 0x2000;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/pinyin/PinyinEngine.h"
 
@@ -11,7 +12,6 @@ namespace dazi {
 namespace {
 
 constexpr int kPinyinPageSize = 10;
-constexpr int kFollowOnKind = 2;
 constexpr std::size_t kFollowOnOutputLimit = 60;
 
 bool IsPrivatePage(const std::string& input) {
@@ -52,15 +52,15 @@ void StartSlot(int s, int32 kind, int32 id, int32 firstCode) {
   SrfState.CandidateCharCounts[s] = 0;
 }
 
-// A symbol or private character: kind 0 like a character, but no character number.
+// A symbol or private character: the kind of a character, but no character number.
 void FillSymbolSlot(int s, const std::string& text) {
-  StartSlot(s, 0, 0, 0);
+  StartSlot(s, kCharacterKind, 0, 0);
   SrfState.CandidateTexts[s] = text;
   SrfState.CandidateOutputs[s] = text;
 }
 
 void FillCharSlot(int s, int32 c) {
-  StartSlot(s, 0, c, c);
+  StartSlot(s, kCharacterKind, c, c);
   SrfState.CandidateTexts[s] = SrfState.CandidateOutputs[s] = CharText(c);
   SrfState.CandidateCharCodes[s][0] = c;
   SrfState.CandidateCharCounts[s] = 1;
@@ -98,7 +98,7 @@ void FillFollowOnSlot(int s, int32 w) {
   const int32 length = PoolLength(w);
   int32 prefix = SrfState.AssocPrefixLength;
   prefix = prefix < 0 ? 0 : prefix > length ? length : prefix;
-  StartSlot(s, kFollowOnKind, w, length > 0 ? codes[0] : 0);
+  StartSlot(s, kFollowOnWordKind, w, length > 0 ? codes[0] : 0);
   std::string text, output;
   for (int j = 0; j < length; ++j) {
     const std::string ch = CharText(codes[j]);
@@ -137,7 +137,7 @@ void FillFromResults(const std::string& input) {
       const std::string& symbols = SymbolPages[symbolPage];
       if (id < 0 || 2 * static_cast<std::size_t>(id) + 2 > symbols.size()) continue;
       FillSymbolSlot(s, symbols.substr(2 * static_cast<std::size_t>(id), 2));
-    } else if (SrfState.ResultKinds[k] == 0) {
+    } else if (SrfState.ResultKinds[k] == kCharacterKind) {
       FillCharSlot(s, id);
     } else {
       if (id < 0 || id >= SrfState.WordPoolCount || id >= kWordPoolCapacity) continue;
@@ -169,7 +169,7 @@ void MergeResults() {
   if (lookupCount > kResultCapacity) lookupCount = kResultCapacity;
   for (int32 k = 0; k < lookupCount; ++k) {
     SrfState.ResultIds[k] = SrfState.LookupList[k];
-    SrfState.ResultKinds[k] = 0;
+    SrfState.ResultKinds[k] = kCharacterKind;
   }
   SrfState.ResultCount = lookupCount;
   if (!input.empty() && SymbolPageIndex(input[0]) >= 0) {

@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/CharNumberSet.h"
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/pinyin/internal/WordMatching.h"
@@ -12,12 +14,7 @@
 namespace dazi {
 namespace {
 
-constexpr int kUserKind = 3;
-constexpr int kLearnedKind = 4;
-constexpr int kDictionaryKind = 1;
 constexpr std::uint32_t kCountBits = 0x3F;
-constexpr std::uint32_t kSimplifiedBit = 0x80;
-constexpr std::uint32_t kTraditionalBit = 0x40;
 
 bool PoolFull() {
   return SrfState.WordPoolCount >= kWordPoolCapacity;
@@ -87,7 +84,7 @@ void AddWordsByFirstChar(const int32* chars, int count, const int32 (*codes)[kUs
   for (int k = 0; k < count && !PoolFull(); ++k) {
     if (!charsSeen.Insert(chars[k])) continue;
     for (int u = lexiconIndex.First(chars[k]); u >= 0; u = lexiconIndex.next[u]) {
-      const int32 kind = kinds[u] == kUserKind || kinds[u] == kLearnedKind ? kinds[u] : defaultKind;
+      const int32 kind = IsLexiconWordKind(kinds[u]) ? kinds[u] : defaultKind;
       AddLexiconWord(codes[u], lengths[u], kind);
     }
   }
@@ -104,7 +101,6 @@ void AddDictionaryWords(int32 v) {
   std::size_t pos = zc.ReadU24(7 + 2 * charCount + 3 * static_cast<std::size_t>(v));
   std::uint32_t gloss = Dict.zy.ReadU24(6 * charCount + 3 * (static_cast<std::size_t>(v) - 1));
   if (pos == 0) return;
-  const int32 methodClass = SrfState.MethodClass;
   while (pos < zc.Size() && !PoolFull()) {
     const std::uint32_t head = zc.ReadU8(pos);
     const std::uint32_t second = zc.ReadU8(pos + 1);
@@ -113,20 +109,18 @@ void AddDictionaryWords(int32 v) {
     pos = codesPos + 2 * static_cast<std::size_t>(length);
     if (length == 0 || static_cast<int32>(zc.ReadU16(codesPos)) != v) return;  // list ended
 
-    const bool accepted = ((head & kSimplifiedBit) != 0 && methodClass == 0) ||
-                          ((head & kTraditionalBit) != 0 && methodClass == 1);
     // A word longer than a pool entry holds is dropped, like a word of another class.
-    if (accepted && length <= kWordCodeCapacity) {
+    if (WordInActiveClass(head, SrfState.MethodClass) && length <= kWordCodeCapacity) {
       const int32 w = SrfState.WordPoolCount;
       for (int j = 0; j < length; ++j)
         SrfState.WordPoolCodes[w][j] =
             static_cast<int32>(zc.ReadU16(codesPos + 2 * static_cast<std::size_t>(j)));
       SrfState.WordPoolLengths[w] = length;
-      SrfState.WordPoolKinds[w] = kDictionaryKind;
+      SrfState.WordPoolKinds[w] = kDictionaryWordKind;
       SrfState.WordPoolGroups[w] = static_cast<int32>(second >> 4);
       SrfState.WordPoolPatterns[w] = SrfState.ReadingPatterns[second & 0x0F];
       SrfState.WordPoolSerials[w] = static_cast<int32>(gloss);
-      AcceptPoolEntry(kDictionaryKind);
+      AcceptPoolEntry(kDictionaryWordKind);
     }
     ++gloss;  // every record of the list has a gloss number, whatever its class
   }
@@ -145,13 +139,13 @@ void BuildWordPool(const int32* starts, int count) {
 void AddUserWordsToPool(const int32* chars, int count) {
   AddWordsByFirstChar(chars, Clamp(count, kLookupCapacity), SrfState.UserWordCodes,
                       SrfState.UserWordLengths, SrfState.UserWordKinds,
-                      Clamp(SrfState.UserWordCount, kUserWordCapacity), kUserKind);
+                      Clamp(SrfState.UserWordCount, kUserWordCapacity), kUserWordKind);
 }
 
 void AddLearnedWordsToPool(const int32* chars, int count) {
   AddWordsByFirstChar(chars, Clamp(count, kLookupCapacity), SrfState.LearnCodes,
                       SrfState.LearnLengths, SrfState.LearnKinds,
-                      Clamp(SrfState.LearnCount, kLearnCapacity), kLearnedKind);
+                      Clamp(SrfState.LearnCount, kLearnCapacity), kLearnedWordKind);
 }
 
 void GatherWords(const std::string& input, const int32* starts, int count) {

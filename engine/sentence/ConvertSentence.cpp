@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "engine/sentence/internal/PhraseBlockCache.h"
@@ -208,7 +209,7 @@ void ConvertBySyllables(std::string_view text) {
 
 void ConvertSentence(const std::string& pinyin) {
   const std::string text = pinyin;  // the caller may pass a field that the walk rewrites
-  if (SrfState.MethodClass % 3 == 2) {
+  if (ClassOf(SrfState.MethodClass) == CharClass::Variant) {
     ConvertBySyllables(text);
   } else {
     sentence::RefreshUserWordIndex();

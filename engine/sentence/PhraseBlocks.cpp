@@ -1,5 +1,6 @@
 // The phrase and initials lists of the word file, and the look-ups in them and in the user
 // lexicon, as the correction entry and the tests see them.
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "engine/sentence/internal/PhraseBlockCache.h"
@@ -33,7 +34,9 @@ int32 LoadAbbrevBlock(const std::string& s) {
     const std::size_t initialsAt = pos;
     pos += static_cast<std::size_t>(length);
     // A full list drops the rest of the block; an entry of the other class is not kept.
-    if (st.AbbrevCount >= kAbbrevCapacity || !sentence::RetainedInActiveClass(flags)) continue;
+    if (st.AbbrevCount >= kAbbrevCapacity ||
+        !WordInActiveClass(static_cast<std::uint32_t>(flags), SrfState.MethodClass))
+      continue;
     const int32 slot = st.AbbrevCount++;
     st.AbbrevLengths[slot] = length;
     for (int i = 0; i < length; ++i)

@@ -1,6 +1,7 @@
 // The syllable operations of the whole-sentence engine over the built-in syllable table.
 #include <cstring>
 
+#include "engine/core/MethodClass.h"
 #include "engine/pinyin/SyllableTable.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "engine/sentence/internal/SentenceInternals.h"
@@ -41,12 +42,7 @@ void AppendSentenceCodes(const int32* codes, int count) {
 }
 
 int DefaultCharColumn() {
-  return SrfState.MethodClass % 3 == 1 ? 1 : 0;
-}
-
-bool RetainedInActiveClass(int flags) {
-  return ((flags & 0x80) != 0 && SrfState.MethodClass == 0) ||
-         ((flags & 0x40) != 0 && SrfState.MethodClass == 1);
+  return ClassOf(SrfState.MethodClass) == CharClass::Traditional ? 1 : 0;
 }
 
 int AppendSyllableCharOf(std::string_view s) {

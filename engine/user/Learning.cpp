@@ -1,5 +1,6 @@
 #include "engine/user/Learning.h"
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/user/UserLexicon.h"
 
 namespace dazi {
@@ -35,8 +36,8 @@ void CollectChoice(const std::string& text, const int32* codes, int count, int32
     s.CollectedText += text;
     for (int i = 0; i < count; ++i) s.CollectedCodes[s.CollectedCodeCount++] = codes[i];
   }
-  if (kind < 2) ++s.CollectedWordCount;
-  if (kind == 3) ClearCollectedPhrase();
+  if (kind == kCharacterKind || kind == kDictionaryWordKind) ++s.CollectedWordCount;
+  if (kind == kUserWordKind) ClearCollectedPhrase();
 }
 
 void LearnPhrase() {
@@ -56,7 +57,7 @@ void LearnPhrase() {
   const int n = s.LearnCount++;
   for (int j = 0; j < s.CollectedCodeCount; ++j) s.LearnCodes[n][j] = s.CollectedCodes[j];
   s.LearnLengths[n] = s.CollectedCodeCount;
-  s.LearnKinds[n] = 4;
+  s.LearnKinds[n] = kLearnedWordKind;
   s.LearnSaved[n] = 0;
   ClearCollectedPhrase();
 }

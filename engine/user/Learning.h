@@ -10,8 +10,8 @@
 namespace dazi {
 
 // Adds one chosen candidate to the phrase being collected. kind is the candidate kind:
-// characters and dictionary words (below 2) count as words, a user-lexicon word (3) empties
-// the phrase. The phrase stops growing once its character numbers would pass 33.
+// characters and dictionary words count as words, a user-lexicon word empties the phrase. The
+// phrase stops growing once its character numbers would pass 33.
 void CollectChoice(const std::string& text, const int32* codes, int count, int32 kind);
 
 // Empties the phrase being collected.

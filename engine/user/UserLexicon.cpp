@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
@@ -94,7 +95,7 @@ void LoadUserLexicon() {
           AddCharacterReadings(charNo, &readings);
       }
       SrfState.UserWordLengths[w] = static_cast<int32>(length);
-      SrfState.UserWordKinds[w] = 3;
+      SrfState.UserWordKinds[w] = kUserWordKind;
       SrfState.UserWordPinyin[w] = std::move(readings.pinyin);
       SrfState.UserWordPinyinAlt[w] = std::move(readings.pinyinAlt);
       SrfState.UserWordInitials[w] = std::move(readings.initials);

@@ -1,6 +1,7 @@
 // The candidate bar: drawing, English mode, paging, choosing, follow-on words, learning.
 #include <gmock/gmock.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/controller/ControllerFixture.h"
@@ -82,7 +83,8 @@ TEST_F(CandidateBar, ChoosingACharacterOffersItsFollowOnWords) {
   EXPECT_EQ(Input(), "");
   EXPECT_THAT(CandidateTexts(), ElementsAre("中国", "中国人", "中华人民共和"));
   EXPECT_THAT(CandidateOutputs(), ElementsAre("国", "国人", "华人民共和"));
-  for (int i = 0; i < SrfState.CandidateCount; ++i) EXPECT_EQ(SrfState.CandidateKinds[i], 2);
+  for (int i = 0; i < SrfState.CandidateCount; ++i)
+    EXPECT_EQ(SrfState.CandidateKinds[i], kFollowOnWordKind);
   EXPECT_TRUE(controller_->View().panelPYVisible);
   ChooseText("中国");
   EXPECT_EQ(Output(), "中国");

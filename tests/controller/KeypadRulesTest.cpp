@@ -2,6 +2,7 @@
 // numeric pad, the punctuation pages, follow-on words, and the method and class switches.
 #include <gmock/gmock.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "tests/controller/ControllerFixture.h"
@@ -207,13 +208,13 @@ TEST_F(KeypadRules, WordTypedByStrokesCompletesFromTheThirdStroke) {
   EXPECT_THAT(CandidateOutputs(), ElementsAre("人"));
 }
 
-// A character matched through a code variant (kinds 5-8) is a single character for the chain
-// of chosen characters, for the follow-on prefix and for learning.
+// A character matched through a code variant (a code-variant kind) is a single character for the
+// chain of chosen characters, for the follow-on prefix and for learning.
 TEST_F(KeypadRules, VariantMatchContinuesTheChainOfChosenCharacters) {
   Pad("20");  // 中: follow-on words 中国, 中国人
   Pad("6");   // 国 through its variant code
   ASSERT_EQ(Utf8(SrfState.CandidateTexts[0]), "国");
-  ASSERT_EQ(SrfState.CandidateKinds[0], 5);
+  ASSERT_EQ(SrfState.CandidateKinds[0], CodeVariantKind(1));
   Pad("0");
   EXPECT_EQ(Output(), "中国");
   EXPECT_THAT(CandidateTexts(), ElementsAre("国王"));  // the words of 国 itself
@@ -224,8 +225,8 @@ TEST_F(KeypadRules, VariantMatchContinuesTheChainOfChosenCharacters) {
 }
 
 TEST_F(KeypadRules, VariantMatchesCountAsCharactersForLearning) {
-  Pad("60");  // 国, kind 5
-  Pad("67");  // 民, kind 5
+  Pad("60");  // 国, through its variant code
+  Pad("67");  // 民, through its variant code
   EXPECT_EQ(Output(), "国民");
   const int learned = SrfState.LearnCount;
   Type(",");  // the mark ends the phrase of two characters, which is remembered

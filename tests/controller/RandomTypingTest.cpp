@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "engine/core/MethodClass.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -47,7 +48,8 @@ void ExpectWithinTables() {
   const TLumiskCand& s = SrfState;
   ASSERT_GE(s.MethodClass, 0);
   ASSERT_LE(s.MethodClass, 5);
-  ASSERT_EQ(s.CandidatesPerPage, s.MethodClass <= 2 ? 10 : 4);
+  const bool pinyin = MethodOf(s.MethodClass) == InputMethod::Pinyin;
+  ASSERT_EQ(s.CandidatesPerPage, pinyin ? 10 : 4);
   ASSERT_GE(s.CandidateCount, 0);
   ASSERT_LE(s.CandidateCount, s.CandidatesPerPage);
   ASSERT_LE(s.ResultCount, kResultCapacity);
@@ -59,8 +61,7 @@ void ExpectWithinTables() {
   ASSERT_LE(s.LearnCount, kLearnLimit);
   ASSERT_LE(s.SentenceCodeCount, kSentenceCapacity);
   ASSERT_LE(s.ChainLength, kChainCapacity);
-  ASSERT_LE(static_cast<int>(s.InputText.size()),
-            s.MethodClass <= 2 ? kMaxInputLetters : kKeypadInputLimit);
+  ASSERT_LE(static_cast<int>(s.InputText.size()), pinyin ? kMaxInputLetters : kKeypadInputLimit);
 }
 
 TEST(RandomTyping, StaysWithinItsTablesAndAnswersEveryLine) {

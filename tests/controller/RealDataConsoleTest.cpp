@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -55,7 +56,8 @@ TEST_F(RealDataConsole, ChoosingZhongOffersWordsBeginningWithIt) {
   const std::vector<std::string> followOns = Page(std::to_string(digit % 10));
   ASSERT_FALSE(followOns.empty());
   EXPECT_THAT(followOns, Each(StartsWith("中")));
-  for (int i = 0; i < SrfState.CandidateCount; ++i) EXPECT_EQ(SrfState.CandidateKinds[i], 2);
+  for (int i = 0; i < SrfState.CandidateCount; ++i)
+    EXPECT_EQ(SrfState.CandidateKinds[i], kFollowOnWordKind);
   EXPECT_EQ(Utf8FromGbk(session_->Controller().OutputText()), "中");
 }
 

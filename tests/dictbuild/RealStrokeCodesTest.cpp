@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"

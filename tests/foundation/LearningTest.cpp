@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -25,7 +26,7 @@ class Learning : public ::testing::Test {
   }
 
   // Chooses a word candidate of the given characters, as a choice does.
-  void Choose(std::initializer_list<int32> codes, int32 kind = 1) {
+  void Choose(std::initializer_list<int32> codes, int32 kind = kDictionaryWordKind) {
     std::string text;
     for (std::size_t i = 0; i < codes.size(); ++i) text += "\xD6\xD0";
     std::vector<int32> v(codes);
@@ -42,7 +43,7 @@ TEST_F(Learning, RemembersFirstSavesSecondIgnoresThird) {
   LearnPhrase();
   EXPECT_EQ(SrfState.LearnCount, 1);
   EXPECT_EQ(SrfState.LearnLengths[0], 4);
-  EXPECT_EQ(SrfState.LearnKinds[0], 4);
+  EXPECT_EQ(SrfState.LearnKinds[0], kLearnedWordKind);
   EXPECT_EQ(SrfState.LearnSaved[0], 0);
   EXPECT_EQ(SrfState.CollectedCodeCount, 0);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), std::string(1, '\0'));
@@ -86,10 +87,10 @@ TEST_F(Learning, EighteenCharactersAreNeitherRememberedNorSaved) {
 
 TEST_F(Learning, UserWordEmptiesThePhraseAndLearnedWordsDoNotCount) {
   Choose({1, 2});
-  Choose({3, 4}, 3);
+  Choose({3, 4}, kUserWordKind);
   EXPECT_EQ(SrfState.CollectedCodeCount, 0);
-  Choose({1, 2}, 4);
-  Choose({3, 4}, 2);
+  Choose({1, 2}, kLearnedWordKind);
+  Choose({3, 4}, kFollowOnWordKind);
   LearnPhrase();
   EXPECT_EQ(SrfState.LearnCount, 0);  // neither choice counts as a word
 }

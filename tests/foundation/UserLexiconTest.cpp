@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/support/FixtureDictionary.h"
@@ -56,7 +57,7 @@ TEST_F(UserLexicon, PolyphonicFirstCharacterGivesTwoPinyinsAndMainInitials) {
   EXPECT_EQ(SrfState.UserWordPinyinAlt[0], "hangren");
   EXPECT_EQ(SrfState.UserWordInitials[0], "xr");
   EXPECT_EQ(SrfState.UserWordLengths[0], 2);
-  EXPECT_EQ(SrfState.UserWordKinds[0], 3);
+  EXPECT_EQ(SrfState.UserWordKinds[0], kUserWordKind);
   EXPECT_EQ(SrfState.UserWordCodes[0][0], 3);
   EXPECT_EQ(SrfState.UserWordCodes[0][1], 4);
   EXPECT_EQ(SrfState.UserWordPinyin[1], "zhongguo");

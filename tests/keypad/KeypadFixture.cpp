@@ -1,5 +1,6 @@
 #include "tests/keypad/KeypadFixture.h"
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/KeypadEngine.h"
@@ -32,7 +33,7 @@ void KeypadTest::AddUserWord(const std::vector<int>& chars) {
   const int u = s.UserWordCount++;
   for (std::size_t j = 0; j < chars.size(); ++j) s.UserWordCodes[u][j] = chars[j];
   s.UserWordLengths[u] = static_cast<int32>(chars.size());
-  s.UserWordKinds[u] = 3;
+  s.UserWordKinds[u] = kUserWordKind;
 }
 
 void KeypadTest::AddLearnedWord(const std::vector<int>& chars) {
@@ -40,7 +41,7 @@ void KeypadTest::AddLearnedWord(const std::vector<int>& chars) {
   const int u = s.LearnCount++;
   for (std::size_t j = 0; j < chars.size(); ++j) s.LearnCodes[u][j] = chars[j];
   s.LearnLengths[u] = static_cast<int32>(chars.size());
-  s.LearnKinds[u] = 4;
+  s.LearnKinds[u] = kLearnedWordKind;
 }
 
 void KeypadTest::Refresh() {
@@ -80,6 +81,24 @@ void KeypadTest::ShowPage(int p) {
   BuildKeypadPage();
 }
 
+std::string KeypadTest::KindTag(int32 kind) {
+  switch (kind) {
+    case kDictionaryWordKind:
+      return "dict";
+    case kFollowOnWordKind:
+      return "follow-on";
+    case kUserWordKind:
+      return "user";
+    case kLearnedWordKind:
+      return "learned";
+    default:
+      break;
+  }
+  for (int32 r = kFirstCodeVariant; r <= kLastCodeVariant; ++r)
+    if (kind == CodeVariantKind(r)) return "v" + std::to_string(r);
+  return "kind " + std::to_string(kind);
+}
+
 std::vector<std::string> KeypadTest::Results() const {
   const TLumiskCand& s = SrfState;
   std::vector<std::string> out;
@@ -87,12 +106,12 @@ std::vector<std::string> KeypadTest::Results() const {
     const int32 id = s.ResultIds[k];
     const int32 kind = s.ResultKinds[k];
     if (IsKeypadCharacterKind(kind)) {
-      out.push_back(kind == 0 ? Text(id) : Text(id) + "/" + std::to_string(kind));
+      out.push_back(kind == kCharacterKind ? Text(id) : Text(id) + "/" + KindTag(kind));
       continue;
     }
     std::string word;
     for (int j = 0; j < s.WordPoolLengths[id]; ++j) word += Text(s.WordPoolCodes[id][j]);
-    out.push_back(word + ":" + std::to_string(kind));
+    out.push_back(word + ":" + KindTag(kind));
   }
   return out;
 }

@@ -23,7 +23,7 @@ class KeypadTest : public ::testing::Test {
   // Writes and loads the dictionary; keypad method with the given class (3, 4 or 5).
   void Load(int methodClass = 3);
 
-  // Adds a user-lexicon word (kind 3), respectively a learned word (kind 4), to the record.
+  // Adds a user-lexicon word, respectively a learned word, to the record.
   void AddUserWord(const std::vector<int>& chars);
   void AddLearnedWord(const std::vector<int>& chars);
 
@@ -38,9 +38,11 @@ class KeypadTest : public ::testing::Test {
   // Moves to page p and fills it.
   void ShowPage(int p);
 
-  // The results in order: a character as its text, a code-variant match as text/kind, a word
-  // as text:kind.
+  // The results in order: a character as its text, a code-variant match as text/v1..v4, a
+  // word as text:dict, text:user or text:learned.
   std::vector<std::string> Results() const;
+  // The short name of a word kind or code-variant kind in Results.
+  static std::string KindTag(int32 kind);
   // The texts of the filled candidate slots.
   std::vector<std::string> Slots() const;
   // The previews of stroke key d (1-6).

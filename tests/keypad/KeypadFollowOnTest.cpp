@@ -31,7 +31,7 @@ class KeypadFollowOn : public testing::KeypadTest {
       const int32 w = s.AssociationList[i];
       std::string word;
       for (int j = 0; j < s.WordPoolLengths[w]; ++j) word += Text(s.WordPoolCodes[w][j]);
-      out.push_back(word + ":" + std::to_string(s.WordPoolKinds[w]));
+      out.push_back(word + ":" + KindTag(s.WordPoolKinds[w]));
     }
     return out;
   }
@@ -46,7 +46,7 @@ TEST_F(KeypadFollowOn, DictionaryWordsFirstThenUserAndLearnedWords) {
   AddUserWord({guo_, zhong_});
   Jump("25");  // leaves a pool behind that the search must replace
   FindKeypadFollowOnWords(zhong_);
-  EXPECT_THAT(FollowOns(), ElementsAre("中国:1", "中口:1", "中人:3", "中人国:4"));
+  EXPECT_THAT(FollowOns(), ElementsAre("中国:dict", "中口:dict", "中人:user", "中人国:learned"));
   EXPECT_EQ(SrfState.AssociationShown, 1);
   EXPECT_EQ(SrfState.WordPoolCount, 4);
   // The gloss numbers count the traditional-only record that was skipped.
@@ -57,7 +57,7 @@ TEST_F(KeypadFollowOn, VariantClassOffersOnlyUserAndLearnedWords) {
   Load(5);
   AddUserWord({zhong_, ren_});
   FindKeypadFollowOnWords(zhong_);
-  EXPECT_THAT(FollowOns(), ElementsAre("中人:3"));
+  EXPECT_THAT(FollowOns(), ElementsAre("中人:user"));
 }
 
 TEST_F(KeypadFollowOn, CharacterWithoutWordsGivesAnEmptyList) {

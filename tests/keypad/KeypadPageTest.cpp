@@ -2,6 +2,7 @@
 // and follow-on words.
 #include <gmock/gmock.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "tests/keypad/KeypadFixture.h"
@@ -29,9 +30,9 @@ TEST_F(KeypadPage, PunctuationPages) {
   EXPECT_THAT(Slots(), ElementsAre("。", "；", "？", "！"));
   ShowPage(2);
   EXPECT_THAT(Slots(), ElementsAre("…", "～", "－", "｜"));
-  // A mark is a defined kind-0 slot without any character number behind it.
+  // A mark is a defined character-kind slot without any character number behind it.
   for (int i = 0; i < SrfState.CandidateCount; ++i) {
-    EXPECT_EQ(SrfState.CandidateKinds[i], 0);
+    EXPECT_EQ(SrfState.CandidateKinds[i], kCharacterKind);
     EXPECT_EQ(SrfState.CandidateIds[i], 0);
     EXPECT_EQ(SrfState.CandidateFirstCodes[i], 0);
     EXPECT_EQ(SrfState.CandidateCharCounts[i], 0);
@@ -52,11 +53,11 @@ TEST_F(KeypadPage, SlotsCarryCharacterAndWordData) {
   Jump("25");
   ASSERT_THAT(Slots(), ElementsAre("中", "国", "中", "中国"));
   const TLumiskCand& s = SrfState;
-  EXPECT_EQ(s.CandidateKinds[0], 0);
+  EXPECT_EQ(s.CandidateKinds[0], kCharacterKind);
   EXPECT_EQ(s.CandidateGlosses[0], "middle");
   EXPECT_EQ(Utf8(s.CandidateDictTexts[0]), "中心");
   // The variant match keeps its kind and is a character: id, first code and codes are 中.
-  EXPECT_EQ(s.CandidateKinds[2], 5);
+  EXPECT_EQ(s.CandidateKinds[2], CodeVariantKind(1));
   EXPECT_EQ(s.CandidateIds[2], zhong);
   EXPECT_EQ(s.CandidateFirstCodes[2], zhong);
   EXPECT_EQ(s.CandidateCharCounts[2], 1);
@@ -64,7 +65,7 @@ TEST_F(KeypadPage, SlotsCarryCharacterAndWordData) {
   EXPECT_EQ(s.CandidateGlosses[2], "middle");
   EXPECT_TRUE(IsKeypadCharacterKind(s.CandidateKinds[2]));
   // A dictionary word: pool index, its characters and its own gloss.
-  EXPECT_EQ(s.CandidateKinds[3], 1);
+  EXPECT_EQ(s.CandidateKinds[3], kDictionaryWordKind);
   EXPECT_EQ(s.CandidateIds[3], 0);
   EXPECT_EQ(s.CandidateFirstCodes[3], zhong);
   EXPECT_EQ(s.CandidateCharCounts[3], 2);
@@ -115,7 +116,7 @@ TEST_F(KeypadPage, FollowOnWordsFillThePageAfterAChoice) {
   FindKeypadFollowOnWords(zhong);
   BuildKeypadPage();
   EXPECT_THAT(Slots(), ElementsAre("中国", "中国人", "中人"));
-  EXPECT_EQ(s.CandidateKinds[1], 2);
+  EXPECT_EQ(s.CandidateKinds[1], kFollowOnWordKind);
   EXPECT_EQ(Utf8(s.CandidateOutputs[1]), "国人");
   EXPECT_EQ(s.CandidateCharCounts[1], 2);
   EXPECT_EQ(s.CandidateCharCodes[1][0], guo);

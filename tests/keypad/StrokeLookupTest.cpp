@@ -64,12 +64,12 @@ TEST_F(StrokeLookup, MainCodeAndVariantAreListedTwice) {
   Char("口", {"251"});
   Char("小", {"234", "534"});
   Load();
-  // The main matches first, then the variant matches with kind 4 + r.
-  EXPECT_THAT(Match("251"), ElementsAre("中", "口", "中/5"));
+  // The main matches first, then the variant matches with their code-variant kind.
+  EXPECT_THAT(Match("251"), ElementsAre("中", "口", "中/v1"));
   EXPECT_THAT(Match("2512"), ElementsAre("中"));
-  EXPECT_THAT(Match("2513"), ElementsAre("中/5"));
+  EXPECT_THAT(Match("2513"), ElementsAre("中/v1"));
   // A variant with another first stroke sits in that stroke's list.
-  EXPECT_THAT(Match("5"), ElementsAre("小/5"));
+  EXPECT_THAT(Match("5"), ElementsAre("小/v1"));
   EXPECT_EQ(SrfState.ResultStrokes[0], "53400000");
 }
 
@@ -86,7 +86,7 @@ TEST_F(StrokeLookup, PassedOverFirstPageCharactersMoveBehindTheOthers) {
   EXPECT_THAT(Slots(), ElementsAre("甲", "乙", "丙", "丁"));
   Type("12");
   // 甲 and 丙 were offered at one stroke and passed over: they follow even the variants.
-  EXPECT_THAT(Results(), ElementsAre("戊", "己", "庚/5", "甲", "丙"));
+  EXPECT_THAT(Results(), ElementsAre("戊", "己", "庚/v1", "甲", "丙"));
   // 戊 and 己 now sit on the first page of two strokes; at three strokes nothing matches.
   Type("121");
   EXPECT_THAT(Results(), IsEmpty());
@@ -101,7 +101,7 @@ TEST_F(StrokeLookup, PassedOverVariantMatchStaysListed) {
   EXPECT_THAT(Slots(), ElementsAre("了", "也", "小"));
   // 小 was shown through its variant; typing on along that variant must not lose it.
   Type("53");
-  EXPECT_THAT(Results(), ElementsAre("也", "小/5"));
+  EXPECT_THAT(Results(), ElementsAre("也", "小/v1"));
 }
 
 TEST_F(StrokeLookup, PredictedCharactersComeFirst) {
@@ -120,7 +120,7 @@ TEST_F(StrokeLookup, AnyVariantOfASingleCodeCharacterIsThatCode) {
   dict_.Source().strokeLists[2].push_back({1, dictwriter::kStrokeSimplified, 4});
   Load();
   // The stored value is the code itself, whatever variant the list entry names.
-  EXPECT_THAT(Match("3"), ElementsAre("人", "人/8"));
+  EXPECT_THAT(Match("3"), ElementsAre("人", "人/v4"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "tests/keypad/KeypadFixture.h"
@@ -40,12 +41,12 @@ TEST_F(StrokeWords, AtTwoStrokesWordsFollowAllCharactersGroupedByCharacter) {
   AddUserWord({kou_, min_});
   AddLearnedWord({guo_, min_});
   Type("25");
-  EXPECT_THAT(Results(),
-              ElementsAre("中", "口", "国", "中国:1", "中民:1", "中国人:1", "口人:1", "国人:1"));
+  EXPECT_THAT(Results(), ElementsAre("中", "口", "国", "中国:dict", "中民:dict", "中国人:dict",
+                                     "口人:dict", "国人:dict"));
   // User and learned words are in the pool already, but not offered yet.
   EXPECT_EQ(SrfState.WordPoolCount, 7);
-  EXPECT_EQ(SrfState.WordPoolKinds[0], 3);
-  EXPECT_EQ(SrfState.WordPoolKinds[1], 4);
+  EXPECT_EQ(SrfState.WordPoolKinds[0], kUserWordKind);
+  EXPECT_EQ(SrfState.WordPoolKinds[1], kLearnedWordKind);
 }
 
 TEST_F(StrokeWords, UserAndLearnedWordsMatchFromTheThirdStroke) {
@@ -54,9 +55,9 @@ TEST_F(StrokeWords, UserAndLearnedWordsMatchFromTheThirdStroke) {
   AddLearnedWord({guo_, min_});
   Type("255");
   // Pool order inside a group: user-lexicon, learned, then dictionary words.
-  EXPECT_THAT(Results(), ElementsAre("口民:3", "国民:4", "中民:1"));
+  EXPECT_THAT(Results(), ElementsAre("口民:user", "国民:learned", "中民:dict"));
   Type("2551");
-  EXPECT_THAT(Results(), ElementsAre("口民:3", "国民:4", "中民:1"));
+  EXPECT_THAT(Results(), ElementsAre("口民:user", "国民:learned", "中民:dict"));
   Type("25516");
   EXPECT_THAT(Results(), IsEmpty());
 }
@@ -65,12 +66,12 @@ TEST_F(StrokeWords, TwoCharacterWordCompletesFromTheThirdStroke) {
   Load();
   Type("252");
   // 中国 is complete (group 5) and comes before the partial 中国人 (group 0).
-  EXPECT_THAT(Results(), ElementsAre("中国:1", "中国人:1"));
+  EXPECT_THAT(Results(), ElementsAre("中国:dict", "中国人:dict"));
   EXPECT_EQ(SrfState.ResultStrokes[0], "");
   Type("2523");
-  EXPECT_THAT(Results(), ElementsAre("中国人:1"));
+  EXPECT_THAT(Results(), ElementsAre("中国人:dict"));
   Type("25234");
-  EXPECT_THAT(Results(), ElementsAre("中国人:1"));
+  EXPECT_THAT(Results(), ElementsAre("中国人:dict"));
   Type("252341");
   EXPECT_THAT(Results(), IsEmpty());
   // Going back to two strokes gathers the pool afresh.
@@ -86,7 +87,7 @@ TEST_F(StrokeWords, VariantClassOffersNoDictionaryWords) {
   EXPECT_THAT(Results(), ElementsAre("中", "口", "国"));
   EXPECT_EQ(SrfState.WordPoolCount, 1);
   Type("255");
-  EXPECT_THAT(Results(), ElementsAre("口民:3"));
+  EXPECT_THAT(Results(), ElementsAre("口民:user"));
 }
 
 TEST_F(StrokeWords, TraditionalClassOffersTraditionalWords) {
@@ -95,7 +96,7 @@ TEST_F(StrokeWords, TraditionalClassOffersTraditionalWords) {
     for (auto& entry : list) entry.classBits = dictwriter::kStrokeTraditional;
   Load(4);
   Type("25");
-  EXPECT_THAT(Results(), ElementsAre("中", "口", "国", "口国:1"));
+  EXPECT_THAT(Results(), ElementsAre("中", "口", "国", "口国:dict"));
 }
 
 // A two-stroke pool larger than the pool holds: gathering stops when it is full, keeping the
@@ -120,8 +121,8 @@ TEST_F(StrokeWords, TwoStrokePoolStopsWhenFull) {
   // 8001 words: the four words of each of the first 2000 characters and one of the next.
   EXPECT_EQ(s.WordPoolCodes[0][0], chars[0]);
   EXPECT_EQ(s.WordPoolCodes[kWordPoolCapacity - 1][0], chars[2000]);
-  EXPECT_EQ(s.ResultKinds[kChars - 1], 0);
-  EXPECT_EQ(s.ResultKinds[kChars], 1);
+  EXPECT_EQ(s.ResultKinds[kChars - 1], kCharacterKind);
+  EXPECT_EQ(s.ResultKinds[kChars], kDictionaryWordKind);
   EXPECT_EQ(s.ResultIds[kChars], 0);
 
   // Each group's bucket holds about 2000 matches; together they pass the result capacity.

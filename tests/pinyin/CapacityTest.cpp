@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -53,14 +54,14 @@ class Capacity : public ::testing::Test {
       SrfState.UserWordCodes[u][0] = first;
       SrfState.UserWordCodes[u][1] = 2;
       SrfState.UserWordLengths[u] = 2;
-      SrfState.UserWordKinds[u] = 3;
+      SrfState.UserWordKinds[u] = kUserWordKind;
     }
     SrfState.UserWordCount = users;
     for (int u = 0; u < learned; ++u) {
       SrfState.LearnCodes[u][0] = first;
       SrfState.LearnCodes[u][1] = 2;
       SrfState.LearnLengths[u] = 2;
-      SrfState.LearnKinds[u] = 4;
+      SrfState.LearnKinds[u] = kLearnedWordKind;
     }
     SrfState.LearnCount = learned;
   }
@@ -89,10 +90,10 @@ TEST_F(Capacity, LexiconWordsComeFirstAndTheDictionaryFillsTheRest) {
   AddLexiconWords(1, kUserWordCapacity, kLearnLimit);
   testing::TypeLetters("m");
   EXPECT_EQ(SrfState.WordPoolCount, 8001);
-  EXPECT_EQ(SrfState.WordPoolKinds[4000], 3);
-  EXPECT_EQ(SrfState.WordPoolKinds[5000], 4);
-  EXPECT_EQ(SrfState.WordPoolKinds[5001], 1);
-  EXPECT_EQ(SrfState.WordPoolKinds[8000], 1);
+  EXPECT_EQ(SrfState.WordPoolKinds[4000], kUserWordKind);
+  EXPECT_EQ(SrfState.WordPoolKinds[5000], kLearnedWordKind);
+  EXPECT_EQ(SrfState.WordPoolKinds[5001], kDictionaryWordKind);
+  EXPECT_EQ(SrfState.WordPoolKinds[8000], kDictionaryWordKind);
 }
 
 TEST_F(Capacity, MatchGroupsKeepTheirFirstEntries) {

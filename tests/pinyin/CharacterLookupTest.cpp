@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -144,7 +145,7 @@ TEST_F(CharacterLookup, WordStartsSkipCharactersWithoutWordLists) {
   ASSERT_EQ(SrfState.WordIndexCount, zhong);
   SrfState.UserWordCount = 1;
   SrfState.UserWordLengths[0] = 2;
-  SrfState.UserWordKinds[0] = 3;
+  SrfState.UserWordKinds[0] = kUserWordKind;
   SrfState.UserWordCodes[0][0] = zhu;
   SrfState.UserWordCodes[0][1] = guo;
   LookupPinyin("z");

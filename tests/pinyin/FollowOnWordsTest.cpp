@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -59,7 +60,7 @@ class FollowOnWords : public ::testing::Test {
     int j = 0;
     for (const char* t : texts) SrfState.UserWordCodes[u][j++] = c_.at(t);
     SrfState.UserWordLengths[u] = j;
-    SrfState.UserWordKinds[u] = 3;
+    SrfState.UserWordKinds[u] = kUserWordKind;
   }
   std::map<std::string, int> c_;
   testing::TempDataFolder folder_;
@@ -69,7 +70,7 @@ TEST_F(FollowOnWords, DictionaryWordsComeBeforeLexiconWords) {
   AddUserWord({"中", "心"});  // first in the pool
   SrfState.LearnCount = 1;
   SrfState.LearnLengths[0] = 2;
-  SrfState.LearnKinds[0] = 4;
+  SrfState.LearnKinds[0] = kLearnedWordKind;
   SrfState.LearnCodes[0][0] = c_["中"];
   SrfState.LearnCodes[0][1] = c_["间"];
   testing::TypeLetters("z");

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/pinyin/PinyinEngine.h"
@@ -31,8 +32,9 @@ class RealDictionary : public ::testing::Test {
   static int InResults(const std::string& text) {
     for (int k = 0; k < SrfState.ResultCount; ++k) {
       const int32 id = SrfState.ResultIds[k];
-      const std::string shown =
-          SrfState.ResultKinds[k] == 0 ? testing::U8(CharText(id)) : testing::PoolWordText(id);
+      const std::string shown = SrfState.ResultKinds[k] == kCharacterKind
+                                    ? testing::U8(CharText(id))
+                                    : testing::PoolWordText(id);
       if (shown == text) return k;
     }
     return -1;
@@ -70,7 +72,7 @@ TEST_F(RealDictionary, ChoosingACharacterOffersWordsThatContinueIt) {
   ASSERT_GT(SrfState.CandidateCount, 0);
   for (int s = 0; s < SrfState.CandidateCount; ++s) {
     const std::string text = testing::U8(SrfState.CandidateTexts[s]);
-    EXPECT_EQ(SrfState.CandidateKinds[s], 2) << text;
+    EXPECT_EQ(SrfState.CandidateKinds[s], kFollowOnWordKind) << text;
     EXPECT_EQ(text.rfind("中", 0), 0u) << text;
     EXPECT_EQ(testing::U8(SrfState.CandidateOutputs[s]), text.substr(std::string("中").size()));
   }

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -66,17 +67,17 @@ TEST_F(ResultPage, MergeListsCharactersThenWordsAndKeepsThePage) {
   EXPECT_EQ(SrfState.PageIndex, 2);
   ASSERT_EQ(SrfState.ResultCount, 1 + 5);
   EXPECT_EQ(SrfState.ResultIds[0], zhong_);
-  EXPECT_EQ(SrfState.ResultKinds[0], 0);
+  EXPECT_EQ(SrfState.ResultKinds[0], kCharacterKind);
   for (int k = 1; k < 6; ++k) {
     EXPECT_EQ(SrfState.ResultIds[k], SrfState.WordResults[k - 1]);
-    EXPECT_EQ(SrfState.ResultKinds[k], 1);
+    EXPECT_EQ(SrfState.ResultKinds[k], kDictionaryWordKind);
   }
 }
 
 TEST_F(ResultPage, CharacterSlotCarriesGlossAndDictionaryText) {
   testing::TypeLetters("z");
   ASSERT_EQ(SrfState.CandidateCount, 6);
-  EXPECT_EQ(SrfState.CandidateKinds[0], 0);
+  EXPECT_EQ(SrfState.CandidateKinds[0], kCharacterKind);
   EXPECT_EQ(SrfState.CandidateIds[0], zhong_);
   EXPECT_EQ(SrfState.CandidateFirstCodes[0], zhong_);
   EXPECT_EQ(SrfState.CandidateCharCounts[0], 1);
@@ -90,7 +91,7 @@ TEST_F(ResultPage, CharacterSlotCarriesGlossAndDictionaryText) {
 TEST_F(ResultPage, WordSlotsCarryTheirGlossOnlyWithAGlossNumber) {
   SrfState.UserWordCount = 1;
   SrfState.UserWordLengths[0] = 2;
-  SrfState.UserWordKinds[0] = 3;
+  SrfState.UserWordKinds[0] = kUserWordKind;
   SrfState.UserWordCodes[0][0] = zhong_;
   SrfState.UserWordCodes[0][1] = ren_;
   testing::TypeLetters("z");
@@ -99,9 +100,9 @@ TEST_F(ResultPage, WordSlotsCarryTheirGlossOnlyWithAGlossNumber) {
   EXPECT_THAT(std::vector<std::string>(texts.begin(), texts.begin() + 5),
               ElementsAre("中", "中人", "中国", "中间", "中文"));
   EXPECT_EQ(texts[6], "中国人");
-  EXPECT_EQ(SrfState.CandidateKinds[1], 3);
+  EXPECT_EQ(SrfState.CandidateKinds[1], kUserWordKind);
   EXPECT_EQ(SrfState.CandidateGlosses[1], "");
-  EXPECT_EQ(SrfState.CandidateKinds[2], 1);
+  EXPECT_EQ(SrfState.CandidateKinds[2], kDictionaryWordKind);
   EXPECT_EQ(SrfState.CandidateIds[2], PoolIndex("中国"));
   EXPECT_EQ(SrfState.CandidateFirstCodes[2], zhong_);
   EXPECT_EQ(SrfState.CandidateCharCounts[2], 2);
@@ -143,7 +144,7 @@ TEST_F(ResultPage, FollowOnWordsCommitOnlyTheirContinuation) {
   EXPECT_THAT(testing::SlotTexts(), ElementsAre("中国", "中间", "中文"));
   EXPECT_THAT(testing::SlotOutputs(), ElementsAre("国", "间", "文"));
   for (int s = 0; s < 3; ++s) {
-    EXPECT_EQ(SrfState.CandidateKinds[s], 2);
+    EXPECT_EQ(SrfState.CandidateKinds[s], kFollowOnWordKind);
     EXPECT_EQ(SrfState.CandidateIds[s], SrfState.AssociationList[s]);
     EXPECT_EQ(SrfState.CandidateCharCounts[s], 1);
     EXPECT_EQ(SrfState.CandidateDictTexts[s], "");
@@ -194,7 +195,7 @@ class ResultAndFollowOnPages : public ::testing::Test {
     SrfState.ResultCount = 3;
     for (int k = 0; k < 3; ++k) {
       SrfState.ResultIds[k] = first;
-      SrfState.ResultKinds[k] = 0;
+      SrfState.ResultKinds[k] = kCharacterKind;
     }
     for (int k = 0; k < 25; ++k) SrfState.AssociationList[k] = 24 - k;
     SrfState.AssociationCount = 25;
@@ -207,7 +208,8 @@ class ResultAndFollowOnPages : public ::testing::Test {
     BuildCandidatePage();
     std::vector<int> shown;
     for (int s = 0; s < SrfState.CandidateCount; ++s)
-      if (SrfState.CandidateKinds[s] == 2) shown.push_back(24 - SrfState.CandidateIds[s]);
+      if (SrfState.CandidateKinds[s] == kFollowOnWordKind)
+        shown.push_back(24 - SrfState.CandidateIds[s]);
     return shown;
   }
   testing::TempDataFolder folder_;
@@ -216,7 +218,7 @@ class ResultAndFollowOnPages : public ::testing::Test {
 TEST_F(ResultAndFollowOnPages, ResultsFirstThenFollowOnsFromThePagesStart) {
   EXPECT_THAT(FollowOnsOnPage(0), ElementsAre(0, 1, 2, 3, 4, 5, 6));
   EXPECT_EQ(SrfState.CandidateCount, 10);
-  EXPECT_EQ(SrfState.CandidateKinds[2], 0);
+  EXPECT_EQ(SrfState.CandidateKinds[2], kCharacterKind);
   EXPECT_THAT(FollowOnsOnPage(1), ElementsAre(10, 11, 12, 13, 14, 15, 16, 17, 18, 19));
   EXPECT_THAT(FollowOnsOnPage(2), ElementsAre(20, 21, 22, 23, 24));
   EXPECT_THAT(FollowOnsOnPage(3), ElementsAre());

@@ -2,6 +2,7 @@
 // their pages.
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -109,11 +110,11 @@ TEST_F(SymbolPages_, PrivatePageShowsTheUserDefinedCodes) {
 TEST_F(SymbolPages_, SymbolSlotsAreCharactersWithoutCharacterNumbers) {
   SrfState.CandidateGlosses[0] = "stale";
   SrfState.CandidateCharCounts[0] = 5;
-  SrfState.CandidateKinds[0] = 3;
+  SrfState.CandidateKinds[0] = kUserWordKind;
   testing::TypeLetters("v");
   ASSERT_EQ(SrfState.CandidateCount, 10);
   for (int s = 0; s < 10; ++s) {
-    EXPECT_EQ(SrfState.CandidateKinds[s], 0);
+    EXPECT_EQ(SrfState.CandidateKinds[s], kCharacterKind);
     EXPECT_EQ(SrfState.CandidateIds[s], 0);
     EXPECT_EQ(SrfState.CandidateFirstCodes[s], 0);
     EXPECT_EQ(SrfState.CandidateCharCounts[s], 0);

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -99,12 +100,12 @@ TEST_F(WordMatching, AbbreviatedReadingsSpellAWholeWord) {
 TEST_F(WordMatching, UserWordsJoinGroupZeroAheadOfDictionaryWords) {
   SrfState.UserWordCount = 1;
   SrfState.UserWordLengths[0] = 2;
-  SrfState.UserWordKinds[0] = 3;
+  SrfState.UserWordKinds[0] = kUserWordKind;
   SrfState.UserWordCodes[0][0] = chars_.at("正");
   SrfState.UserWordCodes[0][1] = chars_.at("在");
   EXPECT_THAT(Words("zz"), ElementsAre("正在", "这种", "政治", "政治家"));
-  EXPECT_EQ(SrfState.WordResultKinds[0], 3);
-  EXPECT_EQ(SrfState.WordResultKinds[1], 1);
+  EXPECT_EQ(SrfState.WordResultKinds[0], kUserWordKind);
+  EXPECT_EQ(SrfState.WordResultKinds[1], kDictionaryWordKind);
 }
 
 TEST_F(WordMatching, ReadingsMayStopAfterAnyLetter) {

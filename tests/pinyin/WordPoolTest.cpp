@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -43,14 +44,14 @@ class WordPool : public ::testing::Test {
     int j = 0;
     for (int32 c : codes) SrfState.UserWordCodes[u][j++] = c;
     SrfState.UserWordLengths[u] = j;
-    SrfState.UserWordKinds[u] = 3;
+    SrfState.UserWordKinds[u] = kUserWordKind;
   }
   void AddLearnedWord(std::initializer_list<int32> codes) {
     int u = SrfState.LearnCount++;
     int j = 0;
     for (int32 c : codes) SrfState.LearnCodes[u][j++] = c;
     SrfState.LearnLengths[u] = j;
-    SrfState.LearnKinds[u] = 4;
+    SrfState.LearnKinds[u] = kLearnedWordKind;
   }
   std::vector<int32> ResultKinds() const {
     return {SrfState.WordResultKinds, SrfState.WordResultKinds + SrfState.WordResultCount};
@@ -67,7 +68,9 @@ TEST_F(WordPool, UserWordsThenLearnedWordsThenDictionaryWordsByStartCharacter) {
   LookupPinyin("z");
   EXPECT_THAT(testing::WordResultTexts(),
               ElementsAre("中张", "张张", "中中", "中国", "中国文", "张国"));
-  EXPECT_THAT(ResultKinds(), ElementsAre(3, 3, 4, 1, 1, 1));
+  EXPECT_THAT(ResultKinds(),
+              ElementsAre(kUserWordKind, kUserWordKind, kLearnedWordKind, kDictionaryWordKind,
+                          kDictionaryWordKind, kDictionaryWordKind));
   EXPECT_EQ(SrfState.WordPoolCount, 6);
   EXPECT_EQ(SrfState.WordResults[5], 5);
 }
@@ -78,7 +81,7 @@ TEST_F(WordPool, DictionaryWordsKeepGroupPatternAndGlossNumber) {
   ASSERT_EQ(SrfState.WordPoolCount, 4);
   EXPECT_EQ(SrfState.WordPoolGroups[0], 0);
   EXPECT_EQ(SrfState.WordPoolSerials[0], 0);
-  EXPECT_EQ(SrfState.WordPoolKinds[0], 3);
+  EXPECT_EQ(SrfState.WordPoolKinds[0], kUserWordKind);
   // 中国 is the second record of 中's list (the traditional 中文 is skipped but numbered).
   EXPECT_EQ(testing::PoolWordText(1), "中国");
   EXPECT_EQ(SrfState.WordPoolGroups[1], 3);
@@ -87,7 +90,7 @@ TEST_F(WordPool, DictionaryWordsKeepGroupPatternAndGlossNumber) {
   EXPECT_EQ(SrfState.WordPoolGroups[2], 7);
   EXPECT_EQ(SrfState.WordPoolPatterns[2], 0x10);
   EXPECT_EQ(SrfState.WordPoolLengths[2], 3);
-  EXPECT_EQ(SrfState.WordPoolKinds[2], 1);
+  EXPECT_EQ(SrfState.WordPoolKinds[2], kDictionaryWordKind);
 }
 
 TEST_F(WordPool, ClassDecidesTheDictionaryWords) {
@@ -99,7 +102,7 @@ TEST_F(WordPool, ClassDecidesTheDictionaryWords) {
   AddLearnedWord({zhang_, guo_});
   LookupPinyin("z");
   EXPECT_THAT(testing::WordResultTexts(), ElementsAre("中国", "张国"));
-  EXPECT_THAT(ResultKinds(), ElementsAre(3, 4));
+  EXPECT_THAT(ResultKinds(), ElementsAre(kUserWordKind, kLearnedWordKind));
 }
 
 TEST_F(WordPool, ACharacterListedTwiceAddsItsLexiconWordsOnce) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "tests/sentence/SentenceTestSupport.h"
@@ -14,19 +16,27 @@ namespace {
 constexpr std::uint16_t kSimplified = 0x8000;
 constexpr std::uint16_t kTraditional = 0x4000;
 
-// One result entry: a character (kind 0) or the characters of a pool word.
+// One result entry: a character or the characters of a pool word, with its kind.
 struct Result {
   int32 kind;
   std::vector<int32> codes;
   bool operator==(const Result&) const = default;
 };
 
+Result CharResult(int32 c) {
+  return {kCharacterKind, {c}};
+}
+
+Result DictWordResult(std::vector<int32> codes) {
+  return {kDictionaryWordKind, std::move(codes)};
+}
+
 std::vector<Result> Results() {
   std::vector<Result> results;
   for (int32 k = 0; k < SrfState.ResultCount; ++k) {
     const int32 id = SrfState.ResultIds[k];
-    if (SrfState.ResultKinds[k] == 0)
-      results.push_back({0, {id}});
+    if (SrfState.ResultKinds[k] == kCharacterKind)
+      results.push_back(CharResult(id));
     else
       results.push_back({SrfState.ResultKinds[k],
                          {SrfState.WordPoolCodes[id],
@@ -89,7 +99,7 @@ TEST_F(CorrectionTest, LeadingPhraseOffersItsWords) {
   EXPECT_EQ(SrfState.InputText, "xianzai");
   EXPECT_EQ(SrfState.RemainingInput, "qu");
   EXPECT_EQ(SrfState.WordSplitActive, 1);
-  EXPECT_EQ(Results(), (std::vector<Result>{{1, {xian_, zai_}}}));
+  EXPECT_EQ(Results(), (std::vector<Result>{DictWordResult({xian_, zai_})}));
   EXPECT_EQ(SrfState.CandidateCount, 1);
 }
 
@@ -100,7 +110,8 @@ TEST_F(CorrectionTest, PhraseKnownOnlyToTheWordFileFallsBackToTheFirstSyllable) 
   EXPECT_EQ(SrfState.InputText, "xian");
   EXPECT_EQ(SrfState.RemainingInput, "zaiqu");
   EXPECT_EQ(SrfState.WordSplitActive, 0);
-  EXPECT_EQ(Results(), (std::vector<Result>{{0, {xian_}}, {0, {xianB_}}, {0, {xiang_}}}));
+  EXPECT_EQ(Results(),
+            (std::vector<Result>{CharResult(xian_), CharResult(xianB_), CharResult(xiang_)}));
 }
 
 TEST_F(CorrectionTest, FourOrFiveLetterSyllableOffersCharactersThenWordsSpelledSo) {
@@ -109,8 +120,8 @@ TEST_F(CorrectionTest, FourOrFiveLetterSyllableOffersCharactersThenWordsSpelledS
   StartSentenceCorrection(SrfState.InputText);
   EXPECT_EQ(SrfState.InputText, "xian");
   EXPECT_EQ(SrfState.RemainingInput, "");
-  EXPECT_EQ(Results(),
-            (std::vector<Result>{{0, {xian_}}, {0, {xianB_}}, {0, {xiang_}}, {1, {xi_, an_}}}));
+  EXPECT_EQ(Results(), (std::vector<Result>{CharResult(xian_), CharResult(xianB_),
+                                            CharResult(xiang_), DictWordResult({xi_, an_})}));
 }
 
 TEST_F(CorrectionTest, ThreeLettersOrFewerLeaveTheWordPoolAlone) {
@@ -122,8 +133,8 @@ TEST_F(CorrectionTest, ThreeLettersOrFewerLeaveTheWordPoolAlone) {
   StartSentenceCorrection(SrfState.InputText);
   EXPECT_EQ(SrfState.WordPoolCount, poolBefore);
   EXPECT_EQ(SrfState.WordPoolCodes[0][0], zheng_);
-  EXPECT_EQ(Results(),
-            (std::vector<Result>{{0, {xia_}}, {0, {xian_}}, {0, {xianB_}}, {0, {xiang_}}}));
+  EXPECT_EQ(Results(), (std::vector<Result>{CharResult(xia_), CharResult(xian_), CharResult(xianB_),
+                                            CharResult(xiang_)}));
 }
 
 TEST_F(CorrectionTest, SplitFirstSyllableTakesTheLongestSyllableOrOneLetter) {
@@ -167,7 +178,7 @@ TEST_F(CorrectionTest, WordSpellingMustBeWhole) {
   MatchWordSpelling("zhengzhi");
   ASSERT_EQ(SrfState.WordResultCount, 1);
   EXPECT_EQ(SrfState.WordPoolCodes[SrfState.WordResults[0]][0], zheng_);
-  EXPECT_EQ(SrfState.WordResultKinds[0], 1);
+  EXPECT_EQ(SrfState.WordResultKinds[0], kDictionaryWordKind);
 }
 
 TEST_F(CorrectionTest, PolyphonicUserWordIsNotOfferedForItsSecondSyllableAlone) {
@@ -177,7 +188,7 @@ TEST_F(CorrectionTest, PolyphonicUserWordIsNotOfferedForItsSecondSyllableAlone) 
   EXPECT_EQ(SrfState.WordResultCount, 0);
   MatchWordSpelling("changcheng");
   ASSERT_EQ(SrfState.WordResultCount, 1);
-  EXPECT_EQ(SrfState.WordResultKinds[0], 3);
+  EXPECT_EQ(SrfState.WordResultKinds[0], kUserWordKind);
 }
 
 TEST_F(CorrectionTest, SplitsCutTheRestToAHundredLetters) {
@@ -200,7 +211,8 @@ TEST_F(CorrectionTest, ShorterPieceDropsTheWordsOfTheLongerOne) {
   // Left again: the word piece goes back to its first syllable.
   SplitFirstSyllable(SrfState.InputText + SrfState.RemainingInput);
   MergeResults();
-  EXPECT_EQ(Results(), (std::vector<Result>{{0, {xian_}}, {0, {xianB_}}, {0, {xiang_}}}));
+  EXPECT_EQ(Results(),
+            (std::vector<Result>{CharResult(xian_), CharResult(xianB_), CharResult(xiang_)}));
 }
 
 }  // namespace

@@ -2,17 +2,13 @@
 #include <algorithm>
 
 #include "engine/Unit_SRF.h"
+#include "engine/core/CandidateKinds.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "engine/user/Learning.h"
 #include "ui/controller/PracticeController.h"
 
 namespace dazi {
 namespace {
-
-constexpr int kCharacter = 0;
-constexpr int kDictionaryWord = 1;
-constexpr int kFollowOnWord = 2;
-constexpr int kLearnedWord = 4;
 
 bool StartsWithPadSymbol(const std::string& input) {
   return !input.empty() && (input[0] == '/' || input[0] == '*');
@@ -72,7 +68,7 @@ void PracticeController::ChooseCandidate(int index) {
     LearnPhrase();
   else
     CollectForLearning(a);
-  if (s.CandidateKinds[a] == kLearnedWord) LearnPhrase();
+  if (s.CandidateKinds[a] == kLearnedWordKind) LearnPhrase();
 
   if (!s.RemainingInput.empty() && PinyinActive()) return ContinueWithRemainingInput();
 
@@ -99,7 +95,7 @@ void PracticeController::CollectForLearning(int slot) {
   const int count = std::clamp(s.CandidateCharCounts[slot], 0, kCandidateCodeCapacity);
   // A character found through a code variant counts as a character, as with its main code.
   const int32 kind =
-      IsKeypadCharacterKind(s.CandidateKinds[slot]) ? kCharacter : s.CandidateKinds[slot];
+      IsKeypadCharacterKind(s.CandidateKinds[slot]) ? kCharacterKind : s.CandidateKinds[slot];
   CollectChoice(s.CandidateOutputs[slot], s.CandidateCharCodes[slot], count, kind);
 }
 
@@ -109,7 +105,7 @@ void PracticeController::UpdateChain(int slot) {
   const int32 id = s.CandidateIds[slot];
   const bool character = IsKeypadCharacterKind(kind);
   const bool continues =
-      s.FollowOnCount > 0 && (kind == kFollowOnWord || (character && ContinuesSnapshotRow(id)));
+      s.FollowOnCount > 0 && (kind == kFollowOnWordKind || (character && ContinuesSnapshotRow(id)));
   if (continues) {
     if (character)
       AppendToChain(id);
@@ -121,7 +117,7 @@ void PracticeController::UpdateChain(int slot) {
   s.ChainLength = 0;
   if (character)
     AppendToChain(id);
-  else if (kind == kDictionaryWord)
+  else if (kind == kDictionaryWordKind)
     AppendPoolWordToChain(id, 0);
 }
 

@@ -1,4 +1,5 @@
 // The key rules of the practice area: the character handler first, the release handler after.
+#include "engine/core/MethodClass.h"
 #include "engine/user/Learning.h"
 #include "ui/controller/CandidateLayout.h"
 #include "ui/controller/Captions.h"
@@ -19,11 +20,11 @@ bool IsDigit(char k) {
 }  // namespace
 
 bool PracticeController::PinyinActive() const {
-  return SrfState.MethodClass <= 2;
+  return MethodOf(SrfState.MethodClass) == InputMethod::Pinyin;
 }
 
 bool PracticeController::SentenceClassActive() const {
-  return SrfState.MethodClass == 0 || SrfState.MethodClass == 1;
+  return PinyinActive() && ClassOf(SrfState.MethodClass) != CharClass::Variant;
 }
 
 void PracticeController::Edit1KeyPress(char key) {

@@ -1,5 +1,6 @@
 // The status-bar switches, the settings acceptance and the word-making reload. Each switch
 // keeps its state in the caption it shows.
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/user/Settings.h"
 #include "engine/user/UserLexicon.h"
@@ -31,7 +32,7 @@ PracticeController::PracticeController() {
   bar.label16.clear();
   bar.label17 = captions::AsciiPunct();
   bar.comboBox1Index = 0;
-  SrfState.MethodClass = 0;
+  SrfState.MethodClass = ComposeMethodClass(InputMethod::Pinyin, CharClass::Simplified);
   SrfState.CandidatesPerPage = kPinyinPerPage;
   view_.memo1Lines.assign(kMemoStartLines, std::string());
 }
@@ -40,7 +41,7 @@ void PracticeController::SelectPinyinMethod() {
   TLumiskCand& s = SrfState;
   view_.statusBar.label14 = captions::PinyinMethod();
   view_.statusBar.comboBox1Index = 0;
-  if (s.MethodClass > 2) s.MethodClass -= 3;
+  s.MethodClass = ComposeMethodClass(InputMethod::Pinyin, ClassOf(s.MethodClass));
   s.CandidatesPerPage = kPinyinPerPage;
   view_.help.keypadTreeVisible = false;
   ++view_.help.topicRequests;
@@ -50,7 +51,7 @@ void PracticeController::SelectKeypadMethod() {
   TLumiskCand& s = SrfState;
   view_.statusBar.label14 = captions::KeypadMethod();
   view_.statusBar.comboBox1Index = 1;
-  if (s.MethodClass < 3) s.MethodClass += 3;
+  s.MethodClass = ComposeMethodClass(InputMethod::Keypad, ClassOf(s.MethodClass));
   s.CandidatesPerPage = kKeypadPerPage;
   view_.help.keypadTreeVisible = true;
   ++view_.help.topicRequests;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 
 namespace dazi {
@@ -82,14 +83,14 @@ bool FillKeypadWordSlot(int slot, int32 w, int32 kind) {
 
 bool FillKeypadFollowOnSlot(int slot, int32 w) {
   if (!IsPoolWord(w)) return false;
-  SrfState.CandidateKinds[slot] = 2;
+  SrfState.CandidateKinds[slot] = kFollowOnWordKind;
   FillFromPoolWord(slot, w, std::clamp(SrfState.AssocPrefixLength, 0, kAssocPrefixCapacity));
   return true;
 }
 
 void FillKeypadMarkSlot(int slot, const std::string& mark) {
   TLumiskCand& s = SrfState;
-  s.CandidateKinds[slot] = 0;
+  s.CandidateKinds[slot] = kCharacterKind;
   s.CandidateIds[slot] = 0;
   s.CandidateTexts[slot] = mark;
   s.CandidateOutputs[slot] = mark;

@@ -9,18 +9,19 @@
 
 namespace dazi {
 
-// A single character c with its gloss and dictionary text, of the given kind (0, or 4 + r
-// when it was matched through code variant r).
+// A single character c with its gloss and dictionary text, of the given kind (kCharacterKind,
+// or CodeVariantKind(r) when it was matched through code variant r).
 bool FillKeypadCharacterSlot(int slot, int32 c, int32 kind);
 
-// A word of the pool (kinds 1, 3, 4), with its gloss when it has a gloss number.
+// A dictionary, user-lexicon or learned word of the pool, with its gloss when it has a gloss
+// number.
 bool FillKeypadWordSlot(int slot, int32 w, int32 kind);
 
-// A follow-on word of the pool (kind 2): it writes only the characters after the chosen ones.
+// A follow-on word of the pool: it writes only the characters after the chosen ones.
 bool FillKeypadFollowOnSlot(int slot, int32 w);
 
-// A punctuation mark: kind 0 with id and first code 0 and no character numbers, so a choice
-// collects nothing and finds no follow-on words.
+// A punctuation mark: a character kind with id and first code 0 and no character numbers, so a
+// choice collects nothing and finds no follow-on words.
 void FillKeypadMarkSlot(int slot, const std::string& mark);
 
 }  // namespace dazi

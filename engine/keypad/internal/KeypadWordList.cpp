@@ -1,31 +1,17 @@
 #include "engine/keypad/internal/KeypadWordList.h"
 
+#include "engine/core/CandidateKinds.h"
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 
 namespace dazi {
-namespace {
-
-// The class bit a word record needs in the active keypad class; the variant class offers no
-// dictionary words.
-std::uint32_t ActiveWordBit() {
-  switch (SrfState.MethodClass % 3) {
-    case 0:
-      return 0x80;
-    case 1:
-      return 0x40;
-    default:
-      return 0;
-  }
-}
-
-}  // namespace
 
 bool AppendCharacterWordsToPool(int32 u) {
   TLumiskCand& s = SrfState;
   if (s.WordPoolCount >= kWordPoolCapacity) return false;
   if (u < 1 || u > s.WordIndexCount) return true;
-  const std::uint32_t wordBit = ActiveWordBit();
-  if (wordBit == 0) return true;
+  // The variant class offers no dictionary words: its lists are not read at all.
+  if (ClassOf(s.MethodClass) == CharClass::Variant) return true;
   const std::size_t chars = static_cast<std::size_t>(s.CharCount);
   const std::size_t index = static_cast<std::size_t>(u);
   std::size_t pos = Dict.zc.ReadU24(7 + 2 * chars + 3 * index);
@@ -38,13 +24,13 @@ bool AppendCharacterWordsToPool(int32 u) {
     // The list ends at the first record of another character; the end of the file reads as
     // zeros and ends it too.
     if (n == 0 || Dict.zc.ReadU16(pos + 2) != static_cast<std::uint32_t>(u)) break;
-    if ((head & wordBit) != 0 && n <= kWordCodeCapacity) {
+    if (WordInActiveClass(head, s.MethodClass) && n <= kWordCodeCapacity) {
       if (s.WordPoolCount >= kWordPoolCapacity) return false;
       const int32 w = s.WordPoolCount++;
       s.WordPoolLengths[w] = n;
       s.WordPoolGroups[w] = static_cast<int32>(groupAndPattern >> 4);
       s.WordPoolPatterns[w] = 0;
-      s.WordPoolKinds[w] = 1;
+      s.WordPoolKinds[w] = kDictionaryWordKind;
       s.WordPoolSerials[w] = gloss;
       for (int j = 0; j < n; ++j)
         s.WordPoolCodes[w][j] =

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/sentence/internal/SentenceInternals.h"
 
@@ -50,7 +51,8 @@ std::shared_ptr<PhraseBlock> ParseBlock(std::size_t offset, int32 records) {
     pos += pinyinLength;
     // Records of the other classes are skipped; a block beyond the list's capacity loses
     // its last entries.
-    if (RetainedInActiveClass(flags) && block->entries.size() < kPhraseCapacity)
+    if (WordInActiveClass(static_cast<std::uint32_t>(flags), SrfState.MethodClass) &&
+        block->entries.size() < kPhraseCapacity)
       block->entries.push_back(std::move(entry));
   }
   block->span = pos - offset;

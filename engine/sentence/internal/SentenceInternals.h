@@ -25,7 +25,4 @@ void AppendSentenceCodes(const int32* codes, int count);
 // class, simplified otherwise (the variant class has no defaults of its own).
 int DefaultCharColumn();
 
-// Whether a word-file entry with this flags byte belongs to the active class.
-bool RetainedInActiveClass(int flags);
-
 }  // namespace dazi::sentence
