@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 APT_PACKAGES=(
   g++ cmake make pkg-config clang-format
+  nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev
   fonts-noto-cjk xvfb xauth

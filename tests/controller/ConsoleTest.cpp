@@ -1,8 +1,9 @@
-// The console: key tokens, the JSON writer, the line handler and the program itself.
+// The console: key tokens, the JSON lines, the line handler and the program itself.
 #include <gmock/gmock.h>
 
 #include <cstdio>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "engine/core/Unit_Data.h"
 #include "engine/user/DataFolder.h"
@@ -57,22 +58,20 @@ TEST(ConsoleKeys, BraceTokensAndErrors) {
   EXPECT_FALSE(console::ParseKeys("\xD6\xD0").error.empty());
 }
 
-TEST(ConsoleJson, StringsAreEscaped) {
-  EXPECT_EQ(console::JsonString("a\"b\\c\nd\x01"), "\"a\\\"b\\\\c\\nd\\u0001\"");
-  EXPECT_EQ(console::JsonString("中"), "\"中\"");
-  console::JsonWriter json;
-  json.BeginObject();
-  json.Key("list");
-  json.BeginArray();
-  json.Number(-3);
-  json.Bool(true);
-  json.BeginObject();
-  json.EndObject();
-  json.EndArray();
-  json.Key("s");
-  json.String("x");
-  json.EndObject();
-  EXPECT_EQ(json.Text(), "{\"list\":[-3,true,{}],\"s\":\"x\"}");
+TEST(ConsoleJson, LinesAreCompactOrderedAndEscaped) {
+  const console::Json value = {{"s", "a\"b\\c\nd\x01"},
+                               {"list", console::Json::array({-3, true, console::Json::object()})},
+                               {"z", "中"}};
+  EXPECT_EQ(console::JsonLine(value),
+            "{\"s\":\"a\\\"b\\\\c\\nd\\u0001\",\"list\":[-3,true,{}],\"z\":\"中\"}");
+}
+
+// Text that is not valid UTF-8 (a GBK byte that slipped through, a path from the command
+// line) must neither throw nor break the line: each bad byte becomes U+FFFD.
+TEST(ConsoleJson, InvalidUtf8BecomesReplacementCharacters) {
+  const std::string line = console::ErrorReport("bad \xFF\xD6 end");
+  EXPECT_EQ(line, "{\"error\":\"bad \xEF\xBF\xBD\xEF\xBF\xBD end\"}");
+  EXPECT_TRUE(IsValidJson(line)) << line;
 }
 
 class ConsoleLines : public ControllerTest {
@@ -159,16 +158,22 @@ TEST_F(ControllerTest, ConsoleProgramAnswersEveryLine) {
   EXPECT_THAT(lines[3], StartsWith("{\"error\":"));
 }
 
+// A folder name with bytes that are not UTF-8 still gives one valid JSON error line.
 TEST(ConsoleProgram, MissingDataFolderIsReported) {
-  const std::string command =
-      ExecutableFolder() + "/dazi-console --data /nonexistent/dazi < /dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  char buffer[4096] = {};
-  const bool got = std::fgets(buffer, sizeof buffer, pipe) != nullptr;
-  EXPECT_NE(pclose(pipe), 0);
-  ASSERT_TRUE(got);
-  EXPECT_THAT(std::string(buffer), StartsWith("{\"error\":"));
+  for (const std::string folder : {"/nonexistent/dazi", "/nonexistent/\xFF\xFE"}) {
+    const std::string command =
+        ExecutableFolder() + "/dazi-console --data '" + folder + "' < /dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[4096] = {};
+    const bool got = std::fgets(buffer, sizeof buffer, pipe) != nullptr;
+    EXPECT_NE(pclose(pipe), 0);
+    ASSERT_TRUE(got);
+    std::string line(buffer);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    EXPECT_THAT(line, StartsWith("{\"error\":"));
+    EXPECT_TRUE(IsValidJson(line)) << line;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A strict JSON syntax check for the console's report lines (tests only).
+// A strict JSON check for the console's report lines (tests only): syntax and UTF-8.
 #pragma once
 
 #include <string_view>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <nlohmann/json.hpp>
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
@@ -27,12 +28,7 @@ std::string_view Trim(std::string_view text) {
 }  // namespace
 
 std::string ErrorReport(std::string_view message) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("error");
-  json.String(message);
-  json.EndObject();
-  return json.Text();
+  return JsonLine(Json{{"error", message}});
 }
 
 std::string ConsoleSession::HandleLine(std::string_view line) {
@@ -95,68 +91,40 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
 std::string ConsoleSession::Report() const {
   const TLumiskCand& s = SrfState;
   const ViewState& view = controller_.View();
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("input");
-  json.String(Utf8FromGbk(s.InputText));
-  json.Key("remaining");
-  json.String(Utf8FromGbk(s.RemainingInput));
-  json.Key("method");
-  json.Number(s.MethodClass);
-  json.Key("page");
-  json.Number(s.PageIndex);
-  json.Key("candidates");
-  json.BeginArray();
+  Json candidates = Json::array();
   const int shown = s.CandidateCount < 0 ? 0 : std::min(s.CandidateCount, kPageCapacity);
   for (int i = 0; i < shown; ++i) {
-    json.BeginObject();
-    json.Key("text");
-    json.String(Utf8FromGbk(s.CandidateTexts[i]));
-    json.Key("output");
-    json.String(Utf8FromGbk(s.CandidateOutputs[i]));
-    json.Key("gloss");
-    json.String(Utf8FromGbk(s.CandidateGlosses[i]));
-    json.Key("kind");
-    json.Number(s.CandidateKinds[i]);
-    json.EndObject();
+    candidates.push_back(Json{{"text", Utf8FromGbk(s.CandidateTexts[i])},
+                              {"output", Utf8FromGbk(s.CandidateOutputs[i])},
+                              {"gloss", Utf8FromGbk(s.CandidateGlosses[i])},
+                              {"kind", s.CandidateKinds[i]}});
   }
-  json.EndArray();
-  json.Key("default");
-  json.String(Utf8FromGbk(view.pinyin.labelDefault));
-  json.Key("hint");
-  // The hint lies on the pinyin panel: once the panel is hidden (the sentence written or
-  // dropped) the hint is no longer shown, although the label itself was not hidden.
-  json.Bool(view.pinyin.labelDefaultHintVisible && view.panelPYVisible);
-  json.Key("panels");
-  json.BeginObject();
-  json.Key("input");
-  json.Bool(view.panel2Visible);
-  json.Key("pinyin");
-  json.Bool(view.panelPYVisible);
-  json.Key("keypad");
-  json.Bool(view.panelKXVisible);
-  json.Key("dict");
-  json.Bool(view.panelZDVisible);
-  json.EndObject();
-  json.Key("previews");
-  json.BeginArray();
-  for (const std::string& preview : view.keypad.previews) json.String(Utf8FromGbk(preview));
-  json.EndArray();
-  json.Key("english");
-  json.Bool(s.EnglishMode == 1);
-  json.Key("status");
-  json.BeginObject();
-  json.Key("method");
-  json.String(Utf8FromGbk(view.statusBar.label14));
-  json.Key("class");
-  json.String(Utf8FromGbk(view.statusBar.label15));
-  json.Key("punct");
-  json.String(Utf8FromGbk(view.statusBar.label17));
-  json.EndObject();
-  json.Key("output");
-  json.String(Utf8FromGbk(controller_.OutputText()));
-  json.EndObject();
-  return json.Text();
+  Json previews = Json::array();
+  for (const std::string& preview : view.keypad.previews) previews.push_back(Utf8FromGbk(preview));
+  const Json report = {
+      {"input", Utf8FromGbk(s.InputText)},
+      {"remaining", Utf8FromGbk(s.RemainingInput)},
+      {"method", s.MethodClass},
+      {"page", s.PageIndex},
+      {"candidates", std::move(candidates)},
+      {"default", Utf8FromGbk(view.pinyin.labelDefault)},
+      // The hint lies on the pinyin panel: once the panel is hidden (the sentence written or
+      // dropped) the hint is no longer shown, although the label itself was not hidden.
+      {"hint", view.pinyin.labelDefaultHintVisible && view.panelPYVisible},
+      {"panels",
+       {{"input", view.panel2Visible},
+        {"pinyin", view.panelPYVisible},
+        {"keypad", view.panelKXVisible},
+        {"dict", view.panelZDVisible}}},
+      {"previews", std::move(previews)},
+      {"english", s.EnglishMode == 1},
+      {"status",
+       {{"method", Utf8FromGbk(view.statusBar.label14)},
+        {"class", Utf8FromGbk(view.statusBar.label15)},
+        {"punct", Utf8FromGbk(view.statusBar.label17)}}},
+      {"output", Utf8FromGbk(controller_.OutputText())},
+  };
+  return JsonLine(report);
 }
 
 }  // namespace dazi::console

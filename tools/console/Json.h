@@ -1,34 +1,17 @@
-// A small JSON writer for the console's one-line reports: objects, arrays, strings, numbers
-// and booleans, written in order. Strings are UTF-8; quotes, backslashes and control
-// characters are escaped.
+// The console's reports are nlohmann JSON values with their keys in insertion order, so a
+// report reads in the order the fields are documented.
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
-#include <string_view>
 
 namespace dazi::console {
 
-// The JSON string literal of utf8, quotes included.
-std::string JsonString(std::string_view utf8);
+using Json = nlohmann::ordered_json;
 
-class JsonWriter {
- public:
-  void BeginObject();
-  void EndObject();
-  void BeginArray();
-  void EndArray();
-  void Key(std::string_view name);  // inside an object, before each value
-  void String(std::string_view utf8);
-  void Number(long value);
-  void Bool(bool value);
-
-  const std::string& Text() const { return text_; }
-
- private:
-  void BeforeValue();
-
-  std::string text_;
-  bool needComma_ = false;
-};
+// value as one line of compact UTF-8 JSON. Strings must be UTF-8 already (convert GBK text
+// first); a byte that is not valid UTF-8 is written as U+FFFD, so the line is always valid
+// JSON and writing it never throws.
+std::string JsonLine(const Json& value);
 
 }  // namespace dazi::console

@@ -1,16 +1,37 @@
 // dazi-console [--data DIR]: types into the practice area from standard input and prints
 // one JSON line per input line. See docs/console.md.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/DataFolder.h"
 #include "tools/console/ConsoleSession.h"
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  const std::string folder = dazi::ChooseDataFolder(args);
+  CLI::App app(
+      "Types into the practice area from standard input: each line is keys or a "
+      ":command, answered with one JSON line. See docs/console.md.",
+      "dazi-console");
+  std::string folder;
+  const CLI::Option* data =
+      app.add_option("--data", folder,
+                     "The data folder: dictionaries and user files (default: the executable's "
+                     "folder)")
+          ->option_text("DIR");
+  app.set_version_flag("--version", std::string("dazi-console ") + DAZI_VERSION,
+                       "Print the version and exit");
+  // A wrong command line is a usage error (status 2) that shows the usage, on stderr.
+  app.failure_message([](const CLI::App* parser, const CLI::Error& e) {
+    return "dazi-console: " + std::string(e.what()) + "\n\n" + parser->help();
+  });
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  }
+
+  if (data->count() == 0) folder = dazi::ExecutableFolder();
   std::string error;
   if (!dazi::EnterDataFolder(folder, &error)) {
     std::cout << dazi::console::ErrorReport(error) << std::endl;

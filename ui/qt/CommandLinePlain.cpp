@@ -1,0 +1,37 @@
+#include <CLI/CLI.hpp>
+
+#include "ui/qt/CommandLine.h"
+
+namespace dazi {
+
+ProgramOptions ReadCommandLine(int argc, char** argv) {
+  CLI::App app(
+      "dazi: Chinese typing practice with the pinyin and the stroke keypad methods. "
+      "Built without Qt 6 Widgets: only --print-counts is available.",
+      "dazi");
+  ProgramOptions options;
+  std::string folder;
+  const CLI::Option* data =
+      app.add_option("--data", folder,
+                     "The data folder: dictionaries and user files (default: the "
+                     "executable's folder)")
+          ->option_text("DIR");
+  app.add_flag("--print-counts", options.printCounts,
+               "Load the data folder, print what it holds and exit, without a window");
+  app.set_version_flag("-v,--version", std::string("dazi ") + DAZI_VERSION,
+                       "Print the version and exit");
+  // A wrong command line is a usage error (status 2) that shows the usage, on stderr.
+  app.failure_message([](const CLI::App* parser, const CLI::Error& e) {
+    return "dazi: " + std::string(e.what()) + "\n\n" + parser->help();
+  });
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    options.exitStatus = app.exit(e) == 0 ? 0 : 2;
+    return options;
+  }
+  if (data->count() > 0) options.dataFolder = folder;
+  return options;
+}
+
+}  // namespace dazi
