@@ -8,7 +8,12 @@ bash scripts/install-deps.sh
 BUILD=build
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DDAZI_BUILD_TESTS=OFF >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target dazi
-if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" && " $* " != *" --print-counts "* ]]; then
+# Options that only print something need no display.
+needs_display=1
+for arg in "$@"; do
+  case "$arg" in --print-counts | --help | -h | --version | -v) needs_display=0 ;; esac
+done
+if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" && $needs_display == 1 ]]; then
   echo "run.sh: no display found; start it under one (e.g. xvfb-run ./run.sh), or use" >&2
   echo "        ./run.sh --print-counts for the dictionary report without a window." >&2
   exit 1
