@@ -95,11 +95,9 @@ void BM_ChooseWithFollowOnWords(benchmark::State& state) {
     SrfState.FollowOnCount = 0;
     SrfState.ChainCodes[0] = zhong;
     SrfState.ChainLength = 1;
-    SrfState.ResultCount = 0;
+    SrfState.AssociationShown = 0;  // chosen from the typed strokes' page
     SrfState.PageIndex = 0;
-    FindKeypadFollowOnWords(zhong);
-    PredictNextChars();
-    BuildKeypadPage();
+    OfferKeypadFollowOnWords(zhong);
     benchmark::DoNotOptimize(SrfState.CandidateCount);
   }
   state.SetLabel(std::to_string(SrfState.AssociationCount) + " follow-on words");

@@ -22,9 +22,7 @@ void Refresh(const std::string& input) {
   SrfState.InputText = input;
   SrfState.PageIndex = 0;
   SrfState.AssociationCount = 0;
-  LookupPinyin(input);
-  MergeResults();
-  BuildCandidatePage();
+  RefreshPinyinLookup(input);
 }
 
 void TypeUpTo(const std::string& letters) {
@@ -93,11 +91,7 @@ void BM_ChooseWithFollowOnWords(benchmark::State& state) {
     SrfState.FollowOnCount = 0;
     SrfState.ChainCodes[0] = zhong;
     SrfState.ChainLength = 1;
-    FindFollowOnWords(zhong);
-    PredictNextChars();
-    SrfState.ResultCount = 0;
-    SrfState.PageIndex = 0;
-    BuildCandidatePage();
+    OfferFollowOnWords(zhong);
     benchmark::DoNotOptimize(SrfState.CandidateCount);
   }
   state.SetLabel(std::to_string(SrfState.AssociationCount) + " follow-on words");

@@ -1,7 +1,7 @@
 // Follow-on words after a keypad choice: the words that begin with the chosen character.
-#include <algorithm>
+#include "engine/keypad/KeypadFollowOn.h"
 
-#include "engine/keypad/KeypadEngine.h"
+#include "engine/keypad/KeypadUserWords.h"
 #include "engine/keypad/internal/KeypadWordList.h"
 
 namespace dazi {
@@ -22,7 +22,7 @@ void FindKeypadFollowOnWords(int32 n) {
   s.AssociationCount = 0;
   s.WordPoolCount = 0;
   if (n >= 1 && n <= s.CharCount) {
-    AppendCharacterWordsToPool(n);
+    keypad::AppendCharacterWordsToPool(n);
     ListFollowOnWords(0);
     const int32 ownWords = s.WordPoolCount;
     AddUserWordsForKeypad(&n, 1);

@@ -1,11 +1,13 @@
 // The keypad candidate page: four slots (keys 0, 7, 8, 9) from the results, topped up with
 // follow-on words, and the memory of the characters each input length showed first.
+#include "engine/keypad/KeypadPage.h"
+
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/candidates/CandidateSlots.h"
 #include "engine/core/CandidateKinds.h"
-#include "engine/keypad/KeypadEngine.h"
-#include "engine/keypad/internal/KeypadSlots.h"
+#include "engine/keypad/StrokeCodes.h"
 
 namespace dazi {
 namespace {
@@ -16,6 +18,10 @@ std::int64_t PageStart(int perPage) {
   const TLumiskCand& s = SrfState;
   if (s.PageIndex < 0) return -1;
   return std::int64_t{s.PageIndex} * perPage;
+}
+
+bool IsTableCharacter(int32 c) {
+  return c >= 1 && c <= SrfState.CharCount;
 }
 
 void RememberFirstPageCharacter(std::size_t length, int32 c, int32 resultIndex) {
@@ -53,12 +59,12 @@ void BuildKeypadPage() {
     const int slot = s.CandidateCount;
     if (marks >= 0) {
       if (id < 0 || id >= kKeypadMarksPerPage) continue;
-      FillKeypadMarkSlot(slot,
-                         KeypadPunctuation[marks].substr(2 * static_cast<std::size_t>(id), 2));
+      FillSymbolSlot(slot, KeypadPunctuation[marks].substr(2 * static_cast<std::size_t>(id), 2));
     } else if (IsKeypadCharacterKind(kind)) {
-      if (!FillKeypadCharacterSlot(slot, id, kind)) continue;
+      if (!IsTableCharacter(id)) continue;
+      FillCharacterSlot(slot, id, kind);
       RememberFirstPageCharacter(length, id, static_cast<int32>(k));
-    } else if (!FillKeypadWordSlot(slot, id, kind)) {
+    } else if (!FillWordSlot(slot, id, kind)) {
       continue;
     }
     ++s.CandidateCount;
@@ -66,14 +72,7 @@ void BuildKeypadPage() {
 
   const int follows = std::clamp(s.AssociationCount, 0, kAssociationCapacity);
   for (std::int64_t k = start; k < follows && s.CandidateCount < perPage; ++k)
-    if (FillKeypadFollowOnSlot(s.CandidateCount, s.AssociationList[k])) ++s.CandidateCount;
-}
-
-void RefreshKeypadLookup(const std::string& input) {
-  LoadFirstStrokeList(input);
-  MatchStrokes(input);
-  BuildKeypadPage();
-  BuildStrokePreviews();
+    if (FillFollowOnSlot(s.CandidateCount, s.AssociationList[k])) ++s.CandidateCount;
 }
 
 }  // namespace dazi

@@ -1,7 +1,8 @@
 // Stroke codes of srf_pub.lm and the two keypad punctuation pages.
+#include "engine/keypad/StrokeCodes.h"
+
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/keypad/KeypadEngine.h"
 
 namespace dazi {
 namespace {

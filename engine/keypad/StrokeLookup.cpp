@@ -1,15 +1,21 @@
 // The stroke lookup: the first-stroke list of an input, and the ordering of the characters
 // that match the typed strokes.
+#include "engine/keypad/StrokeLookup.h"
+
 #include <algorithm>
 
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/keypad/KeypadEngine.h"
+#include "engine/keypad/KeypadUserWords.h"
+#include "engine/keypad/StrokeCodes.h"
+#include "engine/keypad/StrokeWords.h"
 #include "engine/keypad/internal/KeypadResults.h"
 
 namespace dazi {
 namespace {
+
+using keypad::AppendKeypadResult;
 
 // Capacities of the working lists of one MatchStrokes call.
 constexpr int kEarlierCapacity = 33;

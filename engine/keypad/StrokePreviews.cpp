@@ -1,10 +1,12 @@
 // Next-stroke previews: for each stroke key, the first characters beyond the first page that
 // the key would keep.
+#include "engine/keypad/StrokePreviews.h"
+
 #include <algorithm>
 
 #include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/keypad/KeypadEngine.h"
+#include "engine/keypad/StrokeCodes.h"
 
 namespace dazi {
 

@@ -1,14 +1,18 @@
 // Words typed by strokes: the first character by its first two strokes, each middle character
 // by its first stroke, the last character by its strokes until the word appears.
+#include "engine/keypad/StrokeWords.h"
+
 #include <algorithm>
 
 #include "engine/core/CandidateKinds.h"
-#include "engine/keypad/KeypadEngine.h"
+#include "engine/keypad/StrokeCodes.h"
 #include "engine/keypad/internal/KeypadResults.h"
 #include "engine/keypad/internal/KeypadWordList.h"
 
 namespace dazi {
 namespace {
+
+using keypad::AppendKeypadResult;
 
 constexpr int kGroupCount = 16;
 constexpr int kBucketCapacity = 3001;
@@ -53,7 +57,7 @@ void GatherTwoStrokeWords(const int32* chars, int count) {
   TLumiskCand& s = SrfState;
   for (int i = 0; i < count; ++i) {
     const int32 first = s.WordPoolCount;
-    const bool room = AppendCharacterWordsToPool(chars[i]);
+    const bool room = keypad::AppendCharacterWordsToPool(chars[i]);
     for (int32 w = first; w < s.WordPoolCount; ++w) AppendKeypadResult(w, kDictionaryWordKind);
     if (!room) break;
   }

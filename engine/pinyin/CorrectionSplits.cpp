@@ -1,11 +1,11 @@
-// The correction lookups' splits of the typed letters into the piece whose candidates are
-// shown (InputText) and the rest still to convert (RemainingInput), and the word pool they
-// draw word candidates from.
+#include "engine/pinyin/CorrectionSplits.h"
+
 #include <vector>
 
-#include "engine/pinyin/PinyinEngine.h"
-#include "engine/sentence/SentenceEngine.h"
-#include "engine/sentence/internal/SentenceInternals.h"
+#include "engine/pinyin/SyllableCharLookup.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/pinyin/WordPool.h"
+#include "engine/pinyin/WordSpellingMatch.h"
 
 namespace dazi {
 
@@ -65,7 +65,7 @@ int32 SplitFirstSyllable(const std::string& text) {
     SrfState.WordResultCount = 0;
     return 0;
   }
-  const int length = sentence::LongestSyllableOf(whole);
+  const int32 length = LongestSyllable(whole);
   const std::size_t n = length > 0 ? static_cast<std::size_t>(length) : 1;
   SrfState.InputText = whole.substr(0, n);
   SetRemaining(whole.substr(n));

@@ -1,6 +1,8 @@
 // The first step of every pinyin keystroke: the symbol and private-character pages, and the
 // ordinary lookup that orders the characters of the matching spelling records by rank into
 // four groups before handing their characters to the word step.
+#include "engine/pinyin/PinyinLookup.h"
+
 #include <cstddef>
 #include <string>
 
@@ -8,7 +10,8 @@
 #include "engine/core/MethodClass.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/pinyin/PinyinEngine.h"
+#include "engine/pinyin/SymbolPages.h"
+#include "engine/pinyin/WordPool.h"
 
 namespace dazi {
 namespace {

@@ -1,10 +1,12 @@
 // The characters of one syllable for the correction lookups: the records of srf_pub.py that
 // begin with the syllable, simplified class, ranked in 3000 slots; exact readings (the
 // syllable alone or with its stroke letter) first, then the longer syllables.
+#include "engine/pinyin/SyllableCharLookup.h"
+
 #include <vector>
 
+#include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/sentence/SentenceEngine.h"
 
 namespace dazi {
 

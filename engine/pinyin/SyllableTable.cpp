@@ -1,6 +1,7 @@
 #include "engine/pinyin/SyllableTable.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace dazi {
 
@@ -98,6 +99,37 @@ int FindSyllable(const char* text, int length) {
       return i;
   }
   return -1;
+}
+
+int LeadingSyllableIndex(std::string_view s) {
+  if (s.empty() || s[0] < 'a' || s[0] > 'z') return -1;
+  const int* range = SyllableRanges[s[0] - 'a'];
+  for (int i = range[0]; i <= range[1]; ++i)
+    if (s.starts_with(SyllableTable[i])) return i;
+  return -1;
+}
+
+std::int32_t LongestSyllable(std::string_view s) {
+  const int index = LeadingSyllableIndex(s);
+  return index < 0 ? 0 : static_cast<std::int32_t>(std::strlen(SyllableTable[index]));
+}
+
+std::int32_t CountLeadingInitials(std::string_view s) {
+  std::size_t k = 0;
+  // The group lists the longest syllables first, so a syllable of two or more letters begins
+  // here exactly when the leading one is that long.
+  while (k < s.size() && LongestSyllable(s.substr(k)) < 2) ++k;
+  return static_cast<std::int32_t>(k);
+}
+
+std::int32_t SyllableBeginsWith(std::string_view s) {
+  if (s.empty() || s[0] < 'a' || s[0] > 'z') return 0;
+  const std::string_view t = s.substr(0, 2);
+  const int* range = SyllableRanges[s[0] - 'a'];
+  for (int i = range[0]; i <= range[1]; ++i)
+    if (std::string_view(SyllableTable[i]).starts_with(t))
+      return static_cast<std::int32_t>(t.size());
+  return 0;
 }
 
 }  // namespace dazi

@@ -1,5 +1,5 @@
 // The three symbol pages, kept as UTF-8 in the source and turned into GBK once at start.
-#include "engine/pinyin/PinyinEngine.h"
+#include "engine/pinyin/SymbolPages.h"
 
 #include "engine/core/Gbk.h"
 

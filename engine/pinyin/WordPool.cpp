@@ -1,14 +1,16 @@
 // The word pool: built when the input is one letter from the user-lexicon words, the
 // learned words and the dictionary word lists of the lookup's characters, in that order.
 // Longer inputs filter it (WordMatching.cpp).
+#include "engine/pinyin/WordPool.h"
+
 #include <cstddef>
 #include <string>
 
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/CharNumberSet.h"
 #include "engine/core/MethodClass.h"
+#include "engine/core/WordsByFirstChar.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/pinyin/PinyinEngine.h"
 #include "engine/pinyin/internal/WordMatching.h"
 
 namespace dazi {
@@ -45,32 +47,7 @@ void AddLexiconWord(const int32* codes, int32 length, int32 kind) {
   AcceptPoolEntry(kind);
 }
 
-// Chains the lexicon words by first character so that each character finds its words in
-// lexicon order without a pass over the whole lexicon.
-struct FirstCharIndex {
-  CharNumberSet present;
-  int head[CharNumberSet::kLimit];
-  int tail[CharNumberSet::kLimit];
-  int next[kLearnCapacity > kUserWordCapacity ? kLearnCapacity : kUserWordCapacity];
-
-  void Build(const int32 (*codes)[kUserWordCodeCapacity], const int32* lengths, int count) {
-    present.Clear();
-    for (int u = 0; u < count; ++u) {
-      next[u] = -1;
-      if (lengths[u] < 1) continue;
-      const int32 c = codes[u][0];
-      if (present.Insert(c)) {
-        head[c] = tail[c] = u;
-      } else if (present.Contains(c)) {
-        next[tail[c]] = u;
-        tail[c] = u;
-      }
-    }
-  }
-  int First(int32 c) const { return present.Contains(c) ? head[c] : -1; }
-};
-
-FirstCharIndex lexiconIndex;
+WordsByFirstChar lexiconIndex;
 CharNumberSet charsSeen;
 
 // For each distinct character of chars, in order, the lexicon words that begin with it.
@@ -83,7 +60,7 @@ void AddWordsByFirstChar(const int32* chars, int count, const int32 (*codes)[kUs
   charsSeen.Clear();
   for (int k = 0; k < count && !PoolFull(); ++k) {
     if (!charsSeen.Insert(chars[k])) continue;
-    for (int u = lexiconIndex.First(chars[k]); u >= 0; u = lexiconIndex.next[u]) {
+    for (int u = lexiconIndex.First(chars[k]); u >= 0; u = lexiconIndex.Next(u)) {
       const int32 kind = IsLexiconWordKind(kinds[u]) ? kinds[u] : defaultKind;
       AddLexiconWord(codes[u], lengths[u], kind);
     }
@@ -152,7 +129,7 @@ void GatherWords(const std::string& input, const int32* starts, int count) {
   if (input.size() == 1)
     BuildWordPool(starts, Clamp(count, kLookupCapacity));
   else if (input.size() > 1)
-    FilterWordPool(input);
+    pinyin::FilterWordPool(input);
 }
 
 }  // namespace dazi

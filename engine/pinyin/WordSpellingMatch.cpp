@@ -1,10 +1,12 @@
 // Whole-spelling match of the word pool for the correction: a piece matches only a word
 // whose complete spelling it is, never an abbreviation.
+#include "engine/pinyin/WordSpellingMatch.h"
+
 #include <array>
 #include <vector>
 
+#include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/sentence/SentenceEngine.h"
 
 namespace dazi {
 

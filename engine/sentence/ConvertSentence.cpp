@@ -5,12 +5,16 @@
 // changing a result. The phrase blocks come parsed from PhraseBlockCache with an index by
 // pinyin, and the user lexicon is searched through UserWordIndex. The phrase list of SrfState
 // is written once at the end with the block loaded last, as the step-by-step loads leave it.
+#include "engine/sentence/ConvertSentence.h"
+
 #include <algorithm>
 #include <memory>
 
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/sentence/DefaultSyllableChar.h"
+#include "engine/sentence/PhraseBlocks.h"
 #include "engine/sentence/internal/PhraseBlockCache.h"
 #include "engine/sentence/internal/SentenceInternals.h"
 #include "engine/sentence/internal/UserWordIndex.h"
@@ -20,8 +24,6 @@ namespace dazi {
 namespace {
 
 using sentence::AppendSentenceCodes;
-using sentence::AppendSyllableCharOf;
-using sentence::LongestSyllableOf;
 using sentence::PhraseBlock;
 
 // What the walk needs of a phrase entry, copied out before another block is loaded.
@@ -86,7 +88,7 @@ class SentenceWalk {
       if (TryInitialsRun()) return;
     }
     if (n_ <= 3) {
-      Advance(static_cast<std::size_t>(AppendSyllableCharOf(rest_)));
+      Advance(static_cast<std::size_t>(AppendSyllableChar(rest_)));
       return;
     }
     const std::string_view prefix = rest_.substr(0, n_);
@@ -97,8 +99,8 @@ class SentenceWalk {
     }
     if (n_ <= 5) {
       SrfState.WordSplitActive = 0;  // the trial appends and takes back a syllable
-      if (static_cast<std::size_t>(LongestSyllableOf(rest_)) == n_) {
-        Advance(static_cast<std::size_t>(AppendSyllableCharOf(rest_)));
+      if (static_cast<std::size_t>(LongestSyllable(rest_)) == n_) {
+        Advance(static_cast<std::size_t>(AppendSyllableChar(rest_)));
         return;
       }
     }
@@ -111,7 +113,7 @@ class SentenceWalk {
   }
 
   bool TryInitialsRun() {
-    const int32 k = CountLeadingInitials(std::string(rest_));
+    const int32 k = CountLeadingInitials(rest_);
     if (k < 2) return false;
     const std::string initials(rest_.substr(0, static_cast<std::size_t>(k)));
     if (const int32 u = sentence::IndexedUserWordByInitials(initials); u >= 0) {
@@ -154,7 +156,7 @@ class SentenceWalk {
     // One letter after the word: its second syllable plus that letter is one syllable and
     // the letters after the word begin no syllable of their own.
     if (twoChars && textFollows && IsOneSyllable(rest_.substr(f, n_ + 1 - f)) &&
-        SyllableBeginsWith(std::string(after.substr(0, 2))) < 2) {
+        SyllableBeginsWith(after.substr(0, 2)) < 2) {
       TakeFirstSyllable(f);
       return;
     }
@@ -181,11 +183,11 @@ class SentenceWalk {
   }
 
   static bool IsOneSyllable(std::string_view s) {
-    return static_cast<std::size_t>(LongestSyllableOf(s)) == s.size();
+    return static_cast<std::size_t>(LongestSyllable(s)) == s.size();
   }
 
   void TakeFirstSyllable(std::size_t f) {
-    Advance(static_cast<std::size_t>(AppendSyllableCharOf(rest_.substr(0, f))));
+    Advance(static_cast<std::size_t>(AppendSyllableChar(rest_.substr(0, f))));
   }
 
   std::string_view text_;
@@ -202,7 +204,7 @@ class SentenceWalk {
 void ConvertBySyllables(std::string_view text) {
   SrfState.SentenceCodeCount = 0;
   std::size_t pos = 0;
-  while (pos < text.size()) pos += static_cast<std::size_t>(AppendSyllableCharOf(text.substr(pos)));
+  while (pos < text.size()) pos += static_cast<std::size_t>(AppendSyllableChar(text.substr(pos)));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The phrase and initials lists of the word file, and the look-ups in them and in the user
 // lexicon, as the correction entry and the tests see them.
+#include "engine/sentence/PhraseBlocks.h"
+
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
-#include "engine/sentence/SentenceEngine.h"
 #include "engine/sentence/internal/PhraseBlockCache.h"
 #include "engine/sentence/internal/SentenceInternals.h"
 

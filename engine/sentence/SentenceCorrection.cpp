@@ -1,7 +1,11 @@
 // The Left-key correction of a default sentence: the first word, or else the first
 // syllable, of the typed letters becomes the piece whose candidates are offered.
-#include "engine/pinyin/PinyinEngine.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/SentenceCorrection.h"
+
+#include "engine/pinyin/CorrectionLookups.h"
+#include "engine/pinyin/ResultPage.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "engine/sentence/PhraseBlocks.h"
 
 namespace dazi {
 

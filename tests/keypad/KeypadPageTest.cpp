@@ -110,11 +110,9 @@ TEST_F(KeypadPage, FollowOnWordsFillThePageAfterAChoice) {
   TLumiskCand& s = SrfState;
   // What the choice handler does after choosing 中.
   s.PageIndex = 0;
-  s.ResultCount = 0;
   s.AssocPrefix[0] = zhong;
   s.AssocPrefixLength = 1;
-  FindKeypadFollowOnWords(zhong);
-  BuildKeypadPage();
+  OfferKeypadFollowOnWords(zhong);
   EXPECT_THAT(Slots(), ElementsAre("中国", "中国人", "中人"));
   EXPECT_EQ(s.CandidateKinds[1], kFollowOnWordKind);
   EXPECT_EQ(Utf8(s.CandidateOutputs[1]), "国人");

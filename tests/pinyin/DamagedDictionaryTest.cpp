@@ -74,14 +74,10 @@ void TypeChoosePage() {
     if (SrfState.WordPoolCount == 0) continue;
     SrfState.AssocPrefix[0] = SrfState.WordPoolCodes[0][0];
     SrfState.AssocPrefixLength = 1;
-    FindFollowOnWords(SrfState.AssocPrefix[0]);
     SrfState.FollowOnCount = 0;
     SrfState.ChainCodes[0] = SrfState.AssocPrefix[0];
     SrfState.ChainLength = 1;
-    PredictNextChars();
-    SrfState.ResultCount = 0;
-    SrfState.PageIndex = 0;
-    BuildCandidatePage();
+    OfferFollowOnWords(SrfState.AssocPrefix[0]);
     ExpectCountsInsideTables();
   }
 }

@@ -125,6 +125,23 @@ TEST_F(FollowOnWords, PredictionListsEachNextCharacterOnce) {
   EXPECT_THAT(Predicted(), ElementsAre("人"));
 }
 
+TEST_F(FollowOnWords, AChoiceContinuesTheChainOnlyAlongARowThatAgreesWithIt) {
+  testing::TypeLetters("z");
+  SetPrefix({"中"});
+  FindFollowOnWords(c_["中"]);
+  SrfState.FollowOnCount = 0;
+  SrfState.ChainCodes[0] = c_["中"];
+  SrfState.ChainLength = 1;
+  PredictNextChars();
+  EXPECT_TRUE(ChoiceContinuesChain(c_["华"]));
+  EXPECT_FALSE(ChoiceContinuesChain(c_["人"]));
+  SrfState.ChainCodes[1] = c_["文"];
+  SrfState.ChainLength = 2;
+  EXPECT_FALSE(ChoiceContinuesChain(c_["人"]));  // 人 follows 中华 and 中国, not 中文
+  SrfState.ChainCodes[1] = c_["国"];
+  EXPECT_TRUE(ChoiceContinuesChain(c_["人"]));
+}
+
 TEST_F(FollowOnWords, ASecondSearchKeepsTheSnapshot) {
   testing::TypeLetters("z");
   SetPrefix({"中"});

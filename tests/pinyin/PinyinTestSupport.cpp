@@ -26,9 +26,7 @@ std::string NthCommonChar(int n) {
 }
 
 void Refresh() {
-  LookupPinyin(SrfState.InputText);
-  MergeResults();
-  BuildCandidatePage();
+  RefreshPinyinLookup(SrfState.InputText);
 }
 
 void TypeLetters(const std::string& letters) {

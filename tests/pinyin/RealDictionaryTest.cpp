@@ -63,12 +63,8 @@ TEST_F(RealDictionary, ChoosingACharacterOffersWordsThatContinueIt) {
   SrfState.FollowOnCount = 0;
   SrfState.ChainCodes[0] = zhong;
   SrfState.ChainLength = 1;
-  FindFollowOnWords(zhong);
-  PredictNextChars();
-  SrfState.ResultCount = 0;
-  SrfState.PageIndex = 0;
   SrfState.InputText.clear();
-  BuildCandidatePage();
+  OfferFollowOnWords(zhong);
   ASSERT_GT(SrfState.CandidateCount, 0);
   for (int s = 0; s < SrfState.CandidateCount; ++s) {
     const std::string text = testing::U8(SrfState.CandidateTexts[s]);

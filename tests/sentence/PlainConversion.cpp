@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/core/Unit_Data.h"
+#include "engine/pinyin/SyllableTable.h"
 #include "engine/sentence/SentenceEngine.h"
 
 namespace dazi::testing {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "engine/pinyin/SyllableTable.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "tests/sentence/SentenceTestSupport.h"
 #include "tests/support/TempDataFolder.h"

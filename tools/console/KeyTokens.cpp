@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/controller/VirtualKeys.h"
+
 namespace dazi::console {
 namespace {
 
@@ -44,55 +46,10 @@ std::string Printable(std::string_view text) {
   return out;
 }
 
-// The shifted characters of the main row, in the order of the digits 0-9.
-constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
-
 }  // namespace
 
 int VirtualKeyOf(char c) {
-  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-  if (c >= 'A' && c <= 'Z') return c;
-  if (c >= '0' && c <= '9') return c;
-  if (c == ' ') return 32;
-  const std::size_t digit = kShiftedDigits.find(c);
-  if (digit != std::string_view::npos) return '0' + static_cast<int>(digit);
-  switch (c) {
-    case ';':
-    case ':':
-      return 186;
-    case '=':
-    case '+':
-      return 187;
-    case ',':
-    case '<':
-      return 188;
-    case '-':
-    case '_':
-      return 189;
-    case '.':
-    case '>':
-      return 190;
-    case '/':
-    case '?':
-      return 191;
-    case '`':
-    case '~':
-      return 192;
-    case '[':
-    case '{':
-      return 219;
-    case '\\':
-    case '|':
-      return 220;
-    case ']':
-    case '}':
-      return 221;
-    case '\'':
-    case '"':
-      return 222;
-    default:
-      return 0;
-  }
+  return vk::OfCharacter(c);
 }
 
 ParsedKeys ParseKeys(std::string_view line) {

@@ -3,7 +3,6 @@
 #include <map>
 
 #include "engine/pinyin/SyllableTable.h"
-#include "engine/sentence/SentenceEngine.h"
 #include "tools/dictbuild/Defaults.h"
 
 namespace dazi::dictbuild {

@@ -37,9 +37,7 @@ void PracticeController::RefreshCandidates() {
     if (PinyinActive()) {
       view_.panelPYVisible = true;
       view_.panelKXVisible = false;
-      LookupPinyin(s.InputText);
-      MergeResults();
-      BuildCandidatePage();
+      RefreshPinyinLookup(s.InputText);
       ShowPinyinCandidates();
     } else {
       view_.panelKXVisible = true;

@@ -32,22 +32,6 @@ void AppendPoolWordToChain(int32 w, int from) {
   for (int j = std::max(from, 0); j < length; ++j) AppendToChain(SrfState.WordPoolCodes[w][j]);
 }
 
-// Whether choosing character id continues some snapshot row that agrees with the chain.
-bool ContinuesSnapshotRow(int32 id) {
-  const TLumiskCand& s = SrfState;
-  const int t = s.ChainLength;
-  if (t < 0 || t >= kFollowOnCodeCapacity) return false;
-  const int rows = std::min(s.FollowOnCount, kFollowOnCapacity);
-  for (int r = 0; r < rows; ++r) {
-    if (std::min(s.FollowOnLengths[r], kFollowOnCodeCapacity) <= t) continue;
-    if (s.FollowOnRows[r][t] != id) continue;
-    bool agrees = true;
-    for (int j = 1; j < t && agrees; ++j) agrees = s.FollowOnRows[r][j] == s.ChainCodes[j];
-    if (agrees) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 void PracticeController::ChooseCandidate(int index) {
@@ -105,7 +89,7 @@ void PracticeController::UpdateChain(int slot) {
   const int32 id = s.CandidateIds[slot];
   const bool character = IsKeypadCharacterKind(kind);
   const bool continues =
-      s.FollowOnCount > 0 && (kind == kFollowOnWordKind || (character && ContinuesSnapshotRow(id)));
+      s.FollowOnCount > 0 && (kind == kFollowOnWordKind || (character && ChoiceContinuesChain(id)));
   if (continues) {
     if (character)
       AppendToChain(id);
@@ -136,24 +120,12 @@ void PracticeController::SetAssociationPrefix(int slot) {
 }
 
 void PracticeController::OfferFollowOns() {
-  TLumiskCand& s = SrfState;
-  FindFollowOnWords(s.AssocFirstChar);
-  PredictNextChars();
-  s.ResultCount = 0;
-  BuildCandidatePage();
+  OfferFollowOnWords(SrfState.AssocFirstChar);
   ShowPinyinCandidates();
 }
 
 void PracticeController::OfferKeypadFollowOns() {
-  TLumiskCand& s = SrfState;
-  s.ResultCount = 0;
-  s.CandidateCount = 0;
-  if (s.AssociationShown == 1)
-    FindFollowOnWords(s.AssocFirstChar);
-  else
-    KeypadFollowOnSearch(s.AssocFirstChar);
-  PredictNextChars();
-  KeypadPageFill();
+  OfferKeypadFollowOnWords(SrfState.AssocFirstChar);
   ShowKeypadCandidates();
 }
 

@@ -102,7 +102,6 @@ class PracticeController {
   void KeypadKeyUp(int virtualKey);  // numeric-pad strokes, paging, deleting, choosing
   void KeypadLookup();               // stroke lookup, first page and previews for InputText
   void KeypadPageFill();             // fill page PageIndex of the keypad results
-  void KeypadFollowOnSearch(int32 first);
 
   ViewState view_;
   std::string outputText_;

@@ -1,6 +1,5 @@
 // The key rules of the stroke keypad method and its candidate lookup.
 #include "engine/keypad/KeypadEngine.h"
-#include "engine/pinyin/PinyinEngine.h"
 #include "ui/controller/PracticeController.h"
 #include "ui/controller/VirtualKeys.h"
 
@@ -74,14 +73,6 @@ void PracticeController::KeypadLookup() {
 // BuildKeypadPage for PageIndex; the previews stay those of the input's first page.
 void PracticeController::KeypadPageFill() {
   BuildKeypadPage();
-}
-
-// FindKeypadFollowOnWords from the chosen character. It lists every word of that character;
-// after a word was chosen only those that continue the word are kept, since the others (the
-// chosen word among them) would write nothing once cut after the prefix.
-void PracticeController::KeypadFollowOnSearch(int32 first) {
-  FindKeypadFollowOnWords(first);
-  if (SrfState.AssocPrefixLength > 1) FindFollowOnWords(first);
 }
 
 }  // namespace dazi

@@ -1,6 +1,6 @@
 #include "ui/qt/KeyTranslation.h"
 
-#include <string_view>
+#include "ui/controller/VirtualKeys.h"
 
 namespace dazi {
 namespace {
@@ -22,49 +22,6 @@ int NumericPadCode(int qtKey) {
       return 111;
     default:
       return 0;  // Enter and the NumLock-off keys share the main keyboard's codes
-  }
-}
-
-// Shifted main-row characters, in the order of their digits 0-9.
-constexpr std::u16string_view kShiftedDigits = u")!@#$%^&*(";
-
-int PunctuationCode(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Semicolon:
-    case Qt::Key_Colon:
-      return 186;
-    case Qt::Key_Equal:
-    case Qt::Key_Plus:
-      return 187;
-    case Qt::Key_Comma:
-    case Qt::Key_Less:
-      return 188;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-      return 189;
-    case Qt::Key_Period:
-    case Qt::Key_Greater:
-      return 190;
-    case Qt::Key_Slash:
-    case Qt::Key_Question:
-      return 191;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde:
-      return 192;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft:
-      return 219;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-      return 220;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight:
-      return 221;
-    case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl:
-      return 222;
-    default:
-      return 0;
   }
 }
 
@@ -92,8 +49,6 @@ int ControlKeyCode(int qtKey) {
       return 20;
     case Qt::Key_Escape:
       return 27;
-    case Qt::Key_Space:
-      return 32;
     case Qt::Key_PageUp:
       return 33;
     case Qt::Key_PageDown:
@@ -145,14 +100,11 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
   if (modifiers.testFlag(Qt::KeypadModifier)) {
     if (const int pad = NumericPadCode(qtKey)) return pad;
   }
-  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 65..90, as in ASCII
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // 48..57
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
-  if (qtKey > 0 && qtKey < 0x7F) {
-    const std::size_t digit = kShiftedDigits.find(static_cast<char16_t>(qtKey));
-    if (digit != std::u16string_view::npos) return '0' + static_cast<int>(digit);
+  // The keys of printable characters are numbered by their ASCII code (letters upper case).
+  if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde) {
+    if (const int code = vk::OfCharacter(static_cast<char>(qtKey))) return code;
   }
-  if (const int punctuation = PunctuationCode(qtKey)) return punctuation;
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
   return ControlKeyCode(qtKey);
 }
 

@@ -5,7 +5,7 @@
 
 #include "engine/core/Unit_Data.h"
 
-namespace dazi {
+namespace dazi::keypad {
 
 // Appends one result; strokes (may be null) is kept only for the first 5001 entries, as far
 // as ResultStrokes reaches. Returns false, dropping the entry, once the list is full.
@@ -24,4 +24,4 @@ inline bool AppendKeypadResult(int32 id, int32 kind, const std::string* strokes 
   return true;
 }
 
-}  // namespace dazi
+}  // namespace dazi::keypad

@@ -4,7 +4,7 @@
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 
-namespace dazi {
+namespace dazi::keypad {
 
 bool AppendCharacterWordsToPool(int32 u) {
   TLumiskCand& s = SrfState;
@@ -41,4 +41,4 @@ bool AppendCharacterWordsToPool(int32 u) {
   return s.WordPoolCount < kWordPoolCapacity;
 }
 
-}  // namespace dazi
+}  // namespace dazi::keypad

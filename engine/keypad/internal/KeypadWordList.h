@@ -4,7 +4,7 @@
 
 #include "engine/core/Unit_Data.h"
 
-namespace dazi {
+namespace dazi::keypad {
 
 // Appends the words of first character u that belong to the active keypad class to the word
 // pool (dictionary-word kind, group, gloss number, pattern 0); the other records are read and
@@ -12,4 +12,4 @@ namespace dazi {
 // the characters come in frequency order, so the words of the most frequent ones are kept.
 bool AppendCharacterWordsToPool(int32 u);
 
-}  // namespace dazi
+}  // namespace dazi::keypad

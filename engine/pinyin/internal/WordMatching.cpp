@@ -10,7 +10,7 @@
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
 
-namespace dazi {
+namespace dazi::pinyin {
 namespace {
 
 constexpr int kGroupCount = 16;
@@ -122,4 +122,4 @@ void FilterWordPool(const std::string& input) {
   AppendGroups(partialGroups);
 }
 
-}  // namespace dazi
+}  // namespace dazi::pinyin

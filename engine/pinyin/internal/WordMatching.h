@@ -3,10 +3,10 @@
 
 #include <string>
 
-namespace dazi {
+namespace dazi::pinyin {
 
 // Rewrites WordResults with the pool words whose readings input (two or more letters)
 // spells, complete matches before partial ones, each part by group, in pool order.
 void FilterWordPool(const std::string& input);
 
-}  // namespace dazi
+}  // namespace dazi::pinyin

@@ -1,8 +1,7 @@
-// Follow-on words after a choice (pool words that continue the chosen text, dictionary
-// words first) and the prediction of the next character from a snapshot of them.
+#include "engine/candidates/FollowOnWords.h"
+
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/CharNumberSet.h"
-#include "engine/pinyin/PinyinEngine.h"
 
 namespace dazi {
 namespace {
@@ -47,7 +46,10 @@ void TakeSnapshot() {
   SrfState.FollowOnCount = rows;
 }
 
-bool RowAgreesWithChain(int32 row, int32 chainLength) {
+// Whether snapshot row `row` reaches beyond a chain of chainLength characters and agrees with
+// it; entry 0, the shared first character, is not compared.
+bool RowContinuesChain(int32 row, int32 chainLength) {
+  if (chainLength >= SrfState.FollowOnLengths[row]) return false;
   for (int32 j = 1; j < chainLength; ++j)
     if (SrfState.FollowOnRows[row][j] != SrfState.ChainCodes[j]) return false;
   return true;
@@ -84,12 +86,22 @@ void PredictNextChars() {
   int32 rows = SrfState.FollowOnCount;
   if (rows > kFollowOnCapacity) rows = kFollowOnCapacity;
   for (int32 k = 0; k < rows; ++k) {
-    if (chainLength >= SrfState.FollowOnLengths[k] || !RowAgreesWithChain(k, chainLength)) continue;
+    if (!RowContinuesChain(k, chainLength)) continue;
     const int32 next = SrfState.FollowOnRows[k][chainLength];
     if (!predictedSeen.Insert(next)) continue;
     if (SrfState.PredictedCharCount < kPredictedCapacity)
       SrfState.PredictedChars[SrfState.PredictedCharCount++] = next;
   }
+}
+
+bool ChoiceContinuesChain(int32 c) {
+  const int32 t = SrfState.ChainLength;
+  if (t < 0 || t >= kFollowOnCodeCapacity) return false;
+  int32 rows = SrfState.FollowOnCount;
+  if (rows > kFollowOnCapacity) rows = kFollowOnCapacity;
+  for (int32 r = 0; r < rows; ++r)
+    if (RowContinuesChain(r, t) && SrfState.FollowOnRows[r][t] == c) return true;
+  return false;
 }
 
 }  // namespace dazi

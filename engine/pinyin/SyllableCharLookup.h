@@ -1,0 +1,12 @@
+// The characters of one syllable for the correction lookups.
+#pragma once
+
+#include <string>
+
+namespace dazi {
+
+// LookupList/LookupCount := the simplified characters read as syllable: exact readings
+// first, then longer ones, each in rank order.
+void LookupSyllableChars(const std::string& syllable);
+
+}  // namespace dazi
