@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "engine/core/TextTrim.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
 
@@ -20,13 +21,6 @@ struct RankSlot {
   int textLength = 0;  // letters of the record text (syllable and stroke letter)
   int32 charNo = 0;
 };
-
-std::string TrimmedText(const std::string& raw) {
-  std::size_t begin = 0, end = raw.size();
-  while (begin < end && static_cast<unsigned char>(raw[begin]) <= ' ') ++begin;
-  while (end > begin && static_cast<unsigned char>(raw[end - 1]) <= ' ') --end;
-  return raw.substr(begin, end - begin);
-}
 
 void AppendLookup(int32 charNo) {
   if (SrfState.LookupCount < kLookupCapacity) SrfState.LookupList[SrfState.LookupCount++] = charNo;
@@ -46,7 +40,7 @@ void LookupSyllableChars(const std::string& syllable) {
   std::vector<RankSlot> slots(kRankSlots);
   // Record numbers are 1-based and lie within the record count.
   for (std::size_t s = first < 1 ? 1 : first; s <= last && s <= recordCount; ++s) {
-    const std::string text = TrimmedText(py.ReadBytes(9 * s - 7, 9));
+    const std::string text = TrimBlanks(py.ReadBytes(9 * s - 7, 9));
     if (!text.starts_with(syllable)) continue;
     const std::size_t count = py.ReadU16(9 * recordCount + 5 * s - 3);
     const std::size_t list = py.ReadU24(9 * recordCount + 5 * s - 1);
