@@ -12,6 +12,7 @@
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SyllableTable.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -68,13 +69,11 @@ void LoadFixture() {
     std::string pinyin;
     int first = 0;
     const auto chars = word(2 + pick(3), &pinyin, &first);
-    lexicon += static_cast<char>(chars.size());
-    for (std::uint16_t c : chars)
-      lexicon += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    lexicon += EncodeUserWord(std::vector<std::int32_t>(chars.begin(), chars.end())).value();
   }
-  lexicon += '\0';
+  lexicon += kUserLexiconEnd;
   dict.Write(".");
-  fixtureFolder->WriteBytes("srf_pub.usr", lexicon);
+  fixtureFolder->WriteBytes(kUserLexiconFile, lexicon);
   LoadDictionaries();
   ninetyNineLetters.clear();
   while (ninetyNineLetters.size() < 99) ninetyNineLetters += SyllableTable[pick(kSyllableCount)];
@@ -86,7 +85,7 @@ bool LoadReal() {
   if (loaded == Loaded::kReal) return true;
   const char* env = std::getenv("DAZI_DICT_DIR");
   const std::filesystem::path dir = env ? env : DAZI_DEFAULT_DICT_DIR;
-  if (!std::filesystem::exists(dir / "srf_pub.cpy")) return false;
+  if (!std::filesystem::exists(dir / kCpyFile)) return false;
   fixtureFolder.reset();
   ResetEngineState();
   std::filesystem::current_path(dir);

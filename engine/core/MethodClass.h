@@ -3,8 +3,6 @@
 // the keypad method with the same classes.
 #pragma once
 
-#include <cstdint>
-
 #include "engine/core/Unit_Data.h"
 
 namespace dazi {
@@ -24,22 +22,6 @@ constexpr CharClass ClassOf(int32 methodClass) {
 
 constexpr int32 ComposeMethodClass(InputMethod method, CharClass charClass) {
   return static_cast<int32>(method) * kCharClassCount + static_cast<int32>(charClass);
-}
-
-// True when a dictionary word with these class flags is offered in the class of methodClass:
-// bit 7 marks a simplified word, bit 6 a traditional one, and the variant class has no
-// dictionary words. The flags are the first byte of a word record of srf_pub.zc or the flags
-// byte of an entry of srf_pub.cpy; the word pool, the keypad word lists and the sentence engine
-// all judge their words by this one rule.
-constexpr bool WordInActiveClass(std::uint32_t flags, int32 methodClass) {
-  switch (ClassOf(methodClass)) {
-    case CharClass::Simplified:
-      return (flags & 0x80) != 0;
-    case CharClass::Traditional:
-      return (flags & 0x40) != 0;
-    default:
-      return false;
-  }
 }
 
 }  // namespace dazi

@@ -17,7 +17,7 @@ void DictFiles::CloseAll() {
 
 std::string CharText(int n) {
   if (n <= 0 || n > SrfState.CharCount) return {};
-  return Dict.zc.ReadBytes(8 + 2 * static_cast<std::size_t>(n), 2);
+  return Dict.zc.ReadBytes(ZcCharPos(static_cast<std::size_t>(n)), 2);
 }
 
 }  // namespace dazi

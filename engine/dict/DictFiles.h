@@ -4,13 +4,10 @@
 
 #include <string>
 
+#include "engine/dict/DictLayout.h"
 #include "engine/dict/DictStream.h"
 
 namespace dazi {
-
-// The six dictionary files, in the order the loader opens them.
-inline constexpr const char* kDictionaryFileNames[] = {"srf_pub.zc", "srf_pub.py",  "srf_pub.pys",
-                                                       "srf_pub.lm", "srf_pub.cpy", "srf_pub.zy"};
 
 struct DictFiles {
   DictStream zc;   // srf_pub.zc: character table, word-list index, reading patterns, word lists

@@ -7,6 +7,7 @@
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/keypad/KeypadUserWords.h"
 #include "engine/keypad/StrokeCodes.h"
 #include "engine/keypad/StrokeWords.h"
@@ -27,11 +28,11 @@ constexpr int kPredictedListCapacity = 1001;
 std::uint32_t ActiveStrokeClassBit() {
   switch (ClassOf(SrfState.MethodClass)) {
     case CharClass::Simplified:
-      return 1;
+      return kStrokeSimplified;
     case CharClass::Traditional:
-      return 2;
+      return kStrokeTraditional;
     default:
-      return 4;
+      return kStrokeVariant;
   }
 }
 
@@ -172,16 +173,13 @@ void LoadFirstStrokeList(const std::string& input) {
   }
   if (input[0] < '1' || input[0] > '6') return;
   const std::size_t digit = static_cast<std::size_t>(input[0] - '0');
-  const std::size_t head = 3 * static_cast<std::size_t>(s.CharCount) + 5 * (digit - 1);
-  const std::size_t list = Dict.lm.ReadU24(head);
-  const std::uint32_t entries = Dict.lm.ReadU16(head + 3);
+  const LmListHead list = ReadLmListHead(Dict.lm, static_cast<std::size_t>(s.CharCount), digit);
   const std::uint32_t classBit = ActiveStrokeClassBit();
-  for (std::uint32_t i = 0; i < entries && s.LookupCount < kLookupCapacity; ++i) {
-    const std::size_t pos = list + 3 * std::size_t{i};
-    const auto ch = static_cast<int32>(Dict.lm.ReadU16(pos));
-    const std::uint32_t flags = Dict.lm.ReadU8(pos + 2);
-    const auto r = static_cast<int32>(flags >> 3);
-    if ((flags & classBit) == 0) continue;
+  for (std::uint32_t i = 0; i < list.count && s.LookupCount < kLookupCapacity; ++i) {
+    const LmListEntry entry = ReadLmListEntry(Dict.lm, list.pos + kLmEntrySize * i);
+    const auto ch = static_cast<int32>(entry.charNo);
+    const auto r = static_cast<int32>(entry.variant);
+    if ((entry.classBits & classBit) == 0) continue;
     // Entries naming no character or no code variant are not part of the format.
     if (ch < 1 || ch > s.CharCount || r >= kStrokeCodeVariants) continue;
     const int32 k = s.LookupCount++;

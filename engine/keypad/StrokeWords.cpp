@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/keypad/StrokeCodes.h"
 #include "engine/keypad/internal/KeypadResults.h"
 #include "engine/keypad/internal/KeypadWordList.h"
@@ -29,7 +30,7 @@ WordBuckets& Buckets() {
 }
 
 int FirstStroke(std::uint32_t code) {
-  return static_cast<int>((code >> 21) & 7u);
+  return static_cast<int>(FirstStrokeOf(code));
 }
 
 // Whether the stroke key of pool word w begins with the typed strokes after the first two.

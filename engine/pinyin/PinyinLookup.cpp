@@ -3,6 +3,7 @@
 // four groups before handing their characters to the word step.
 #include "engine/pinyin/PinyinLookup.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "engine/core/MethodClass.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SymbolPages.h"
 #include "engine/pinyin/WordPool.h"
 
@@ -22,9 +24,6 @@ constexpr int kPriorityGroupCapacity = 101;
 constexpr int kPlainGroupCapacity = 101;
 constexpr int kLongerGroupCapacity = 2501;
 constexpr int kWordStartCapacity = 2501;
-constexpr std::uint32_t kRankMask = 0x0FFF;
-constexpr std::uint32_t kPriorityBit = 0x1000;
-constexpr std::size_t kSpellingTextWidth = 9;
 
 // Slot r of one lookup holds the character of rank r + 1; mark 0 means empty.
 struct RankSlot {
@@ -56,11 +55,11 @@ CharNumberSet startSet;
 std::uint32_t ClassMask(int32 methodClass) {
   switch (ClassOf(methodClass)) {
     case CharClass::Simplified:
-      return 0x8000;
+      return kAttrSimplified;
     case CharClass::Traditional:
-      return 0x4000;
+      return kAttrTraditional;
     default:
-      return 0x2000;
+      return kAttrVariant;
   }
 }
 
@@ -70,7 +69,7 @@ const std::string& SpellingText(std::uint32_t s) {
   static std::string uncached;
   const auto& cached = SrfState.PinyinSyllables;
   if (s >= 1 && s <= cached.size()) return cached[s - 1];
-  uncached = TrimBlanks(Dict.py.ReadBytes(kSpellingTextWidth * s - 7, kSpellingTextWidth));
+  uncached = TrimBlanks(Dict.py.ReadBytes(PySpellingTextPos(s), kSpellingTextWidth));
   return uncached;
 }
 
@@ -89,33 +88,33 @@ void ListPage(int entries) {
 void FillRankSlots(const std::string& input) {
   for (RankSlot& slot : rankSlots) slot = RankSlot{};
   const DictStream& py = Dict.py;
-  const std::uint32_t s = py.ReadU16(0);
+  const std::uint32_t s = py.ReadU16(kPyCountPos);
   const std::size_t letter = static_cast<std::size_t>(input[0] - 'a') + 1;
-  const std::size_t rangePos = 14 * static_cast<std::size_t>(s) + 4 * letter - 2;
-  const std::uint32_t first = py.ReadU16(rangePos);
-  std::uint32_t last = py.ReadU16(rangePos + 2);
-  if (last > s) last = s;  // record numbers past the table name no spelling
+  const PyLetterRange range = ReadPyLetterRange(py, s, letter);
+  const std::uint32_t first = range.first;
+  const std::uint32_t last =
+      std::min(range.last, s);  // record numbers past the table name no spelling
   const std::uint32_t mask = ClassMask(SrfState.MethodClass);
   const int32 charCount = SrfState.CharCount;
 
   for (std::uint32_t rec = first == 0 ? 1 : first; rec <= last; ++rec) {
     const std::string& text = SpellingText(rec);
     if (text.size() < input.size() || text.compare(0, input.size(), input) != 0) continue;
-    const std::size_t countPos = 9 * static_cast<std::size_t>(s) + 5 * rec - 3;
-    const std::uint32_t count = py.ReadU16(countPos);
-    std::size_t pos = py.ReadU24(countPos + 2);
+    const PyListHead list = ReadPyListHead(py, s, rec);
+    std::size_t pos = list.pos;
     const int textLength = static_cast<int>(text.size());
-    for (std::uint32_t i = 0; i < count; ++i, pos += 4) {
+    for (std::uint32_t i = 0; i < list.count; ++i, pos += kPyEntrySize) {
       if (pos >= py.Size()) break;  // the rest of the list lies beyond the file
-      const auto charNo = static_cast<int32>(py.ReadU16(pos));
-      const std::uint32_t attribute = py.ReadU16(pos + 2);
+      const PyEntry entry = ReadPyEntry(py, pos);
+      const auto charNo = static_cast<int32>(entry.charNo);
+      const std::uint32_t attribute = entry.attribute;
       if ((attribute & mask) == 0) continue;
-      const auto rank = static_cast<int>(attribute & kRankMask);
+      const auto rank = static_cast<int>(attribute & kAttrRankMask);
       // Ranks outside 1..2500 and numbers outside the character table cannot be shown.
       if (rank < 1 || rank > kRankSlots || charNo < 1 || charNo > charCount) continue;
       RankSlot& slot = rankSlots[rank - 1];
       if (slot.mark != 0) continue;
-      slot = {textLength - 1, textLength, charNo, (attribute & kPriorityBit) != 0};
+      slot = {textLength - 1, textLength, charNo, (attribute & kAttrPriority) != 0};
     }
   }
 }

@@ -11,12 +11,11 @@
 #include "engine/core/MethodClass.h"
 #include "engine/core/WordsByFirstChar.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/pinyin/internal/WordMatching.h"
 
 namespace dazi {
 namespace {
-
-constexpr std::uint32_t kCountBits = 0x3F;
 
 bool PoolFull() {
   return SrfState.WordPoolCount >= kWordPoolCapacity;
@@ -75,27 +74,27 @@ int Clamp(int value, int limit) {
 void AddDictionaryWords(int32 v) {
   const DictStream& zc = Dict.zc;
   const std::size_t charCount = static_cast<std::size_t>(SrfState.CharCount);
-  std::size_t pos = zc.ReadU24(7 + 2 * charCount + 3 * static_cast<std::size_t>(v));
-  std::uint32_t gloss = Dict.zy.ReadU24(6 * charCount + 3 * (static_cast<std::size_t>(v) - 1));
+  const auto first = static_cast<std::size_t>(v);
+  std::size_t pos = zc.ReadU24(ZcWordListPointerPos(charCount, first));
+  std::uint32_t gloss = Dict.zy.ReadU24(ZyFirstGlossNumberPos(charCount, first));
   if (pos == 0) return;
   while (pos < zc.Size() && !PoolFull()) {
-    const std::uint32_t head = zc.ReadU8(pos);
-    const std::uint32_t second = zc.ReadU8(pos + 1);
-    const auto length = static_cast<int32>(head & kCountBits);
-    const std::size_t codesPos = pos + 2;
-    pos = codesPos + 2 * static_cast<std::size_t>(length);
-    if (length == 0 || static_cast<int32>(zc.ReadU16(codesPos)) != v) return;  // list ended
+    const ZcWordRecord word = ReadZcWordRecord(zc, pos);
+    const auto length = static_cast<int32>(word.length);
+    const std::size_t codesPos = word.codesPos;
+    pos = word.next;
+    if (!ZcWordStartsWith(zc, word, static_cast<std::uint32_t>(v))) return;  // list ended
 
     // A word longer than a pool entry holds is dropped, like a word of another class.
-    if (WordInActiveClass(head, SrfState.MethodClass) && length <= kWordCodeCapacity) {
+    if (WordInActiveClass(word.classes, SrfState.MethodClass) && length <= kWordCodeCapacity) {
       const int32 w = SrfState.WordPoolCount;
       for (int j = 0; j < length; ++j)
         SrfState.WordPoolCodes[w][j] =
             static_cast<int32>(zc.ReadU16(codesPos + 2 * static_cast<std::size_t>(j)));
       SrfState.WordPoolLengths[w] = length;
       SrfState.WordPoolKinds[w] = kDictionaryWordKind;
-      SrfState.WordPoolGroups[w] = static_cast<int32>(second >> 4);
-      SrfState.WordPoolPatterns[w] = SrfState.ReadingPatterns[second & 0x0F];
+      SrfState.WordPoolGroups[w] = static_cast<int32>(word.group);
+      SrfState.WordPoolPatterns[w] = SrfState.ReadingPatterns[word.pattern];
       SrfState.WordPoolSerials[w] = static_cast<int32>(gloss);
       AcceptPoolEntry(kDictionaryWordKind);
     }

@@ -7,6 +7,7 @@
 
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 
 namespace dazi {
 
@@ -17,11 +18,11 @@ constexpr std::size_t kGroupCapacity = 3001;
 
 // The syllable letters of a reading value (spelling number and text length, the length
 // counting the stroke letter); nothing for spelling number 0.
-void AppendReadingLetters(std::uint32_t reading, std::string* out) {
-  const std::uint32_t spelling = reading & 0xFFF;
-  if (spelling == 0 || spelling > SrfState.PinyinSyllables.size()) return;
-  const std::string& text = SrfState.PinyinSyllables[spelling - 1];
-  const std::size_t letters = (reading >> 12) >= 1 ? (reading >> 12) - 1 : 0;
+void AppendReadingLetters(std::uint32_t value, std::string* out) {
+  const Reading reading = DecodeReading(value);
+  if (reading.number == 0 || reading.number > SrfState.PinyinSyllables.size()) return;
+  const std::string& text = SrfState.PinyinSyllables[reading.number - 1];
+  const std::size_t letters = reading.letters >= 1 ? reading.letters - 1 : 0;
   out->append(text, 0, letters);
 }
 
@@ -37,17 +38,19 @@ void BuildSpellings(int32 w, std::string* main, std::string* alt, bool* hasAlt) 
   *hasAlt = true;
   for (int32 j = 0; j < length; ++j) {
     const int32 c = SrfState.WordPoolCodes[w][j];
-    const std::uint32_t reading = c >= 1 ? pys.ReadU16(2 * static_cast<std::size_t>(c) - 2) : 0;
-    if (reading <= 0x9FFF) {
-      AppendReadingLetters(reading, main);
-      AppendReadingLetters(reading, alt);
+    const std::uint32_t value =
+        c >= 1 ? pys.ReadU16(PysReadingPos(static_cast<std::size_t>(c))) : 0;
+    const Reading reading = DecodeReading(value);
+    if (!reading.polyphone) {
+      AppendReadingLetters(value, main);
+      AppendReadingLetters(value, alt);
       continue;
     }
-    const std::size_t record = 2 * charCount + 10 * (reading & 0xFFF);
-    const int choice = j < 4 ? (pattern >> (6 - 2 * j)) & 3 : 0;
-    AppendReadingLetters(pys.ReadU16(record + 2 * static_cast<std::size_t>(choice)), main);
+    const std::uint32_t choice =
+        PatternReading(static_cast<std::uint32_t>(pattern), static_cast<std::size_t>(j));
+    AppendReadingLetters(pys.ReadU16(PysPolyphonePos(charCount, reading.number, choice)), main);
     if (pattern > 2)
-      AppendReadingLetters(pys.ReadU16(record + 2), alt);
+      AppendReadingLetters(pys.ReadU16(PysPolyphonePos(charCount, reading.number, 1)), alt);
     else
       *hasAlt = false;
   }

@@ -12,6 +12,7 @@
 
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SyllableTable.h"
 #include "engine/sentence/DefaultSyllableChar.h"
 #include "engine/sentence/PhraseBlocks.h"
@@ -141,8 +142,9 @@ class SentenceWalk {
   void TakePhrase(const FoundPhrase& w) {
     // The first syllable's letter count comes with the data; keep it inside the word so a
     // bad record cannot stall or overrun the walk.
-    const std::size_t f = std::clamp<std::size_t>(static_cast<std::size_t>(w.attr >> 4), 1, n_);
-    const int32 level = w.attr & 0x0F;
+    const std::size_t f = std::clamp<std::size_t>(
+        static_cast<std::size_t>(PhraseFirstSyllableLetters(w.attr)), 1, n_);
+    const int32 level = PhraseLevel(w.attr);
     const bool twoChars = w.length == 2;
     const bool textFollows = pos_ + n_ < text_.size();
     const std::string_view after = rest_.substr(n_);
@@ -171,7 +173,7 @@ class SentenceWalk {
       FoundPhrase v;
       for (std::size_t m = second.size(); m >= n_ - f + 1; --m) {
         if (!FindInList(second.substr(0, m), &v)) continue;
-        if (v.length > 2 || (v.length == 2 && (v.attr & 0x0F) < level)) {
+        if (v.length > 2 || (v.length == 2 && PhraseLevel(v.attr) < level)) {
           SrfState.SentenceCodeCount = before;
           TakeFirstSyllable(f);
           return;

@@ -4,6 +4,7 @@
 
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/sentence/internal/PhraseBlockCache.h"
 #include "engine/sentence/internal/SentenceInternals.h"
 
@@ -20,7 +21,7 @@ int32 LoadPhraseBlock(const std::string& s) {
 int32 LoadAbbrevBlock(const std::string& s) {
   if (s.size() < 2) return -1;
   if (s[0] < 'a' || s[0] > 'z' || s[1] < 'a' || s[1] > 'z') return 0;
-  const int pair = (s[0] - 'a') * kLetterCount + (s[1] - 'a');
+  const auto pair = CpyLetterPair(s[0], s[1]);
   const int32 records = SrfState.AbbrevBlockSizes[pair];
   if (records <= 0) return 0;
   TLumiskCand& st = SrfState;
@@ -28,22 +29,18 @@ int32 LoadAbbrevBlock(const std::string& s) {
   auto pos = static_cast<std::size_t>(st.AbbrevBlockOffsets[pair]);
   st.AbbrevCount = 0;
   for (int32 r = 0; r < records; ++r) {
-    const auto flags = static_cast<int>(cpy.ReadU8(pos));
-    const int length = flags & 0x0F;
-    const std::size_t codesAt = pos + 1;
-    pos = codesAt + 2 * static_cast<std::size_t>(length);
-    const std::size_t initialsAt = pos;
-    pos += static_cast<std::size_t>(length);
+    const CpyInitialsRecord record = ReadCpyInitialsRecord(cpy, pos);
+    const auto length = static_cast<int>(record.length);
+    pos = record.next;
     // A full list drops the rest of the block; an entry of the other class is not kept.
-    if (st.AbbrevCount >= kAbbrevCapacity ||
-        !WordInActiveClass(static_cast<std::uint32_t>(flags), SrfState.MethodClass))
+    if (st.AbbrevCount >= kAbbrevCapacity || !WordInActiveClass(record.flags, SrfState.MethodClass))
       continue;
     const int32 slot = st.AbbrevCount++;
     st.AbbrevLengths[slot] = length;
     for (int i = 0; i < length; ++i)
       st.AbbrevCodes[slot][i] =
-          static_cast<int32>(cpy.ReadU16(codesAt + 2 * static_cast<std::size_t>(i)));
-    st.AbbrevInitials[slot] = cpy.ReadBytes(initialsAt, static_cast<std::size_t>(length));
+          static_cast<int32>(cpy.ReadU16(record.codesPos + 2 * static_cast<std::size_t>(i)));
+    st.AbbrevInitials[slot] = cpy.ReadBytes(record.initialsPos, record.length);
   }
   return records;
 }

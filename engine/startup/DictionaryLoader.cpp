@@ -5,14 +5,12 @@
 #include "engine/core/TextTrim.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/user/Settings.h"
 #include "engine/user/UserLexicon.h"
 
 namespace dazi {
 namespace {
-
-constexpr std::size_t kSpellingTextWidth = 9;
-constexpr std::size_t kInitialsIndexSize = 5 * kLetterPairCount;  // 3380: the phrase keys follow
 
 bool OpenStream(DictStream& stream, const char* name, LoadResult* result) {
   std::string reason;
@@ -24,19 +22,19 @@ bool OpenStream(DictStream& stream, const char* name, LoadResult* result) {
 
 void LoadZcHeader() {
   DictStream& zc = Dict.zc;
-  SrfState.CharCount = static_cast<int32>(zc.ReadU16(4));
-  SrfState.WordIndexCount = static_cast<int32>(zc.ReadU16(6));
-  SrfState.ZcCount3 = static_cast<int32>(zc.ReadU16(8));
-  zc.Seek(2 * static_cast<std::size_t>(SrfState.CharCount) +
-          3 * static_cast<std::size_t>(SrfState.WordIndexCount) + 10);
+  SrfState.CharCount = static_cast<int32>(zc.ReadU16(kZcCharCountPos));
+  SrfState.WordIndexCount = static_cast<int32>(zc.ReadU16(kZcWordIndexCountPos));
+  SrfState.ZcCount3 = static_cast<int32>(zc.ReadU16(kZcCount3Pos));
+  zc.Seek(ZcReadingPatternsPos(static_cast<std::size_t>(SrfState.CharCount),
+                               static_cast<std::size_t>(SrfState.WordIndexCount)));
   for (int32& pattern : SrfState.ReadingPatterns) pattern = static_cast<int32>(zc.Next(1));
 }
 
 void LoadSpellings() {
   DictStream& py = Dict.py;
-  SrfState.PinyinSyllableCount = static_cast<int32>(py.ReadU16(0));
+  SrfState.PinyinSyllableCount = static_cast<int32>(py.ReadU16(kPyCountPos));
   SrfState.PinyinSyllables.assign(static_cast<std::size_t>(SrfState.PinyinSyllableCount), {});
-  py.Seek(2);
+  py.Seek(PySpellingTextPos(1));
   for (std::string& text : SrfState.PinyinSyllables)
     text = TrimBlanks(py.NextBytes(kSpellingTextWidth));
 }
@@ -54,13 +52,15 @@ void BuildPrivateCodes() {
   }
 }
 
+static_assert(kCpyLetterPairs == kLetterPairCount, "one initials index entry per table slot");
+
 void LoadPhraseIndex() {
   DictStream& cpy = Dict.cpy;
-  cpy.Seek(kInitialsIndexSize);
+  cpy.Seek(kCpyKeyCountPos);
   const auto keyCount = cpy.Next(2);
   for (int32& count : SrfState.PhraseKeyCounts) count = 0;
   for (std::uint32_t k = 0; k < keyCount; ++k) {
-    std::string key = cpy.NextBytes(4);
+    std::string key = cpy.NextBytes(kCpyKeyLetters);
     const auto blockSize = static_cast<int32>(cpy.Next(2));
     const auto blockOffset = static_cast<int32>(cpy.Next(3));
     if (key.empty() || key[0] < 'a' || key[0] > 'z') continue;  // no bucket for it
@@ -72,7 +72,7 @@ void LoadPhraseIndex() {
     SrfState.PhraseBlockOffsets[bucket][slot] = blockOffset;
     ++slot;
   }
-  cpy.Seek(0);
+  cpy.Seek(CpyInitialsIndexPos(0));
   for (int i = 0; i < kLetterPairCount; ++i) {
     SrfState.AbbrevBlockSizes[i] = static_cast<int32>(cpy.Next(2));
     SrfState.AbbrevBlockOffsets[i] = static_cast<int32>(cpy.Next(3));
@@ -91,7 +91,8 @@ LoadResult LoadDictionaries() {
   LoadZcHeader();
   LoadSpellings();
   if (!EnsureUserFiles())
-    result.warning = "Cannot create the user files srf_pub.usr and srf_pub.dat: learning is off";
+    result.warning = std::string("Cannot create the user files ") + kUserLexiconFile + " and " +
+                     kUserCorpusFile + ": learning is off";
   LoadUserLexicon();
   BuildPrivateCodes();
   LoadPhraseIndex();

@@ -1,17 +1,13 @@
-// The settings byte of srf_pykx.set: bit 0 follow-on words, bit 3 English glosses,
-// bit 4 the dictionary panel. The other bits are ignored.
+// The settings byte of srf_pykx.set (bits in engine/dict/DictLayout.h): follow-on words,
+// English glosses, the dictionary panel. The other bits are ignored.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-namespace dazi {
+#include "engine/dict/DictLayout.h"
 
-inline constexpr const char* kSettingsFile = "srf_pykx.set";
-inline constexpr std::uint8_t kDefaultSettingsByte = 25;
-inline constexpr std::uint8_t kSettingAutoAssociate = 1;
-inline constexpr std::uint8_t kSettingShowEnglish = 8;
-inline constexpr std::uint8_t kSettingShowDictionary = 16;
+namespace dazi {
 
 // Creates srf_pykx.set holding the default byte when it does not exist. False on failure.
 bool EnsureSettingsFile();

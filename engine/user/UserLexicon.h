@@ -5,10 +5,9 @@
 
 #include <string>
 
-namespace dazi {
+#include "engine/dict/DictLayout.h"
 
-inline constexpr const char* kUserLexiconFile = "srf_pub.usr";
-inline constexpr const char* kUserCorpusFile = "srf_pub.dat";
+namespace dazi {
 
 // Creates a missing srf_pub.usr (the single 0 byte) and a missing srf_pub.dat (one category
 // line). False when a missing file could not be created.
@@ -18,7 +17,8 @@ bool EnsureUserFiles();
 // Words longer than the tables hold and words beyond the 4001st are skipped.
 void LoadUserLexicon();
 
-// Appends the collected phrase as one record to the lexicon at path, keeping the final 0.
+// Appends the collected phrase as one record to the existing lexicon at path, keeping the
+// final 0. The file is rewritten whole through a temporary file, like the corpus below.
 bool AppendUserWord(const std::string& path);
 
 // Appends the line TAB + text (GBK) to the corpus at path; the file is rewritten whole

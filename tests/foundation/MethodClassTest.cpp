@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/dict/DictLayout.h"
 
 namespace dazi {
 namespace {

@@ -140,6 +140,30 @@ TEST_F(UserLexicon, AppendUserWordOverwritesOnlyADamagedPartialRecord) {
   EXPECT_EQ(SrfState.UserWordCount, 2);
 }
 
+TEST_F(UserLexicon, AppendUserWordReplacesTheFileAndKeepsTheOldOneWhenItCannot) {
+  const std::string before = Record({1, 2}) + std::string(1, '\0');
+  folder_.WriteBytes("srf_pub.usr", before);
+  SrfState.CollectedCodes[0] = 3;
+  SrfState.CollectedCodes[1] = 4;
+  SrfState.CollectedCodeCount = 2;
+  // No temporary file can be made beside it: the lexicon is left exactly as it was.
+  std::filesystem::create_directory("srf_pub.usr.tmp");
+  EXPECT_FALSE(AppendUserWord("srf_pub.usr"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), before);
+  std::filesystem::remove("srf_pub.usr.tmp");
+
+  struct stat st0 {
+  }, st1{};
+  ASSERT_EQ(::stat("srf_pub.usr", &st0), 0);
+  ASSERT_TRUE(AppendUserWord("srf_pub.usr"));
+  ASSERT_EQ(::stat("srf_pub.usr", &st1), 0);
+  // A new file renamed over the old one: a crash mid-write cannot leave a cut record.
+  EXPECT_NE(st0.st_ino, st1.st_ino);
+  EXPECT_FALSE(std::filesystem::exists("srf_pub.usr.tmp"));
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
+            Record({1, 2}) + Record({3, 4}) + std::string(1, '\0'));
+}
+
 TEST_F(UserLexicon, AppendCorpusLineAddsATabLineInCrLf) {
   folder_.WriteBytes("srf_pub.dat", "cat\r\n\tone\r\n");
   ASSERT_TRUE(AppendCorpusLine("srf_pub.dat", "two"));

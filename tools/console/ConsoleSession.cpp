@@ -6,6 +6,7 @@
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
+#include "engine/dict/DictLayout.h"
 #include "tools/console/Json.h"
 #include "tools/console/KeyTokens.h"
 
@@ -56,7 +57,7 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
     int value = 0;
     if (!ParseByte(argument, &value)) return "settings wants a byte 0-255";
     if (!controller_.AcceptSettings(static_cast<std::uint8_t>(value)))
-      return "srf_pykx.set could not be written";
+      return std::string(kSettingsFile) + " could not be written";
     return {};
   }
   if (!argument.empty()) return "command takes no argument: " + std::string(name);
@@ -78,7 +79,8 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
   } else if (name == ":reload") {
     c.BeginWordMaking();
     std::string error;
-    if (!c.FinishWordMaking(&error)) return "srf_pub.zc could not be reopened: " + error;
+    if (!c.FinishWordMaking(&error))
+      return std::string(kZcFile) + " could not be reopened: " + error;
   } else {
     std::string shown(name);
     for (char& ch : shown)

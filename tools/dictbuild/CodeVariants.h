@@ -6,15 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/dict/DictLayout.h"
 #include "tools/dictbuild/ShapeRules.h"
 
 namespace dazi::dictbuild {
 
-inline constexpr std::size_t kCodeDigits = 8;  // strokes a stroke code holds
-inline constexpr std::size_t kShortCode = 3;   // codes this short are typed again from the start
-inline constexpr std::size_t kMaxCodes = 5;    // main code and four variants
-// Multi-code records are numbered from 1 and stored codes below 3000 are record numbers.
-inline constexpr int kMultiCodeRecords = 2999;
+// Strokes a stroke code holds.
+inline constexpr std::size_t kCodeDigits = static_cast<std::size_t>(kStrokeDigits);
+inline constexpr std::size_t kShortCode = 3;  // codes this short are typed again from the start
+inline constexpr std::size_t kMaxCodes = kCodeVariants;  // main code and four variants
+// Multi-code records are numbered from 1, below the first stored value that is a code.
+inline constexpr int kMultiCodeRecords = static_cast<int>(kMultiCodeLimit) - 1;
 
 // A code of kShortCode digits or fewer followed by the first two plain strokes again (the
 // user types one or two basic strokes once more when the character has not shown yet), cut

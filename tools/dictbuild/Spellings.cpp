@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SyllableTable.h"
 
 namespace dazi::dictbuild {
@@ -82,8 +83,8 @@ SpellingTable BuildSpellings(const Model& model, BuildReport* report) {
       }
       if (sp.entries.empty()) continue;
       std::sort(sp.entries.begin(), sp.entries.end(), [](const auto& a, const auto& b) {
-        return (a.attribute & 0xFFF) != (b.attribute & 0xFFF)
-                   ? (a.attribute & 0xFFF) < (b.attribute & 0xFFF)
+        return (a.attribute & kAttrRankMask) != (b.attribute & kAttrRankMask)
+                   ? (a.attribute & kAttrRankMask) < (b.attribute & kAttrRankMask)
                    : a.charNo < b.charNo;
       });
       table.spellings.push_back(std::move(sp));

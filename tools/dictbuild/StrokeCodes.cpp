@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "engine/dict/DictLayout.h"
 #include "tools/dictbuild/CodeVariants.h"
 #include "tools/dictbuild/ShapeRules.h"
 
@@ -75,12 +76,13 @@ std::array<std::vector<dictwriter::StrokeListEntry>, 6> BuildStrokeLists(
     const CharData& c = model.chars[static_cast<std::size_t>(e.index)];
     const auto d =
         static_cast<std::size_t>(codes[static_cast<std::size_t>(e.index)][e.variant][0] - '1');
+    constexpr std::uint8_t kClassBits[3] = {kStrokeSimplified, kStrokeTraditional, kStrokeVariant};
     std::uint8_t bits = 0;
     for (int k = 0; k < 3; ++k) {
       if (!(c.classes & (1 << k))) continue;
       if (perClass[d][k] < kStrokeListLimit) {
         ++perClass[d][k];
-        bits = static_cast<std::uint8_t>(bits | (1 << k));
+        bits = static_cast<std::uint8_t>(bits | kClassBits[k]);
       } else {
         ++report->strokeListDropped;
       }

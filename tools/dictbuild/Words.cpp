@@ -5,6 +5,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SyllableTable.h"
 #include "tools/dictbuild/Utf8.h"
 
@@ -44,12 +45,12 @@ std::uint8_t PatternByte(const Model& model, const WordData& w, bool* expressibl
   for (std::size_t k = 0; k < w.chars.size(); ++k) {
     int j = w.readingIndex[k];
     if (model.chars[static_cast<std::size_t>(w.chars[k])].readings.size() < 2) j = 0;
-    if (k >= 4) {
+    if (k >= kPatternFields) {
       if (j != 0) *expressible = false;
-    } else if (j > 3) {
+    } else if (j < 0 || static_cast<std::uint32_t>(j) > kPatternFieldMax) {
       *expressible = false;
     } else {
-      byte = static_cast<std::uint8_t>(byte | (j << (6 - 2 * k)));
+      byte = static_cast<std::uint8_t>(WithPatternReading(byte, k, static_cast<std::uint32_t>(j)));
     }
   }
   return byte;
@@ -136,7 +137,7 @@ void ChoosePatterns(Model* model, BuildReport* report) {
   model->patterns.clear();
   model->patterns.push_back(0);  // the all-main pattern is always index 0
   for (auto [negCount, b] : ranked)
-    if (b != 0 && model->patterns.size() < 16) model->patterns.push_back(b);
+    if (b != 0 && model->patterns.size() < kZcReadingPatternCount) model->patterns.push_back(b);
   std::vector<WordData> kept;
   kept.reserve(model->words.size());
   for (std::size_t i = 0; i < model->words.size(); ++i) {

@@ -8,10 +8,6 @@
 namespace dazi::dictwriter {
 namespace {
 
-constexpr std::uint32_t kMaxPosition = 0xFFFFFF;  // 3-byte file positions
-constexpr std::uint32_t kMultiCodeLimit = 3000;   // stored codes below this are record numbers
-constexpr int kMaxPolyphoneRecords = 0x1000;
-
 // A growing little-endian byte image of one file.
 class ByteImage {
  public:
@@ -22,6 +18,10 @@ class ByteImage {
   void PutBytes(const std::string& s) { bytes_ += s; }
   void PadTo(std::uint32_t size) {
     if (bytes_.size() < size) bytes_.resize(size, '\0');
+  }
+  void PatchBytes(std::uint32_t pos, const std::string& s) {
+    PadTo(pos + static_cast<std::uint32_t>(s.size()));
+    bytes_.replace(pos, s.size(), s);
   }
   void Patch(std::uint32_t pos, std::uint32_t value, int width) {
     PadTo(pos + static_cast<std::uint32_t>(width));
@@ -42,9 +42,25 @@ std::string Fail(const std::string& what) {
   return what;
 }
 
-// A counted text: one count byte (characters or bytes) followed by the bytes.
-void PutCountedText(ByteImage& image, const std::string& bytes, std::uint32_t count) {
-  image.Put(count, 1);
+// A layout position as a file position; the images never grow past 3-byte positions.
+std::uint32_t Pos(std::size_t pos) {
+  return static_cast<std::uint32_t>(pos);
+}
+
+std::string Outgrown(const char* file) {
+  return std::string(file) + " outgrows 3-byte positions";
+}
+
+// Points the pointer at pointerPos to a counted text (one count byte of units, then the
+// bytes) appended to the image; an empty text points at the shared empty one.
+void PutText(ByteImage& image, std::uint32_t pointerPos, const std::string& bytes, std::size_t unit,
+             std::uint32_t empty) {
+  if (bytes.empty()) {
+    image.Patch(pointerPos, empty, 3);
+    return;
+  }
+  image.Patch(pointerPos, image.Size(), 3);
+  image.Put(static_cast<std::uint32_t>(bytes.size() / unit), 1);
   image.PutBytes(bytes);
 }
 
@@ -54,58 +70,59 @@ std::string BuildZc(const DictionarySource& src, ByteImage& zc, std::uint32_t* w
   std::uint32_t w = 0;
   lists->assign(src.chars.size() + 1, {});
   for (const Word& word : src.words) {
-    if (word.chars.empty() || word.chars.size() > 63)
+    if (word.chars.empty() || word.chars.size() > kWordMaxLength)
       return Fail("a word has 0 or over 63 characters");
-    if (word.group > 15 || word.pattern > 15) return Fail("a word's group or pattern is over 15");
+    if (word.group > kWordMaxGroup || word.pattern >= kZcReadingPatternCount)
+      return Fail("a word's group or pattern is over 15");
     for (std::uint16_t ch : word.chars)
       if (ch == 0 || ch > c) return Fail("a word names a character number outside the table");
-    if (word.gloss.size() > 255) return Fail("a word gloss is longer than 255 bytes");
+    if (word.gloss.size() > kMaxCountedText) return Fail("a word gloss is longer than 255 bytes");
     (*lists)[word.chars[0]].push_back(&word);
     if (word.chars[0] > w) w = word.chars[0];
   }
   *wordIndexCount = w;
 
-  zc.PutBytes("DZZC");
-  zc.Put(c, 2);
-  zc.Put(w, 2);
-  zc.Put(src.zcCount3, 2);
+  zc.PutBytes(kZcMagic);
+  zc.Patch(kZcCharCountPos, c, 2);
+  zc.Patch(kZcWordIndexCountPos, w, 2);
+  zc.Patch(kZcCount3Pos, src.zcCount3, 2);
   for (const Character& ch : src.chars) {
     if (ch.gbk.size() != 2) return Fail("a character's GBK code is not two bytes");
     zc.PutBytes(ch.gbk);
   }
-  const std::uint32_t indexPos = zc.Size();
-  zc.PadTo(indexPos + 3 * w);
+  zc.PadTo(Pos(ZcReadingPatternsPos(c, w)));
   for (std::uint8_t pattern : src.readingPatterns) zc.Put(pattern, 1);
   for (std::uint32_t n = 1; n <= w; ++n) {
     if ((*lists)[n].empty()) continue;
-    zc.Patch(indexPos + 3 * (n - 1), zc.Size(), 3);
+    zc.Patch(Pos(ZcWordListPointerPos(c, n)), zc.Size(), 3);
     for (const Word* word : (*lists)[n]) {
-      std::uint32_t head = static_cast<std::uint32_t>(word->chars.size()) |
-                           (word->simplified ? 0x80u : 0u) | (word->traditional ? 0x40u : 0u);
-      zc.Put(head, 1);
-      zc.Put(static_cast<std::uint32_t>(word->pattern | (word->group << 4)), 1);
+      zc.Put(EncodeZcWordHead(static_cast<std::uint32_t>(word->chars.size()), word->simplified,
+                              word->traditional),
+             1);
+      zc.Put(EncodeZcWordPatternGroup(word->pattern, word->group), 1);
       for (std::uint16_t ch : word->chars) zc.Put(ch, 2);
     }
   }
   zc.Put(0, 4);  // a record of character 0 ends the last list
-  if (zc.Size() > kMaxPosition) return Fail("srf_pub.zc outgrows 3-byte positions");
+  if (zc.Size() > kMaxFilePosition) return Outgrown(kZcFile);
   return {};
 }
 
 std::string BuildPy(const DictionarySource& src, ByteImage& py) {
   const auto s = static_cast<std::uint32_t>(src.spellings.size());
-  if (s > 0xFFF) return Fail("more spellings than a 12-bit spelling number can name");
-  py.Put(s, 2);
-  for (const Spelling& sp : src.spellings) {
-    if (sp.text.empty() || sp.text.size() > 9) return Fail("spelling text empty or over 9 letters");
+  if (s > kMaxSpellingCount) return Fail("more spellings than a 12-bit spelling number can name");
+  py.Patch(kPyCountPos, s, 2);
+  for (std::uint32_t i = 1; i <= s; ++i) {
+    const Spelling& sp = src.spellings[i - 1];
+    if (sp.text.empty() || sp.text.size() > kSpellingTextWidth)
+      return Fail("spelling text empty or over 9 letters");
     std::string padded = sp.text;
-    padded.resize(9, ' ');
-    py.PutBytes(padded);
+    padded.resize(kSpellingTextWidth, ' ');
+    py.PatchBytes(Pos(PySpellingTextPos(i)), padded);
   }
-  const std::uint32_t tablePos = py.Size();
-  py.PadTo(tablePos + 5 * s + 4 * 26);
+  py.PadTo(Pos(PyListsPos(s)));
   // Letter ranges: first and last spelling number per initial; empty letters get 1..0.
-  for (int letter = 1; letter <= 26; ++letter) {
+  for (int letter = 1; letter <= static_cast<int>(kPyLetterCount); ++letter) {
     std::uint32_t first = 0, last = 0;
     for (std::uint32_t i = 1; i <= s; ++i) {
       if (src.spellings[i - 1].text[0] != 'a' + letter - 1) continue;
@@ -114,35 +131,38 @@ std::string BuildPy(const DictionarySource& src, ByteImage& py) {
       last = i;
     }
     if (first == 0) first = 1;
-    py.Patch(14 * s + 4 * static_cast<std::uint32_t>(letter) - 2, first, 2);
-    py.Patch(14 * s + 4 * static_cast<std::uint32_t>(letter), last, 2);
+    const std::uint32_t range = Pos(PyLetterRangePos(s, static_cast<std::size_t>(letter)));
+    py.Patch(range, first, 2);
+    py.Patch(range + 2, last, 2);
   }
   for (std::uint32_t i = 1; i <= s; ++i) {
     const Spelling& sp = src.spellings[i - 1];
     if (sp.entries.size() > 0xFFFF) return Fail("a spelling lists over 65535 characters");
-    py.Patch(9 * s + 5 * i - 3, static_cast<std::uint32_t>(sp.entries.size()), 2);
-    py.Patch(9 * s + 5 * i - 1, py.Size(), 3);
+    const std::uint32_t head = Pos(PyListHeadPos(s, i));
+    py.Patch(head, static_cast<std::uint32_t>(sp.entries.size()), 2);
+    py.Patch(head + 2, py.Size(), 3);
     for (const SpellingEntry& e : sp.entries) {
       py.Put(e.charNo, 2);
       py.Put(e.attribute, 2);
     }
   }
-  if (py.Size() > kMaxPosition) return Fail("srf_pub.py outgrows 3-byte positions");
+  if (py.Size() > kMaxFilePosition) return Outgrown(kPyFile);
   return {};
 }
 
 std::string BuildPys(const DictionarySource& src, ByteImage& pys) {
   const auto c = static_cast<std::uint32_t>(src.chars.size());
-  pys.PadTo(2 * c);
-  int records = 0;
+  pys.PadTo(Pos(PysPolyphonePos(c, 0, 0)));
+  std::uint32_t records = 0;
   for (std::uint32_t n = 1; n <= c; ++n) {
     const auto& readings = src.chars[n - 1].readings;
-    if (readings.size() > 5) return Fail("a character has more than five readings");
+    if (readings.size() > kPolyphoneReadings)
+      return Fail("a character has more than five readings");
     auto encode = [&](std::uint16_t spelling, std::uint32_t* out) -> std::string {
       if (spelling == 0 || spelling > src.spellings.size())
         return Fail("a reading names a spelling number outside the table");
       auto letters = static_cast<std::uint32_t>(src.spellings[spelling - 1].text.size());
-      *out = (letters << 12) | spelling;
+      *out = EncodeReading(spelling, letters);
       return {};
     };
     std::uint32_t value = 0;
@@ -150,16 +170,16 @@ std::string BuildPys(const DictionarySource& src, ByteImage& pys) {
       if (auto err = encode(readings[0], &value); !err.empty()) return err;
     } else if (readings.size() > 1) {
       if (records >= kMaxPolyphoneRecords) return Fail("more than 4096 polyphonic characters");
-      const std::uint32_t p = static_cast<std::uint32_t>(records++);
-      value = 0xA000 | p;
+      const std::uint32_t p = records++;
+      value = EncodePolyphone(p);
       for (std::size_t j = 0; j < readings.size(); ++j) {
         std::uint32_t r = 0;
         if (auto err = encode(readings[j], &r); !err.empty()) return err;
-        pys.Patch(2 * c + 10 * p + 2 * static_cast<std::uint32_t>(j), r, 2);
+        pys.Patch(Pos(PysPolyphonePos(c, p, j)), r, 2);
       }
-      pys.PadTo(2 * c + 10 * (p + 1));
+      pys.PadTo(Pos(PysPolyphonePos(c, p + 1, 0)));
     }
-    pys.Patch(2 * (n - 1), value, 2);
+    pys.Patch(Pos(PysReadingPos(n)), value, 2);
   }
   return {};
 }
@@ -169,41 +189,40 @@ std::string BuildLm(const DictionarySource& src, ByteImage& lm) {
   // Multi-code records are numbered from 1: a character without any code stores 0, which
   // then reads the all-zero record 0 instead of another character's codes.
   std::uint32_t records = 1;
-  lm.PadTo(3 * c + 30 + 15);
+  lm.PadTo(Pos(LmVariantPos(c, 1, 0)));
   for (std::uint32_t n = 1; n <= c; ++n) {
     const auto& codes = src.chars[n - 1].strokeCodes;
-    if (codes.size() > 5) return Fail("a character has more than five stroke codes");
+    if (codes.size() > kCodeVariants) return Fail("a character has more than five stroke codes");
     for (std::uint32_t code : codes)
-      if (code < kMultiCodeLimit || code > 0xFFFFFF) return Fail("a stroke code is out of range");
+      if (code < kMultiCodeLimit || code > kMaxStrokeCode)
+        return Fail("a stroke code is out of range");
     if (codes.size() == 1) {
-      lm.Patch(3 * (n - 1), codes[0], 3);
+      lm.Patch(Pos(LmCodePos(n)), codes[0], 3);
     } else if (codes.size() > 1) {
       if (records >= kMultiCodeLimit) return Fail("more than 2999 characters with code variants");
       const std::uint32_t m = records++;
-      lm.Patch(3 * (n - 1), m, 3);
+      lm.Patch(Pos(LmCodePos(n)), m, 3);
       for (std::size_t r = 0; r < codes.size(); ++r)
-        lm.Patch(3 * c + 30 + 15 * m + 3 * static_cast<std::uint32_t>(r), codes[r], 3);
-      lm.PadTo(3 * c + 30 + 15 * (m + 1));
+        lm.Patch(Pos(LmVariantPos(c, m, r)), codes[r], 3);
+      lm.PadTo(Pos(LmVariantPos(c, m + 1, 0)));
     }
   }
-  for (std::uint32_t d = 1; d <= 6; ++d) {
+  for (std::uint32_t d = 1; d <= kFirstStrokeLists; ++d) {
     const auto& list = src.strokeLists[d - 1];
     if (list.size() > 0xFFFF) return Fail("a first-stroke list has over 65535 entries");
-    lm.Patch(3 * c + 5 * (d - 1), lm.Size(), 3);
-    lm.Patch(3 * c + 5 * (d - 1) + 3, static_cast<std::uint32_t>(list.size()), 2);
+    const std::uint32_t head = Pos(LmFirstStrokeHeadPos(c, d));
+    lm.Patch(head, lm.Size(), 3);
+    lm.Patch(head + 3, static_cast<std::uint32_t>(list.size()), 2);
     for (const StrokeListEntry& e : list) {
       if (e.charNo == 0 || e.charNo > c) return Fail("a stroke list names an unknown character");
-      if (e.variant > 4 || e.classBits > 7) return Fail("a stroke list entry is malformed");
+      if (e.variant >= kCodeVariants || e.classBits > kStrokeClassMask)
+        return Fail("a stroke list entry is malformed");
       lm.Put(e.charNo, 2);
-      lm.Put(static_cast<std::uint32_t>(e.classBits | (e.variant << 3)), 1);
+      lm.Put(EncodeLmEntryFlags(e.classBits, e.variant), 1);
     }
   }
-  if (lm.Size() > kMaxPosition) return Fail("srf_pub.lm outgrows 3-byte positions");
+  if (lm.Size() > kMaxFilePosition) return Outgrown(kLmFile);
   return {};
-}
-
-std::uint32_t FlagsAndCount(bool simplified, bool traditional, std::size_t n) {
-  return static_cast<std::uint32_t>(n) | (simplified ? 0x80u : 0u) | (traditional ? 0x40u : 0u);
 }
 
 bool IsLowerAscii(const std::string& s) {
@@ -215,7 +234,7 @@ bool IsLowerAscii(const std::string& s) {
 std::string BuildCpy(const DictionarySource& src, ByteImage& cpy) {
   const auto c = src.chars.size();
   auto checkChars = [&](const std::vector<std::uint16_t>& chars) {
-    if (chars.empty() || chars.size() > 15) return false;
+    if (chars.empty() || chars.size() > kCpyMaxLength) return false;
     for (std::uint16_t ch : chars)
       if (ch == 0 || ch > c) return false;
     return true;
@@ -228,55 +247,51 @@ std::string BuildCpy(const DictionarySource& src, ByteImage& cpy) {
       return Fail("a phrase pinyin is not 4 to 255 lower-case letters");
     if (!checkChars(p.chars)) return Fail("a phrase has 0 or over 15 characters or a bad number");
     if (p.firstSyllableLetters > 15 || p.level > 15) return Fail("a phrase attribute is over 15");
-    std::string key = p.pinyin.substr(0, 4);
+    std::string key = p.pinyin.substr(0, kCpyKeyLetters);
     auto& block = blocks[key];
     if (block.empty()) keys.push_back(key);
     block.push_back(&p);
   }
-  std::array<std::vector<const Abbrev*>, 676> pairs;
+  std::array<std::vector<const Abbrev*>, kCpyLetterPairs> pairs;
   for (const Abbrev& a : src.abbrevs) {
     if (a.initials.size() < 2 || a.initials.size() != a.chars.size() || !IsLowerAscii(a.initials))
       return Fail("an initials entry needs one lower-case letter per character, at least 2");
     if (!checkChars(a.chars)) return Fail("an initials entry has over 15 characters");
-    pairs[static_cast<std::size_t>((a.initials[0] - 'a') * 26 + (a.initials[1] - 'a'))].push_back(
-        &a);
+    pairs[CpyLetterPair(a.initials[0], a.initials[1])].push_back(&a);
   }
   if (keys.size() > 0xFFFF) return Fail("more than 65535 phrase keys");
 
-  cpy.PadTo(3380);
-  cpy.Put(static_cast<std::uint32_t>(keys.size()), 2);
-  const std::uint32_t keyTable = cpy.Size();
-  cpy.PadTo(keyTable + 9 * static_cast<std::uint32_t>(keys.size()));
+  cpy.Patch(kCpyKeyCountPos, static_cast<std::uint32_t>(keys.size()), 2);
+  cpy.PadTo(Pos(CpyKeyPos(keys.size())));
   for (std::size_t k = 0; k < keys.size(); ++k) {
     const auto& block = blocks[keys[k]];
     if (block.size() > 0xFFFF) return Fail("a phrase block has over 65535 records");
-    const std::uint32_t at = keyTable + 9 * static_cast<std::uint32_t>(k);
-    for (int i = 0; i < 4; ++i)
-      cpy.Patch(at + static_cast<std::uint32_t>(i),
-                static_cast<unsigned char>(keys[k][static_cast<std::size_t>(i)]), 1);
-    cpy.Patch(at + 4, static_cast<std::uint32_t>(block.size()), 2);
-    cpy.Patch(at + 6, cpy.Size(), 3);
+    const std::uint32_t at = Pos(CpyKeyPos(k));
+    cpy.PatchBytes(at, keys[k]);
+    cpy.Patch(at + kCpyKeyLetters, static_cast<std::uint32_t>(block.size()), 2);
+    cpy.Patch(at + kCpyKeyLetters + 2, cpy.Size(), 3);
     for (const Phrase* p : block) {
-      cpy.Put(static_cast<std::uint32_t>((p->firstSyllableLetters << 4) | p->level), 1);
-      cpy.Put(FlagsAndCount(p->simplified, p->traditional, p->chars.size()), 1);
+      cpy.Put(EncodePhraseAttr(p->firstSyllableLetters, p->level), 1);
+      cpy.Put(EncodeCpyFlags(p->simplified, p->traditional, p->chars.size()), 1);
       cpy.Put(static_cast<std::uint32_t>(p->pinyin.size()), 1);
       for (std::uint16_t ch : p->chars) cpy.Put(ch, 2);
       cpy.PutBytes(p->pinyin);
     }
   }
-  for (std::uint32_t i = 0; i < 676; ++i) {
+  for (std::size_t i = 0; i < kCpyLetterPairs; ++i) {
     const auto& block = pairs[i];
     if (block.empty()) continue;
     if (block.size() > 0xFFFF) return Fail("an initials block has over 65535 records");
-    cpy.Patch(5 * i, static_cast<std::uint32_t>(block.size()), 2);
-    cpy.Patch(5 * i + 2, cpy.Size(), 3);
+    const std::uint32_t at = Pos(CpyInitialsIndexPos(i));
+    cpy.Patch(at, static_cast<std::uint32_t>(block.size()), 2);
+    cpy.Patch(at + 2, cpy.Size(), 3);
     for (const Abbrev* a : block) {
-      cpy.Put(FlagsAndCount(a->simplified, a->traditional, a->chars.size()), 1);
+      cpy.Put(EncodeCpyFlags(a->simplified, a->traditional, a->chars.size()), 1);
       for (std::uint16_t ch : a->chars) cpy.Put(ch, 2);
       cpy.PutBytes(a->initials);
     }
   }
-  if (cpy.Size() > kMaxPosition) return Fail("srf_pub.cpy outgrows 3-byte positions");
+  if (cpy.Size() > kMaxFilePosition) return Outgrown(kCpyFile);
   return {};
 }
 
@@ -285,43 +300,29 @@ std::string BuildZy(const DictionarySource& src, std::uint32_t w,
   const auto c = static_cast<std::uint32_t>(src.chars.size());
   std::uint32_t glossCount = 0;
   for (std::uint32_t n = 1; n <= w; ++n) glossCount += static_cast<std::uint32_t>(lists[n].size());
-  zy.PadTo(6 * c + 3 * w + 3 * glossCount);
+  zy.PadTo(Pos(ZyTextsPos(c, w, glossCount)));
   // Every empty text and gloss points at one shared zero count byte.
   const std::uint32_t empty = zy.Size();
   zy.Put(0, 1);
   for (std::uint32_t n = 1; n <= c; ++n) {
     const Character& ch = src.chars[n - 1];
-    if (ch.dictText.size() % 2 != 0 || ch.dictText.size() > 510)
+    if (ch.dictText.size() % kDictTextUnit != 0 ||
+        ch.dictText.size() > kMaxCountedText * kDictTextUnit)
       return Fail("a dictionary text is not whole GBK characters or over 255 of them");
-    if (ch.gloss.size() > 255) return Fail("a character gloss is longer than 255 bytes");
-    if (ch.dictText.empty()) {
-      zy.Patch(3 * (n - 1), empty, 3);
-    } else {
-      zy.Patch(3 * (n - 1), zy.Size(), 3);
-      PutCountedText(zy, ch.dictText, static_cast<std::uint32_t>(ch.dictText.size() / 2));
-    }
-    if (ch.gloss.empty()) {
-      zy.Patch(3 * c + 3 * (n - 1), empty, 3);
-    } else {
-      zy.Patch(3 * c + 3 * (n - 1), zy.Size(), 3);
-      PutCountedText(zy, ch.gloss, static_cast<std::uint32_t>(ch.gloss.size()));
-    }
+    if (ch.gloss.size() > kMaxCountedText)
+      return Fail("a character gloss is longer than 255 bytes");
+    PutText(zy, Pos(ZyDictTextPointerPos(n)), ch.dictText, kDictTextUnit, empty);
+    PutText(zy, Pos(ZyCharGlossPointerPos(c, n)), ch.gloss, kGlossUnit, empty);
   }
   std::uint32_t g = 1;
   for (std::uint32_t n = 1; n <= w; ++n) {
-    zy.Patch(6 * c + 3 * (n - 1), lists[n].empty() ? 0 : g, 3);
+    zy.Patch(Pos(ZyFirstGlossNumberPos(c, n)), lists[n].empty() ? 0 : g, 3);
     for (const Word* word : lists[n]) {
-      const std::uint32_t slot = 6 * c + 3 * w + 3 * (g - 1);
-      if (word->gloss.empty()) {
-        zy.Patch(slot, empty, 3);
-      } else {
-        zy.Patch(slot, zy.Size(), 3);
-        PutCountedText(zy, word->gloss, static_cast<std::uint32_t>(word->gloss.size()));
-      }
+      PutText(zy, Pos(ZyWordGlossPointerPos(c, w, g)), word->gloss, kGlossUnit, empty);
       ++g;
     }
   }
-  if (zy.Size() > kMaxPosition) return Fail("srf_pub.zy outgrows 3-byte positions");
+  if (zy.Size() > kMaxFilePosition) return Outgrown(kZyFile);
   return {};
 }
 
@@ -368,12 +369,12 @@ std::string WriteDictionaries(const DictionarySource& source, const std::string&
   if (auto err = BuildLm(source, f.lm); !err.empty()) return err;
   if (auto err = BuildCpy(source, f.cpy); !err.empty()) return err;
   if (auto err = BuildZy(source, w, lists, f.zy); !err.empty()) return err;
-  return WriteAll(dir, {{"srf_pub.zc", &f.zc},
-                        {"srf_pub.py", &f.py},
-                        {"srf_pub.pys", &f.pys},
-                        {"srf_pub.lm", &f.lm},
-                        {"srf_pub.cpy", &f.cpy},
-                        {"srf_pub.zy", &f.zy}});
+  return WriteAll(dir, {{kZcFile, &f.zc},
+                        {kPyFile, &f.py},
+                        {kPysFile, &f.pys},
+                        {kLmFile, &f.lm},
+                        {kCpyFile, &f.cpy},
+                        {kZyFile, &f.zy}});
 }
 
 }  // namespace dazi::dictwriter

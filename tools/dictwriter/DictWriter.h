@@ -1,6 +1,6 @@
 // Writes the six dictionary files (srf_pub.zc, .py, .pys, .lm, .cpy, .zy) from an in-memory
 // description. The dictionary compiler writes the real dictionaries with it; tests write
-// small fixture dictionaries with it. docs/dictionary-files.md describes the layouts.
+// small fixture dictionaries with it. The layouts are those of engine/dict/DictLayout.h.
 #pragma once
 
 #include <array>
@@ -8,18 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "engine/dict/DictLayout.h"
+
 namespace dazi::dictwriter {
 
 // Class bits of a spelling-list attribute word.
-inline constexpr std::uint16_t kAttrPriority = 0x1000;
-inline constexpr std::uint16_t kAttrVariant = 0x2000;
-inline constexpr std::uint16_t kAttrTraditional = 0x4000;
-inline constexpr std::uint16_t kAttrSimplified = 0x8000;
+using ::dazi::kAttrPriority;
+using ::dazi::kAttrSimplified;
+using ::dazi::kAttrTraditional;
+using ::dazi::kAttrVariant;
 
 // Class bits of a first-stroke list entry.
-inline constexpr std::uint8_t kStrokeSimplified = 1;
-inline constexpr std::uint8_t kStrokeTraditional = 2;
-inline constexpr std::uint8_t kStrokeVariant = 4;
+using ::dazi::kStrokeSimplified;
+using ::dazi::kStrokeTraditional;
+using ::dazi::kStrokeVariant;
 
 struct Character {
   std::string gbk;                         // the two GBK bytes of the character
@@ -73,11 +75,11 @@ struct Abbrev {
 struct DictionarySource {
   std::vector<Character> chars;     // chars[i] is character number i + 1
   std::vector<Spelling> spellings;  // spelling number s is spellings[s - 1]; grouped by letter
-  std::array<std::uint8_t, 16> readingPatterns{};
+  std::array<std::uint8_t, kZcReadingPatternCount> readingPatterns{};
   // Words in preference order within each first character; the writer keeps that order.
   std::vector<Word> words;
   // Entries of the first-stroke lists of the digits 1-6, in stored order.
-  std::array<std::vector<StrokeListEntry>, 6> strokeLists;
+  std::array<std::vector<StrokeListEntry>, kFirstStrokeLists> strokeLists;
   // Phrases in preference order; blocks keyed by their first four pinyin letters, keys
   // stored in order of first appearance.
   std::vector<Phrase> phrases;

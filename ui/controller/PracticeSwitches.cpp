@@ -1,9 +1,9 @@
 // The status-bar switches, the settings acceptance and the word-making reload. Each switch
 // keeps its state in the caption it shows.
 #include "engine/core/MethodClass.h"
-#include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
+#include "engine/startup/WordMaking.h"
 #include "engine/user/Settings.h"
-#include "engine/user/UserLexicon.h"
 #include "ui/controller/Captions.h"
 #include "ui/controller/PracticeController.h"
 
@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kPinyinPerPage = 10;
 constexpr int kKeypadPerPage = 4;
-constexpr const char* kCharacterTableFile = "srf_pub.zc";
 
 // A method switch drops the typed input, and with it the candidates shown for it: they
 // belong to the other method and no longer match the (empty) input.
@@ -119,15 +118,14 @@ bool PracticeController::AcceptSettings(std::uint8_t flags) {
 }
 
 void PracticeController::BeginWordMaking() {
-  Dict.zc.Close();
+  ReleaseCharTableForEditor();
 }
 
 bool PracticeController::FinishWordMaking(std::string* error) {
-  Dict.zc.Close();
-  const bool reopened = Dict.zc.Open(kCharacterTableFile, error);
-  // The edited lexicon is taken up even when the table is missing; its reads then give 0.
-  LoadUserLexicon();
-  return reopened;
+  const std::string reason = ReopenCharTableAfterEditor();
+  if (reason.empty()) return true;
+  if (error) *error = reason;
+  return false;
 }
 
 }  // namespace dazi

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "ui/qt/KeyTranslation.h"
 #include "ui/qt/MainWindowLayout.h"
@@ -139,7 +140,8 @@ void TForm_Main::N1Click() {
   TForm_Set dialog(this);
   if (dialog.exec() == QDialog::Accepted &&
       !controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF)))
-    notice_(this, QStringLiteral("提示框"), QStringLiteral("无法写入文件 srf_pykx.set"));
+    notice_(this, QStringLiteral("提示框"),
+            QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSettingsFile));
   PaintView();
 }
 
@@ -154,7 +156,8 @@ void TForm_Main::N3Click() {
   std::string error;
   if (!controller_->FinishWordMaking(&error))
     notice_(this, QStringLiteral("提示框"),
-            QStringLiteral("无法打开文件 srf_pub.zc: ") + QString::fromStdString(error));
+            QStringLiteral("无法打开文件 ") + QString::fromLatin1(kZcFile) + QStringLiteral(": ") +
+                QString::fromStdString(error));
   PaintView();
 }
 

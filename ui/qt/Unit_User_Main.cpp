@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 
 #include "engine/core/Gbk.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/user/UserLexicon.h"
 #include "ui/qt/WidgetSupport.h"
 
 namespace dazi {
 namespace {
 
-constexpr const char* kCharTableFile = "srf_pub.zc";
 // dazi has no web site of its own: the picture opens the project's README.
 constexpr const char* kHomePage = DAZI_HOME_PAGE;
 
@@ -145,9 +145,9 @@ void TForm_User_Main::showEvent(QShowEvent* event) {
 void TForm_User_Main::FormShow() {
   const bool corpusRead = corpus_.LoadCorpusTree();
   FillTree(std::nullopt);
-  const bool tableRead = corpus_.LoadCharTable(kCharTableFile);
+  const bool tableRead = corpus_.LoadCharTable(kZcFile);
   if (!corpusRead) return Notice(FileNotReadable(kUserCorpusFile));
-  if (!tableRead) return Notice(FileNotReadable(kCharTableFile));
+  if (!tableRead) return Notice(FileNotReadable(kZcFile));
   WriteUserLexicon(false);
 }
 

@@ -3,11 +3,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/dict/DictLayout.h"
+
 namespace dazi {
 namespace {
-
-constexpr std::size_t kCountPosition = 4;
-constexpr std::size_t kTablePosition = 10;
 
 std::uint16_t CodeAt(std::string_view bytes, std::size_t pos) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[pos]) << 8 |
@@ -23,12 +22,12 @@ bool CharTable::Load(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.size() < kTablePosition) return false;
-  const int count = static_cast<unsigned char>(bytes[kCountPosition]) |
-                    static_cast<unsigned char>(bytes[kCountPosition + 1]) << 8;
-  if (bytes.size() < kTablePosition + 2 * static_cast<std::size_t>(count)) return false;
+  if (bytes.size() < kZcHeaderSize) return false;
+  const int count = static_cast<unsigned char>(bytes[kZcCharCountPos]) |
+                    static_cast<unsigned char>(bytes[kZcCharCountPos + 1]) << 8;
+  if (bytes.size() < ZcWordIndexPos(static_cast<std::size_t>(count))) return false;
   for (int n = 1; n <= count; ++n)
-    numbers_.try_emplace(CodeAt(bytes, kTablePosition + 2 * static_cast<std::size_t>(n - 1)), n);
+    numbers_.try_emplace(CodeAt(bytes, ZcCharPos(static_cast<std::size_t>(n))), n);
   size_ = count;
   loaded_ = true;
   return true;

@@ -12,7 +12,7 @@ namespace dazi {
 
 class CharTable {
  public:
-  // Reads the character count at position 4 and that many two-byte codes from position 10.
+  // Reads the character count of the header and that many two-byte codes of the table.
   // False when the file cannot be read or holds fewer codes than its count says.
   bool Load(const std::string& path);
 

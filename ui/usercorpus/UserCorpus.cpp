@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "engine/core/TextTrim.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/user/AtomicFile.h"
-#include "engine/user/UserLexicon.h"
 
 namespace dazi {
 
@@ -60,7 +60,7 @@ CorpusTree ParseCorpus(const std::string& bytes) {
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty()) continue;
-    const std::size_t tabs = line.find_first_not_of('\t');
+    const std::size_t tabs = line.find_first_not_of(kCorpusEntryIndent);
     if (tabs == std::string::npos) continue;  // TABs only: no text
     if (tabs == 0 || tree.empty())
       tree.push_back({line.substr(tabs), {}});
@@ -73,8 +73,9 @@ CorpusTree ParseCorpus(const std::string& bytes) {
 std::string FormatCorpus(const CorpusTree& tree) {
   std::string out;
   for (const CorpusCategory& category : tree) {
-    out += category.text + "\r\n";
-    for (const std::string& entry : category.entries) out += '\t' + entry + "\r\n";
+    out += category.text + kCorpusLineEnd;
+    for (const std::string& entry : category.entries)
+      out += kCorpusEntryIndent + entry + kCorpusLineEnd;
   }
   return out;
 }
@@ -86,19 +87,18 @@ std::string UserLexiconBytes(const CorpusTree& tree, const CharTable& table) {
       const std::string text = TrimBlanks(entry);
       const std::size_t chars = text.size() / 2;
       if (text.size() % 2 != 0 || chars < 2 || chars > kMaxLexiconWordChars) continue;
-      std::string record(1, static_cast<char>(chars));
-      bool complete = true;
-      for (std::size_t i = 0; i < chars && complete; ++i) {
+      std::vector<std::int32_t> numbers;
+      for (std::size_t i = 0; i < chars; ++i) {
         const std::optional<int> number = table.Find(std::string_view(text).substr(2 * i, 2));
-        complete = number.has_value() && *number <= 0xFFFF;
-        if (!complete) break;
-        record += static_cast<char>(*number & 0xFF);
-        record += static_cast<char>((*number >> 8) & 0xFF);
+        if (!number) break;
+        numbers.push_back(*number);
       }
-      if (complete) out += record;
+      if (numbers.size() != chars) continue;
+      // A number the record cannot hold leaves the entry out too.
+      if (const std::optional<std::string> record = EncodeUserWord(numbers)) out += *record;
     }
   }
-  out += '\0';
+  out += kUserLexiconEnd;
   return out;
 }
 

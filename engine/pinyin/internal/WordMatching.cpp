@@ -9,15 +9,13 @@
 
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 
 namespace dazi::pinyin {
 namespace {
 
 constexpr int kGroupCount = 16;
 constexpr int kMatchGroupCapacity = 301;
-constexpr std::uint32_t kPolyphoneThreshold = 0x9FFF;
-constexpr std::uint32_t kNumberBits = 0x0FFF;
-constexpr int kPatternFields = 4;
 
 struct MatchGroup {
   int32 words[kMatchGroupCapacity];
@@ -38,11 +36,12 @@ MatchGroup partialGroups[kGroupCount];
 // spelling; "?" (which matches no letter) when the spelling is unknown or the text empty.
 std::string_view ReadingText(std::uint32_t value) {
   static constexpr std::string_view kUnknown = "?";
-  const std::uint32_t spelling = value & kNumberBits;
+  const Reading reading = DecodeReading(value);
   const auto& spellings = SrfState.PinyinSyllables;
-  if (value > kPolyphoneThreshold || spelling == 0 || spelling > spellings.size()) return kUnknown;
-  const std::string& text = spellings[spelling - 1];
-  const std::size_t letters = value >> 12;
+  if (reading.polyphone || reading.number == 0 || reading.number > spellings.size())
+    return kUnknown;
+  const std::string& text = spellings[reading.number - 1];
+  const std::size_t letters = reading.letters;
   if (letters == 0 || text.empty()) return kUnknown;
   return std::string_view(text).substr(0, letters < text.size() ? letters : text.size());
 }
@@ -51,13 +50,13 @@ std::string_view ReadingText(std::uint32_t value) {
 std::string_view WordCharReading(int32 c, int j, int32 pattern) {
   if (c < 1) return ReadingText(0);
   const DictStream& pys = Dict.pys;
-  const std::uint32_t value = pys.ReadU16(2 * (static_cast<std::size_t>(c) - 1));
-  if (value <= kPolyphoneThreshold) return ReadingText(value);
-  const std::uint32_t record = value & kNumberBits;
-  const int field = j < kPatternFields ? (pattern >> (6 - 2 * j)) & 3 : 0;
-  const std::size_t pos = 2 * static_cast<std::size_t>(SrfState.CharCount) + 10 * record +
-                          2 * static_cast<std::size_t>(field);
-  return ReadingText(pys.ReadU16(pos));
+  const std::uint32_t value = pys.ReadU16(PysReadingPos(static_cast<std::size_t>(c)));
+  const Reading reading = DecodeReading(value);
+  if (!reading.polyphone) return ReadingText(value);
+  const std::uint32_t field =
+      PatternReading(static_cast<std::uint32_t>(pattern), static_cast<std::size_t>(j));
+  return ReadingText(pys.ReadU16(
+      PysPolyphonePos(static_cast<std::size_t>(SrfState.CharCount), reading.number, field)));
 }
 
 enum class Match { kNone, kPartial, kComplete };

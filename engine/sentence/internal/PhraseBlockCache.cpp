@@ -5,6 +5,7 @@
 
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
 #include "engine/sentence/internal/SentenceInternals.h"
 
 namespace dazi::sentence {
@@ -38,20 +39,18 @@ std::shared_ptr<PhraseBlock> ParseBlock(std::size_t offset, int32 records) {
   const DictStream& cpy = Dict.cpy;
   std::size_t pos = offset;
   for (int32 r = 0; r < records; ++r) {
+    const CpyPhraseRecord record = ReadCpyPhraseRecord(cpy, pos);
     PhraseEntry entry;
-    entry.attr = static_cast<int32>(cpy.ReadU8(pos));
-    const auto flags = static_cast<int>(cpy.ReadU8(pos + 1));
-    const std::size_t pinyinLength = cpy.ReadU8(pos + 2);
-    entry.length = flags & 0x0F;
-    pos += 3;
+    entry.attr = static_cast<int32>(record.attr);
+    entry.length = static_cast<int>(record.length);
     for (int i = 0; i < entry.length; ++i)
-      entry.codes[i] = static_cast<int32>(cpy.ReadU16(pos + 2 * static_cast<std::size_t>(i)));
-    pos += 2 * static_cast<std::size_t>(entry.length);
-    entry.pinyin = cpy.ReadBytes(pos, pinyinLength);
-    pos += pinyinLength;
+      entry.codes[i] =
+          static_cast<int32>(cpy.ReadU16(record.codesPos + 2 * static_cast<std::size_t>(i)));
+    entry.pinyin = cpy.ReadBytes(record.pinyinPos, record.pinyinLength);
+    pos = record.next;
     // Records of the other classes are skipped; a block beyond the list's capacity loses
     // its last entries.
-    if (WordInActiveClass(static_cast<std::uint32_t>(flags), SrfState.MethodClass) &&
+    if (WordInActiveClass(record.flags, SrfState.MethodClass) &&
         block->entries.size() < kPhraseCapacity)
       block->entries.push_back(std::move(entry));
   }
