@@ -1,5 +1,6 @@
 // The status-bar switches, the settings acceptance and the word-making reload. Each switch
 // keeps its state in the caption it shows.
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/user/Settings.h"
@@ -125,6 +126,7 @@ void PracticeController::BeginWordMaking() {
 bool PracticeController::FinishWordMaking(std::string* error) {
   Dict.zc.Close();
   const bool reopened = Dict.zc.Open(kCharacterTableFile, error);
+  AdvanceEngineGeneration();  // the table may have been rewritten
   // The edited lexicon is taken up even when the table is missing; its reads then give 0.
   LoadUserLexicon();
   return reopened;
