@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/sentence/SentenceEngine.h"
@@ -127,6 +128,7 @@ int Run(int argc, char** argv) {
   }
   SrfState.MethodClass = 0;
   SrfState.UserWordCount = 0;
+  AdvanceEngineGeneration();  // the user words are gone for the conversions below
 
   Tally halves[2];
   std::vector<Result> tuning;

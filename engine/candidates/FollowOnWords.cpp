@@ -1,15 +1,13 @@
 #include "engine/candidates/FollowOnWords.h"
 
+#include "engine/candidates/internal/CandidatesScratch.h"
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/CharNumberSet.h"
 
 namespace dazi {
 namespace {
 
-constexpr int kDeferredCapacity = 1001;
-
-int32 deferredWords[kDeferredCapacity];
-CharNumberSet predictedSeen;
+using candidates::kDeferredCapacity;
 
 void AppendAssociation(int32 w) {
   if (SrfState.AssociationCount < kAssociationCapacity)
@@ -58,6 +56,7 @@ bool RowContinuesChain(int32 row, int32 chainLength) {
 }  // namespace
 
 void FindFollowOnWords(int32 first) {
+  int32* const deferredWords = candidates::CurrentCandidatesScratch().deferredWords;
   SrfState.AssociationCount = 0;
   int deferredCount = 0;
   int32 prefixLength = SrfState.AssocPrefixLength;
@@ -79,6 +78,7 @@ void FindFollowOnWords(int32 first) {
 void PredictNextChars() {
   if (SrfState.FollowOnCount == 0) TakeSnapshot();
   SrfState.PredictedCharCount = 0;
+  CharNumberSet& predictedSeen = candidates::CurrentCandidatesScratch().predictedSeen;
   predictedSeen.Clear();
   int32 chainLength = SrfState.ChainLength;
   if (chainLength < 0) chainLength = 0;

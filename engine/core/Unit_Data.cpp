@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "engine/core/EngineGeneration.h"
+
 namespace dazi {
 
 TLumiskCand SrfState;
@@ -10,6 +12,7 @@ void ResetEngineState() {
   // Rebuilt in place: the record is megabytes large, too big for a temporary on the stack.
   SrfState.~TLumiskCand();
   new (&SrfState) TLumiskCand();
+  AdvanceEngineGeneration();
 }
 
 }  // namespace dazi

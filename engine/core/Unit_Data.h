@@ -182,7 +182,8 @@ struct TLumiskCand {
 // The single engine record, zero-filled at process start.
 extern TLumiskCand SrfState;
 
-// Puts SrfState back to its zero-filled start state (tests, reload).
+// Puts SrfState back to its zero-filled start state (tests, reload) and advances the engine
+// generation, so the engines' caches are emptied on their next use.
 void ResetEngineState();
 
 }  // namespace dazi

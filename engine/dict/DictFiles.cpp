@@ -1,5 +1,6 @@
 #include "engine/dict/DictFiles.h"
 
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Unit_Data.h"
 
 namespace dazi {
@@ -13,6 +14,7 @@ void DictFiles::CloseAll() {
   lm.Close();
   cpy.Close();
   zy.Close();
+  AdvanceEngineGeneration();  // what the caches read is gone
 }
 
 std::string CharText(int n) {

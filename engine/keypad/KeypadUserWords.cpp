@@ -4,14 +4,13 @@
 #include <algorithm>
 
 #include "engine/core/WordsByFirstChar.h"
+#include "engine/keypad/internal/KeypadScratch.h"
 
 namespace dazi {
 namespace {
 
 constexpr int kCodes = kUserWordCodeCapacity;
 static_assert(kCodes <= kWordCodeCapacity);
-
-WordsByFirstChar lexiconIndex;
 
 // Character numbers are two-byte values above 0 in every file.
 bool IsCharNumber(int32 c) {
@@ -24,6 +23,7 @@ void AddWordsForKeypad(const int32* chars, int count, const int32 (*codes)[kCode
                        const int32* lengths, const int32* kinds, int wordCount) {
   TLumiskCand& s = SrfState;
   if (chars == nullptr || count <= 0 || wordCount <= 0) return;
+  WordsByFirstChar& lexiconIndex = keypad::CurrentKeypadScratch().lexiconIndex;
   lexiconIndex.Build(codes, lengths, wordCount);
   for (int i = 0; i < count && s.WordPoolCount < kWordPoolCapacity; ++i) {
     if (!IsCharNumber(chars[i])) continue;

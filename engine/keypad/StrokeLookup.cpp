@@ -12,17 +12,19 @@
 #include "engine/keypad/StrokeCodes.h"
 #include "engine/keypad/StrokeWords.h"
 #include "engine/keypad/internal/KeypadResults.h"
+#include "engine/keypad/internal/KeypadScratch.h"
 
 namespace dazi {
 namespace {
 
 using keypad::AppendKeypadResult;
-
-// Capacities of the working lists of one MatchStrokes call.
-constexpr int kEarlierCapacity = 33;
-constexpr int kMainCapacity = 5001;
-constexpr int kVariantCapacity = 501;
-constexpr int kPredictedListCapacity = 1001;
+using keypad::EarlierShown;
+using keypad::kEarlierCapacity;
+using keypad::kMainCapacity;
+using keypad::kPredictedListCapacity;
+using keypad::kVariantCapacity;
+using keypad::MainMatch;
+using Lists = keypad::StrokeMatchLists;
 
 // The class bit a first-stroke list entry needs in the active keypad class.
 std::uint32_t ActiveStrokeClassBit() {
@@ -34,39 +36,6 @@ std::uint32_t ActiveStrokeClassBit() {
     default:
       return kStrokeVariant;
   }
-}
-
-// A character shown on the first page at a shorter input.
-struct EarlierShown {
-  int32 ch;
-  bool stillMatches;
-  bool matchedByMain;
-  int32 kind;                  // kind of the match that keeps it listed
-  const std::string* strokes;  // strokes of that match
-};
-
-struct MainMatch {
-  int lookup;  // index into LookupList
-  bool earlier;
-  bool predicted;
-};
-
-struct Lists {
-  EarlierShown earlier[kEarlierCapacity];
-  int earlierCount = 0;
-  MainMatch main[kMainCapacity];
-  int32 mainChars[kMainCapacity];
-  int mainCount = 0;
-  int variant[kVariantCapacity];  // indexes into LookupList
-  int variantCount = 0;
-  int predicted[kPredictedListCapacity];  // indexes into main
-  int predictedCount = 0;
-};
-
-// Kept out of the stack: the lists are rebuilt on every stroke, never allocated.
-Lists& WorkLists() {
-  static Lists lists;
-  return lists;
 }
 
 EarlierShown* FindEarlier(Lists& lists, int32 ch) {
@@ -199,7 +168,7 @@ void MatchStrokes(const std::string& input) {
   }
   s.ResultCount = 0;
   if (input.empty()) return;
-  Lists& lists = WorkLists();
+  Lists& lists = keypad::CurrentKeypadScratch().lists;
   lists.earlierCount = lists.mainCount = lists.variantCount = lists.predictedCount = 0;
   CollectEarlierShown(lists, input.size());
   ScanLookupList(lists, input);

@@ -8,26 +8,16 @@
 #include "engine/dict/DictLayout.h"
 #include "engine/keypad/StrokeCodes.h"
 #include "engine/keypad/internal/KeypadResults.h"
+#include "engine/keypad/internal/KeypadScratch.h"
 #include "engine/keypad/internal/KeypadWordList.h"
 
 namespace dazi {
 namespace {
 
 using keypad::AppendKeypadResult;
-
-constexpr int kGroupCount = 16;
-constexpr int kBucketCapacity = 3001;
-
-// The completing and the partial group, one bucket of pool indexes per word group.
-struct WordBuckets {
-  int32 entries[2][kGroupCount][kBucketCapacity];
-  int counts[2][kGroupCount];
-};
-
-WordBuckets& Buckets() {
-  static WordBuckets buckets;
-  return buckets;
-}
+using keypad::kBucketCapacity;
+using keypad::kWordGroupCount;
+using keypad::WordBuckets;
 
 int FirstStroke(std::uint32_t code) {
   return static_cast<int>(FirstStrokeOf(code));
@@ -66,20 +56,20 @@ void GatherTwoStrokeWords(const int32* chars, int count) {
 
 void FilterPoolByStrokeKeys(const std::string& input) {
   const TLumiskCand& s = SrfState;
-  WordBuckets& buckets = Buckets();
-  std::fill(&buckets.counts[0][0], &buckets.counts[0][0] + 2 * kGroupCount, 0);
+  WordBuckets& buckets = keypad::CurrentKeypadScratch().buckets;
+  std::fill(&buckets.counts[0][0], &buckets.counts[0][0] + 2 * kWordGroupCount, 0);
   const int pool = std::clamp(s.WordPoolCount, 0, kWordPoolCapacity);
   for (int32 w = 0; w < pool; ++w) {
     const int n = s.WordPoolLengths[w];
     if (n < 2 || n > kWordCodeCapacity || !StrokeKeyMatches(w, input)) continue;
     // Complete once the strokes have reached the last character.
     const int part = input.size() >= static_cast<std::size_t>(n) + 1 ? 0 : 1;
-    const int group = std::clamp(s.WordPoolGroups[w], 0, kGroupCount - 1);
+    const int group = std::clamp(s.WordPoolGroups[w], 0, kWordGroupCount - 1);
     int& count = buckets.counts[part][group];
     if (count < kBucketCapacity) buckets.entries[part][group][count++] = w;
   }
   for (int part = 0; part < 2; ++part)
-    for (int group = 0; group < kGroupCount; ++group)
+    for (int group = 0; group < kWordGroupCount; ++group)
       for (int i = 0; i < buckets.counts[part][group]; ++i) {
         const int32 w = buckets.entries[part][group][i];
         if (!AppendKeypadResult(w, s.WordPoolKinds[w])) return;

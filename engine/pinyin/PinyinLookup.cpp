@@ -7,50 +7,21 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/core/CharNumberSet.h"
 #include "engine/core/MethodClass.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SymbolPages.h"
 #include "engine/pinyin/WordPool.h"
+#include "engine/pinyin/internal/PinyinScratch.h"
 
 namespace dazi {
 namespace {
 
-constexpr int kRankSlots = 2500;
-constexpr int kPredictedGroupCapacity = 601;
-constexpr int kPriorityGroupCapacity = 101;
-constexpr int kPlainGroupCapacity = 101;
-constexpr int kLongerGroupCapacity = 2501;
-constexpr int kWordStartCapacity = 2501;
-
-// Slot r of one lookup holds the character of rank r + 1; mark 0 means empty.
-struct RankSlot {
-  int mark;
-  int textLength;
-  int32 charNo;
-  bool priority;
-};
-
-// A working list of fixed capacity; entries beyond it are dropped.
-template <int Capacity>
-struct Group {
-  int32 items[Capacity];
-  int count = 0;
-  void Append(int32 c) {
-    if (count < Capacity) items[count++] = c;
-  }
-};
-
-RankSlot rankSlots[kRankSlots];
-Group<kPredictedGroupCapacity> predictedGroup;
-Group<kPriorityGroupCapacity> priorityGroup;
-Group<kPlainGroupCapacity> plainGroup;
-Group<kLongerGroupCapacity> longerGroup;
-Group<kWordStartCapacity> wordStarts;
-CharNumberSet predictedSet;
-CharNumberSet startSet;
+using pinyin::CurrentPinyinScratch;
+using pinyin::kRankSlots;
+using pinyin::PinyinScratch;
+using pinyin::RankSlot;
 
 std::uint32_t ClassMask(int32 methodClass) {
   switch (ClassOf(methodClass)) {
@@ -66,9 +37,9 @@ std::uint32_t ClassMask(int32 methodClass) {
 // The trimmed text of spelling record s (1-based); the loader keeps them all in memory, and
 // a record past them is read from the file.
 const std::string& SpellingText(std::uint32_t s) {
-  static std::string uncached;
   const auto& cached = SrfState.PinyinSyllables;
   if (s >= 1 && s <= cached.size()) return cached[s - 1];
+  std::string& uncached = CurrentPinyinScratch().uncachedSpelling;
   uncached = TrimBlanks(Dict.py.ReadBytes(PySpellingTextPos(s), kSpellingTextWidth));
   return uncached;
 }
@@ -86,7 +57,8 @@ void ListPage(int entries) {
 // Fills the rank slots from every spelling record of the input's initial that begins with
 // the whole input; the first record to reach a rank keeps it.
 void FillRankSlots(const std::string& input) {
-  for (RankSlot& slot : rankSlots) slot = RankSlot{};
+  PinyinScratch& scratch = CurrentPinyinScratch();
+  for (RankSlot& slot : scratch.rankSlots) slot = RankSlot{};
   const DictStream& py = Dict.py;
   const std::uint32_t s = py.ReadU16(kPyCountPos);
   const std::size_t letter = static_cast<std::size_t>(input[0] - 'a') + 1;
@@ -112,7 +84,7 @@ void FillRankSlots(const std::string& input) {
       const auto rank = static_cast<int>(attribute & kAttrRankMask);
       // Ranks outside 1..2500 and numbers outside the character table cannot be shown.
       if (rank < 1 || rank > kRankSlots || charNo < 1 || charNo > charCount) continue;
-      RankSlot& slot = rankSlots[rank - 1];
+      RankSlot& slot = scratch.rankSlots[rank - 1];
       if (slot.mark != 0) continue;
       slot = {textLength - 1, textLength, charNo, (attribute & kAttrPriority) != 0};
     }
@@ -122,38 +94,43 @@ void FillRankSlots(const std::string& input) {
 // Walks the slots in rank order and deals each character to its group, then lists the
 // groups: predicted, priority, plain, longer.
 void OrderByGroups(const std::string& input) {
-  predictedGroup.count = priorityGroup.count = plainGroup.count = longerGroup.count = 0;
-  predictedSet.Clear();
+  PinyinScratch& scratch = CurrentPinyinScratch();
+  scratch.predictedGroup.count = scratch.priorityGroup.count = scratch.plainGroup.count =
+      scratch.longerGroup.count = 0;
+  scratch.predictedSet.Clear();
   int predictedCount = SrfState.PredictedCharCount;
   if (predictedCount > kPredictedCapacity) predictedCount = kPredictedCapacity;
-  for (int k = 0; k < predictedCount; ++k) predictedSet.Insert(SrfState.PredictedChars[k]);
+  for (int k = 0; k < predictedCount; ++k) scratch.predictedSet.Insert(SrfState.PredictedChars[k]);
 
   const int exactLimit = static_cast<int>(input.size()) + 1;
-  for (const RankSlot& slot : rankSlots) {
+  for (const RankSlot& slot : scratch.rankSlots) {
     if (slot.mark <= 0) continue;
     if (slot.textLength > exactLimit)
-      longerGroup.Append(slot.charNo);
-    else if (predictedSet.Contains(slot.charNo))
-      predictedGroup.Append(slot.charNo);
+      scratch.longerGroup.Append(slot.charNo);
+    else if (scratch.predictedSet.Contains(slot.charNo))
+      scratch.predictedGroup.Append(slot.charNo);
     else if (slot.priority)
-      priorityGroup.Append(slot.charNo);
+      scratch.priorityGroup.Append(slot.charNo);
     else
-      plainGroup.Append(slot.charNo);
+      scratch.plainGroup.Append(slot.charNo);
   }
-  for (int k = 0; k < predictedGroup.count; ++k) AppendLookup(predictedGroup.items[k]);
-  for (int k = 0; k < priorityGroup.count; ++k) AppendLookup(priorityGroup.items[k]);
-  for (int k = 0; k < plainGroup.count; ++k) AppendLookup(plainGroup.items[k]);
-  for (int k = 0; k < longerGroup.count; ++k) AppendLookup(longerGroup.items[k]);
+  for (int k = 0; k < scratch.predictedGroup.count; ++k)
+    AppendLookup(scratch.predictedGroup.items[k]);
+  for (int k = 0; k < scratch.priorityGroup.count; ++k)
+    AppendLookup(scratch.priorityGroup.items[k]);
+  for (int k = 0; k < scratch.plainGroup.count; ++k) AppendLookup(scratch.plainGroup.items[k]);
+  for (int k = 0; k < scratch.longerGroup.count; ++k) AppendLookup(scratch.longerGroup.items[k]);
 }
 
 // The distinct characters of LookupList that have a word list, in list order.
 void BuildWordStarts() {
-  wordStarts.count = 0;
-  startSet.Clear();
+  PinyinScratch& scratch = CurrentPinyinScratch();
+  scratch.wordStarts.count = 0;
+  scratch.startSet.Clear();
   for (int k = 0; k < SrfState.LookupCount; ++k) {
     const int32 c = SrfState.LookupList[k];
     if (c > SrfState.WordIndexCount) continue;
-    if (startSet.Insert(c)) wordStarts.Append(c);
+    if (scratch.startSet.Insert(c)) scratch.wordStarts.Append(c);
   }
 }
 
@@ -184,7 +161,8 @@ void LookupPinyin(const std::string& input) {
     AddUserWordsToPool(SrfState.LookupList, SrfState.LookupCount);
     AddLearnedWordsToPool(SrfState.LookupList, SrfState.LookupCount);
   }
-  GatherWords(input, wordStarts.items, wordStarts.count);
+  const auto& starts = CurrentPinyinScratch().wordStarts;
+  GatherWords(input, starts.items, starts.count);
   SrfState.FullListBuilt = 1;
 }
 

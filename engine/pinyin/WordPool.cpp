@@ -12,6 +12,7 @@
 #include "engine/core/WordsByFirstChar.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
+#include "engine/pinyin/internal/PinyinScratch.h"
 #include "engine/pinyin/internal/WordMatching.h"
 
 namespace dazi {
@@ -46,15 +47,15 @@ void AddLexiconWord(const int32* codes, int32 length, int32 kind) {
   AcceptPoolEntry(kind);
 }
 
-WordsByFirstChar lexiconIndex;
-CharNumberSet charsSeen;
-
 // For each distinct character of chars, in order, the lexicon words that begin with it.
 // A character listed twice (several ranks) adds its words once.
 void AddWordsByFirstChar(const int32* chars, int count, const int32 (*codes)[kUserWordCodeCapacity],
                          const int32* lengths, const int32* kinds, int wordCount,
                          int32 defaultKind) {
   if (wordCount <= 0 || count <= 0) return;
+  pinyin::PinyinScratch& scratch = pinyin::CurrentPinyinScratch();
+  WordsByFirstChar& lexiconIndex = scratch.lexiconIndex;
+  CharNumberSet& charsSeen = scratch.charsSeen;
   lexiconIndex.Build(codes, lengths, wordCount);
   charsSeen.Clear();
   for (int k = 0; k < count && !PoolFull(); ++k) {

@@ -216,7 +216,6 @@ void ConvertSentence(const std::string& pinyin) {
   if (ClassOf(SrfState.MethodClass) == CharClass::Variant) {
     ConvertBySyllables(text);
   } else {
-    sentence::RefreshUserWordIndex();
     SentenceWalk(text).Run();
   }
   std::string sentence;

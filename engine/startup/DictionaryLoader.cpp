@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/TextTrim.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
@@ -81,6 +82,7 @@ void LoadPhraseIndex() {
 
 LoadResult LoadDictionaries() {
   LoadResult result;
+  AdvanceEngineGeneration();  // the streams and tables below are replaced
   EnsureSettingsFile();
   ApplySettingsByte(ReadSettingsByte());
 

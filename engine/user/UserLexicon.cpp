@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
@@ -74,6 +75,7 @@ bool EnsureUserFiles() {
 }
 
 void LoadUserLexicon() {
+  AdvanceEngineGeneration();  // the user word tables are replaced
   SrfState.UserWordCount = 0;
   DictStream file;
   if (!file.Open(kUserLexiconFile)) return;

@@ -1,6 +1,7 @@
 #include "tests/keypad/KeypadFixture.h"
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/KeypadEngine.h"
@@ -34,6 +35,7 @@ void KeypadTest::AddUserWord(const std::vector<int>& chars) {
   for (std::size_t j = 0; j < chars.size(); ++j) s.UserWordCodes[u][j] = chars[j];
   s.UserWordLengths[u] = static_cast<int32>(chars.size());
   s.UserWordKinds[u] = kUserWordKind;
+  AdvanceEngineGeneration();  // the user words were written by hand
 }
 
 void KeypadTest::AddLearnedWord(const std::vector<int>& chars) {

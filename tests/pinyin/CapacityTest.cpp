@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -57,6 +58,7 @@ class Capacity : public ::testing::Test {
       SrfState.UserWordKinds[u] = kUserWordKind;
     }
     SrfState.UserWordCount = users;
+    AdvanceEngineGeneration();  // the user words were written by hand
     for (int u = 0; u < learned; ++u) {
       SrfState.LearnCodes[u][0] = first;
       SrfState.LearnCodes[u][1] = 2;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -148,6 +149,7 @@ TEST_F(CharacterLookup, WordStartsSkipCharactersWithoutWordLists) {
   SrfState.UserWordKinds[0] = kUserWordKind;
   SrfState.UserWordCodes[0][0] = zhu;
   SrfState.UserWordCodes[0][1] = guo;
+  AdvanceEngineGeneration();  // the user words were written by hand
   LookupPinyin("z");
   EXPECT_THAT(testing::LookupTexts(), ElementsAre("中", "主"));
   EXPECT_THAT(testing::WordResultTexts(), ElementsAre("主国", "中国"));

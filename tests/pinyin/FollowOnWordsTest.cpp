@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -61,6 +62,7 @@ class FollowOnWords : public ::testing::Test {
     for (const char* t : texts) SrfState.UserWordCodes[u][j++] = c_.at(t);
     SrfState.UserWordLengths[u] = j;
     SrfState.UserWordKinds[u] = kUserWordKind;
+    AdvanceEngineGeneration();  // the user words were written by hand
   }
   std::map<std::string, int> c_;
   testing::TempDataFolder folder_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -94,6 +95,7 @@ TEST_F(ResultPage, WordSlotsCarryTheirGlossOnlyWithAGlossNumber) {
   SrfState.UserWordKinds[0] = kUserWordKind;
   SrfState.UserWordCodes[0][0] = zhong_;
   SrfState.UserWordCodes[0][1] = ren_;
+  AdvanceEngineGeneration();  // the user words were written by hand
   testing::TypeLetters("z");
   ASSERT_EQ(SrfState.CandidateCount, 7);
   auto texts = testing::SlotTexts();

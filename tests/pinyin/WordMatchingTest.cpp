@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -103,6 +104,7 @@ TEST_F(WordMatching, UserWordsJoinGroupZeroAheadOfDictionaryWords) {
   SrfState.UserWordKinds[0] = kUserWordKind;
   SrfState.UserWordCodes[0][0] = chars_.at("正");
   SrfState.UserWordCodes[0][1] = chars_.at("在");
+  AdvanceEngineGeneration();  // the user words were written by hand
   EXPECT_THAT(Words("zz"), ElementsAre("正在", "这种", "政治", "政治家"));
   EXPECT_EQ(SrfState.WordResultKinds[0], kUserWordKind);
   EXPECT_EQ(SrfState.WordResultKinds[1], kDictionaryWordKind);

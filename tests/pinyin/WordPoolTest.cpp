@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/pinyin/PinyinTestSupport.h"
@@ -45,6 +46,7 @@ class WordPool : public ::testing::Test {
     for (int32 c : codes) SrfState.UserWordCodes[u][j++] = c;
     SrfState.UserWordLengths[u] = j;
     SrfState.UserWordKinds[u] = kUserWordKind;
+    AdvanceEngineGeneration();  // the user words were written by hand
   }
   void AddLearnedWord(std::initializer_list<int32> codes) {
     int u = SrfState.LearnCount++;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "engine/user/UserLexicon.h"
 #include "tests/sentence/SentenceTestSupport.h"
@@ -222,6 +223,16 @@ TEST_F(ConvertSentenceTest, ReloadedDictionaryAndLexiconAreSeen) {
   LoadUserLexicon();
   ConvertSentence("xianzai");
   EXPECT_EQ(SentenceCodeList(), (Codes{xi, an, zai2}));
+}
+
+TEST_F(ConvertSentenceTest, ResetEngineStateForgetsTheUserWords) {
+  const int xi = fx_.Char("西", "xi"), an = fx_.Char("安", "an"), zai = fx_.Char("在", "zai");
+  fx_.WriteAndLoad({{xi, an, zai}});
+  ConvertSentence("xianzai");
+  ASSERT_EQ(SentenceCodeList(), (Codes{xi, an, zai}));
+  ResetEngineState();  // the streams stay open; the user word tables are empty
+  ConvertSentence("xianzai");
+  EXPECT_EQ(SentenceCodeList(), (Codes{fx_.Def("xian"), fx_.Def("zai")}));
 }
 
 }  // namespace

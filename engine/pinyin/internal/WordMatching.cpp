@@ -10,27 +10,10 @@
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
+#include "engine/pinyin/internal/PinyinScratch.h"
 
 namespace dazi::pinyin {
 namespace {
-
-constexpr int kGroupCount = 16;
-constexpr int kMatchGroupCapacity = 301;
-
-struct MatchGroup {
-  int32 words[kMatchGroupCapacity];
-  int32 kinds[kMatchGroupCapacity];
-  int count = 0;
-  void Append(int32 w, int32 kind) {
-    if (count >= kMatchGroupCapacity) return;  // the excess words of a group are dropped
-    words[count] = w;
-    kinds[count] = kind;
-    ++count;
-  }
-};
-
-MatchGroup completeGroups[kGroupCount];
-MatchGroup partialGroups[kGroupCount];
 
 // The reading text of a plain reading value: the first (top four bits) letters of its
 // spelling; "?" (which matches no letter) when the spelling is unknown or the text empty.
@@ -94,7 +77,7 @@ Match MatchWord(const std::string& input, int32 w) {
 }
 
 void AppendGroups(const MatchGroup* groups) {
-  for (int g = 0; g < kGroupCount; ++g) {
+  for (int g = 0; g < kWordGroupCount; ++g) {
     for (int e = 0; e < groups[g].count && SrfState.WordResultCount < kWordPoolCapacity; ++e) {
       SrfState.WordResults[SrfState.WordResultCount] = groups[g].words[e];
       SrfState.WordResultKinds[SrfState.WordResultCount] = groups[g].kinds[e];
@@ -106,14 +89,17 @@ void AppendGroups(const MatchGroup* groups) {
 }  // namespace
 
 void FilterWordPool(const std::string& input) {
+  PinyinScratch& scratch = CurrentPinyinScratch();
+  MatchGroup* const completeGroups = scratch.completeGroups;
+  MatchGroup* const partialGroups = scratch.partialGroups;
   SrfState.WordResultCount = 0;
-  for (int g = 0; g < kGroupCount; ++g) completeGroups[g].count = partialGroups[g].count = 0;
+  for (int g = 0; g < kWordGroupCount; ++g) completeGroups[g].count = partialGroups[g].count = 0;
   int32 poolCount = SrfState.WordPoolCount;
   if (poolCount > kWordPoolCapacity) poolCount = kWordPoolCapacity;
   for (int32 w = 0; w < poolCount; ++w) {
     const Match match = MatchWord(input, w);
     if (match == Match::kNone) continue;
-    const int32 group = SrfState.WordPoolGroups[w] & (kGroupCount - 1);
+    const int32 group = SrfState.WordPoolGroups[w] & (kWordGroupCount - 1);
     MatchGroup* groups = match == Match::kComplete ? completeGroups : partialGroups;
     groups[group].Append(w, SrfState.WordPoolKinds[w]);
   }

@@ -6,22 +6,12 @@
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
+#include "engine/sentence/internal/SentenceCaches.h"
 #include "engine/sentence/internal/SentenceInternals.h"
 
 namespace dazi::sentence {
 
 namespace {
-
-// Enough for every block a 99-letter conversion touches, with its overlap checks.
-constexpr std::size_t kCachedBlocks = 128;
-
-struct CacheSlot {
-  std::shared_ptr<PhraseBlock> block;
-  std::uint64_t lastUse = 0;
-};
-
-std::vector<CacheSlot> cacheSlots;
-std::uint64_t useClock = 0;
 
 void BuildIndex(PhraseBlock& block) {
   for (std::size_t i = 0; i < block.entries.size(); ++i) {
@@ -54,16 +44,13 @@ std::shared_ptr<PhraseBlock> ParseBlock(std::size_t offset, int32 records) {
         block->entries.size() < kPhraseCapacity)
       block->entries.push_back(std::move(entry));
   }
-  block->span = pos - offset;
-  block->bytes = cpy.ReadBytes(offset, block->span);
   BuildIndex(*block);
   return block;
 }
 
-bool StillMatchesFile(const PhraseBlock& block, std::size_t offset, int32 records) {
+bool IsBlock(const PhraseBlock& block, std::size_t offset, int32 records) {
   return block.offset == offset && block.records == records &&
-         block.methodClass == SrfState.MethodClass &&
-         Dict.cpy.ReadBytes(offset, block.span) == block.bytes;
+         block.methodClass == SrfState.MethodClass;
 }
 
 }  // namespace
@@ -86,19 +73,22 @@ std::shared_ptr<const PhraseBlock> PhraseBlockFor(std::string_view s) {
   if (records <= 0) return nullptr;
   const auto offset = static_cast<std::size_t>(SrfState.PhraseBlockOffsets[bucket][slot]);
 
-  for (CacheSlot& cached : cacheSlots) {
-    if (StillMatchesFile(*cached.block, offset, records)) {
-      cached.lastUse = ++useClock;
-      return cached.block;
+  SentenceCaches& caches = CurrentSentenceCaches();
+  std::vector<CachedPhraseBlock>& cached = caches.phraseBlocks;
+  for (CachedPhraseBlock& entry : cached) {
+    if (IsBlock(*entry.block, offset, records)) {
+      entry.lastUse = ++caches.useClock;
+      return entry.block;
     }
   }
-  CacheSlot fresh{ParseBlock(offset, records), ++useClock};
-  if (cacheSlots.size() < kCachedBlocks) {
-    cacheSlots.push_back(fresh);
+  CachedPhraseBlock fresh{ParseBlock(offset, records), ++caches.useClock};
+  if (cached.size() < kCachedBlocks) {
+    cached.push_back(fresh);
   } else {
-    auto oldest = std::min_element(
-        cacheSlots.begin(), cacheSlots.end(),
-        [](const CacheSlot& a, const CacheSlot& b) { return a.lastUse < b.lastUse; });
+    auto oldest = std::min_element(cached.begin(), cached.end(),
+                                   [](const CachedPhraseBlock& a, const CachedPhraseBlock& b) {
+                                     return a.lastUse < b.lastUse;
+                                   });
     *oldest = fresh;
   }
   return fresh.block;

@@ -1,8 +1,7 @@
 // Parsed phrase blocks of srf_pub.cpy, kept for reuse. The whole-sentence conversion tries
 // every prefix of the rest of the input against the block at each position and again in its
-// overlap check; parsing a block of up to 1201 records each time would dominate. A cached
-// block is checked against the file's bytes before every use, so a reopened or replaced
-// dictionary is never served stale data.
+// overlap check; parsing a block of up to 1201 records each time would dominate. The parsed
+// blocks are kept in SentenceCaches, which reopening or replacing the dictionary empties.
 #pragma once
 
 #include <bitset>
@@ -33,8 +32,6 @@ struct PhraseBlock {
   std::size_t offset = 0;  // file position of the block
   int32 records = 0;       // records in the block, retained or not
   int32 methodClass = 0;
-  std::string bytes;                 // the block's bytes as parsed, to recognise it again
-  std::size_t span = 0;              // bytes the records take (bytes is shorter at the file end)
   std::vector<PhraseEntry> entries;  // at most the capacity of the phrase list
   std::unordered_map<std::string, int32, StringHash, std::equal_to<>> firstByPinyin;
   std::bitset<256> pinyinLengths;
