@@ -10,7 +10,7 @@ APT_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev
   fonts-noto-cjk xvfb xauth
-  unicode-data rime-data-stroke python3-jieba manpages-zh
+  unicode-data rime-data-stroke python3-jieba manpages-zh sunpinyin-data
   bzip2 libbz2-dev zlib1g-dev
 )
 

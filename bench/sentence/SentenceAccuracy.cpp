@@ -1,9 +1,10 @@
 // How often the whole-sentence conversion gets everyday text right: converts the toneless
 // pinyin of each clause of a corpus with the real dictionaries (simplified class, empty user
 // lexicon) and compares the default sentence with the text. The first, third, fifth ...
-// clauses are the tuning half, the others are held out; both halves are reported.
+// clauses are the tuning half, the others are held out; both halves are reported. With
+// --sentence model the statistical engine (srf_pub.ngm) converts instead of the rules.
 //
-//   sentence_accuracy [--dict DIR] [--corpus FILE] [--worst N] [--all]
+//   sentence_accuracy [--dict DIR] [--corpus FILE] [--worst N] [--all] [--sentence rules|model]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
+#include "engine/model/ModelSentence.h"
 #include "engine/sentence/SentenceEngine.h"
 #include "engine/startup/DictionaryLoader.h"
 
@@ -99,6 +101,7 @@ int Run(int argc, char** argv) {
   std::filesystem::path corpus = DAZI_DEFAULT_CORPUS;
   int worst = 20;
   bool all = false;
+  bool model = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--dict" && i + 1 < argc)
@@ -109,8 +112,14 @@ int Run(int argc, char** argv) {
       worst = std::atoi(argv[++i]);
     else if (arg == "--all")
       all = true;
+    else if (arg == "--sentence" && i + 1 < argc &&
+             (argv[i + 1] == std::string("rules") || argv[i + 1] == std::string("model")))
+      model = argv[++i] == std::string("model");
     else {
-      std::fprintf(stderr, "usage: %s [--dict DIR] [--corpus FILE] [--worst N] [--all]\n", argv[0]);
+      std::fprintf(stderr,
+                   "usage: %s [--dict DIR] [--corpus FILE] [--worst N] [--all] "
+                   "[--sentence rules|model]\n",
+                   argv[0]);
       return 2;
     }
   }
@@ -129,12 +138,18 @@ int Run(int argc, char** argv) {
   SrfState.MethodClass = 0;
   SrfState.UserWordCount = 0;
   AdvanceEngineGeneration();  // the user words are gone for the conversions below
+  std::string error;
+  if (model && !LoadSentenceModel(&error)) {
+    std::fprintf(stderr, "cannot load the sentence model in %s: %s\n", dict.string().c_str(),
+                 error.c_str());
+    return 1;
+  }
 
   Tally halves[2];
   std::vector<Result> tuning;
   for (std::size_t i = 0; i < clauses.size(); ++i) {
     Result r{&clauses[i], {}, 0};
-    ConvertSentence(clauses[i].pinyin);
+    if (!model || !ConvertSentenceByModel(clauses[i].pinyin)) ConvertSentence(clauses[i].pinyin);
     r.output = SrfState.DefaultSentence;
     r.errors = CharEditDistance(clauses[i].gbk, r.output);
     Tally& t = halves[i % 2];

@@ -123,6 +123,7 @@ std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result) {
   FillPhrases(model, BuildPhrases(sources, model, allWords, &report), result);
   result->source.zcCount3 = static_cast<std::uint16_t>(model.patterns.size());
   result->defaultsSource = DefaultsSource(ChooseDefaults(model), order, model);
+  result->sentenceModelInputs = {model, allWords, sources.manPageRuns};
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/dictbuild/BuildReport.h"
+#include "tools/dictbuild/ModelBuild.h"
 #include "tools/dictbuild/Sources.h"
 #include "tools/dictwriter/DictWriter.h"
 
@@ -14,7 +15,8 @@ namespace dazi::dictbuild {
 struct BuildResult {
   dictwriter::DictionarySource source;
   BuildReport report;
-  std::string defaultsSource;  // SyllableDefaults.inc text
+  std::string defaultsSource;               // SyllableDefaults.inc text
+  SentenceModelInputs sentenceModelInputs;  // what the sentence model is built from
 };
 
 std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result);

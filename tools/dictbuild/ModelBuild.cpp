@@ -1,0 +1,53 @@
+#include "tools/dictbuild/ModelBuild.h"
+
+#include <ostream>
+
+#include "tools/dictbuild/ModelTables.h"
+#include "tools/dictbuild/ModelTextCounts.h"
+#include "tools/dictbuild/ModelVocabulary.h"
+#include "tools/dictbuild/OpenGram.h"
+#include "tools/dictbuild/Unihan.h"
+
+namespace dazi::dictbuild {
+
+std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
+                               const ModelMixWeights& weights, std::string* bytes,
+                               SentenceModelReport* report) {
+  OpenGramModel lm;
+  if (auto e = lm.Load(openGramDir + "/lm_sc.t3g"); !e.empty()) return "open-gram: " + e;
+  OpenGramLexicon lexicon;
+  if (auto e = lexicon.Load(openGramDir + "/pydict_sc.bin"); !e.empty()) return "open-gram: " + e;
+
+  const ModelVocabulary vocabulary = JoinVocabulary(lm, lexicon, inputs.model, inputs.words);
+  const ModelTextCounts counts = CountModelWords(inputs.textRuns, vocabulary);
+  SentenceModelTables tables;
+  for (const auto& w : vocabulary.words) {
+    std::vector<std::uint16_t> numbers;
+    for (char32_t cp : w.text)
+      numbers.push_back(static_cast<std::uint16_t>(
+          inputs.model.chars[static_cast<std::size_t>(HanziIndex(cp))].number));
+    tables.words.push_back(std::move(numbers));
+    if (w.openGramId < 0) ++report->ownWords;
+  }
+  tables.spellings = vocabulary.spellings;
+  MixModels(lm, vocabulary, counts, weights, &tables);
+
+  report->words = tables.words.size();
+  report->spellings = tables.spellings.size();
+  for (const auto& u : tables.unigrams) report->bigrams += u.bigrams.size();
+  report->histories = tables.histories.size();
+  for (const auto& h : tables.histories) report->trigrams += h.trigrams.size();
+  report->textTokens = counts.tokens;
+  if (auto e = LayOutSentenceModel(tables, bytes); !e.empty()) return "sentence model: " + e;
+  report->bytes = bytes->size();
+  return {};
+}
+
+void PrintSentenceModelReport(const SentenceModelReport& r, std::ostream& out) {
+  out << "sentence model: " << r.words << " words (" << r.ownWords << " not in open-gram), "
+      << r.spellings << " spellings, " << r.bigrams << " bigrams, " << r.histories
+      << " trigram histories, " << r.trigrams << " trigrams; " << r.textTokens
+      << " words of running text; " << r.bytes << " bytes\n";
+}
+
+}  // namespace dazi::dictbuild

@@ -1,0 +1,37 @@
+// Builds srf_pub.ngm, the statistical whole-sentence engine's model, from open-gram (Debian's
+// sunpinyin-data) joined with what the dictionary build has made: its characters and words
+// with their readings and jieba's counts, and manpages-zh's running text.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "tools/dictbuild/Model.h"
+#include "tools/dictbuild/ModelMix.h"
+
+namespace dazi::dictbuild {
+
+// What the dictionary build hands over: the numbered characters, all words before they were
+// trimmed to the pools, and the running text as runs of HanziIndex.
+struct SentenceModelInputs {
+  Model model;
+  std::vector<WordData> words;
+  std::vector<std::vector<int>> textRuns;
+};
+
+struct SentenceModelReport {
+  std::size_t words = 0, ownWords = 0, spellings = 0, bigrams = 0, histories = 0, trigrams = 0;
+  std::size_t bytes = 0;
+  long textTokens = 0;
+};
+
+// The bytes of srf_pub.ngm; an error text when open-gram cannot be read or the tables do
+// not fit the format.
+std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
+                               const ModelMixWeights& weights, std::string* bytes,
+                               SentenceModelReport* report);
+
+void PrintSentenceModelReport(const SentenceModelReport& report, std::ostream& out);
+
+}  // namespace dazi::dictbuild
