@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/sentence/ClauseCorpus.h"
 #include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
@@ -23,11 +23,8 @@
 namespace dazi {
 namespace {
 
-struct Clause {
-  std::string text;    // UTF-8
-  std::string pinyin;  // letters only
-  std::string gbk;
-};
+using bench::CharEditDistance;
+using bench::Clause;
 
 struct Result {
   const Clause* clause = nullptr;
@@ -41,48 +38,6 @@ struct Tally {
   int clauses = 0;
   int exact = 0;
 };
-
-std::vector<Clause> ReadCorpus(const std::filesystem::path& file) {
-  std::vector<Clause> out;
-  std::ifstream in(file);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const auto tab = line.find('\t');
-    const auto tab2 = line.find('\t', tab + 1);
-    if (tab == std::string::npos) continue;
-    Clause c;
-    c.text = line.substr(0, tab);
-    for (char ch : line.substr(tab + 1, tab2 - tab - 1))
-      if (ch >= 'a' && ch <= 'z') c.pinyin += ch;
-    auto gbk = TryGbkFromUtf8(c.text);
-    if (!gbk || c.pinyin.empty()) {
-      std::fprintf(stderr, "skipping unreadable line: %s\n", line.c_str());
-      continue;
-    }
-    c.gbk = *gbk;
-    out.push_back(std::move(c));
-  }
-  return out;
-}
-
-// Levenshtein distance over two-byte characters (both strings are all hanzi).
-int CharEditDistance(const std::string& a, const std::string& b) {
-  const std::size_t n = a.size() / 2, m = b.size() / 2;
-  std::vector<int> row(m + 1);
-  for (std::size_t j = 0; j <= m; ++j) row[j] = static_cast<int>(j);
-  for (std::size_t i = 1; i <= n; ++i) {
-    int diagonal = row[0];
-    row[0] = static_cast<int>(i);
-    for (std::size_t j = 1; j <= m; ++j) {
-      const bool same = a.compare(2 * (i - 1), 2, b, 2 * (j - 1), 2) == 0;
-      const int next = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-      diagonal = row[j];
-      row[j] = next;
-    }
-  }
-  return row[m];
-}
 
 void PrintTally(const char* name, const Tally& t) {
   const double chars = static_cast<double>(t.chars);
@@ -124,7 +79,7 @@ int Run(int argc, char** argv) {
     }
   }
   corpus = std::filesystem::absolute(corpus);
-  const std::vector<Clause> clauses = ReadCorpus(corpus);
+  const std::vector<Clause> clauses = bench::ReadClauses(corpus);
   if (clauses.empty()) {
     std::fprintf(stderr, "no clauses in %s\n", corpus.string().c_str());
     return 1;

@@ -33,7 +33,6 @@ void SentenceDecoder::SetSettings(const DecoderSettings& settings) {
 }
 
 void SentenceDecoder::Decode(std::string_view letters, const std::vector<bool>& breaks) {
-  if (defaultCharCost_ == 0) SetSettings(settings_);
   const std::size_t n = letters.size();
   std::vector<bool> newBreaks(n + 1, false);
   std::copy_n(breaks.begin(), std::min(breaks.size(), n + 1), newBreaks.begin());
@@ -100,7 +99,6 @@ void SentenceDecoder::ExpandTrie(std::size_t p, std::size_t minEnd) {
         stack[top++] = {child, q, f.depth + 1};
     }
     // The last letters may be the start of a syllable still being typed.
-    if (n < minEnd) continue;
     for (int syllable : lattice_.UnfinishedSyllables(f.pos)) {
       const std::uint32_t child = file_.Child(f.node, syllable);
       if (child == kNone) continue;
@@ -141,20 +139,26 @@ void SentenceDecoder::ExpandInitials(std::size_t p, std::size_t minEnd) {
 
 void SentenceDecoder::ExpandUserWords(std::size_t p, std::size_t minEnd) {
   if (!userWords_) return;
+  auto LastChar = [](int u) {
+    const int length = std::clamp(SrfState.UserWordLengths[u], 0, kUserWordCodeCapacity);
+    return length > 0 ? SrfState.UserWordCodes[u][length - 1] : 0;
+  };
   const std::size_t n = letters_.size();
   const std::string_view letters = letters_;
   const std::size_t longest = std::min(n - p, kMaxPieceLetters);
   for (std::size_t length = 1; length <= longest; ++length) {
     if (p + length < minEnd || !userWords_->HasSpellingOfLength(length)) continue;
     for (int u : userWords_->SpelledAs(letters.substr(p, length)))
-      RelaxFresh(p, p + length, PieceKind::kUserWord, static_cast<std::uint32_t>(u), userWordCost_);
+      RelaxOther(p, p + length, PieceKind::kUserWord, static_cast<std::uint32_t>(u), LastChar(u),
+                 userWordCost_);
   }
   if (!lattice_.InInitialsRun(p)) return;
   const std::size_t runEnd = lattice_.InitialsRunEnd(p);
   for (std::size_t q = p + 2; q <= runEnd; ++q) {
     if (q < minEnd || !userWords_->HasInitialsOfLength(q - p)) continue;
     for (int u : userWords_->InitialledAs(letters.substr(p, q - p)))
-      RelaxFresh(p, q, PieceKind::kUserWord, static_cast<std::uint32_t>(u), userWordCost_);
+      RelaxOther(p, q, PieceKind::kUserWord, static_cast<std::uint32_t>(u), LastChar(u),
+                 userWordCost_);
   }
 }
 
@@ -167,8 +171,9 @@ void SentenceDecoder::ExpandDefaultChar(std::size_t p, std::size_t minEnd) {
   const int syllable = matches.empty() ? SyllableRanges[c - 'a'][0] : matches.front().syllable;
   const std::size_t length = matches.empty() ? 1 : static_cast<std::size_t>(matches.front().length);
   if (p + length < minEnd || syllable < 0 || syllable >= kSyllableCount) return;
-  RelaxFresh(p, p + length, PieceKind::kDefaultChar,
-             static_cast<std::uint32_t>(SyllableDefaultChars[syllable][0]), defaultCharCost_);
+  const std::int32_t code = SyllableDefaultChars[syllable][0];
+  RelaxOther(p, p + length, PieceKind::kDefaultChar, static_cast<std::uint32_t>(code), code,
+             defaultCharCost_);
 }
 
 void SentenceDecoder::RelaxWord(std::size_t p, std::size_t q, std::uint32_t word,
@@ -187,19 +192,42 @@ void SentenceDecoder::RelaxWord(std::size_t p, std::size_t q, std::uint32_t word
   }
 }
 
-void SentenceDecoder::RelaxFresh(std::size_t p, std::size_t q, PieceKind kind, std::uint32_t id,
-                                 std::int32_t extra) {
+void SentenceDecoder::RelaxOther(std::size_t p, std::size_t q, PieceKind kind, std::uint32_t id,
+                                 std::int32_t lastChar, std::int32_t extra) {
   const Column& from = columns_[p];
   int best = 0;
   for (int s = 1; s < from.count; ++s)
     if (from.items[s].score < from.items[best].score) best = s;
   Arrival a;
+  a.lm.last = CharWord(lastChar);
   a.score = from.items[best].score + extra;
   a.from = static_cast<std::uint32_t>(p);
   a.fromState = static_cast<std::uint8_t>(best);
   a.kind = kind;
   a.id = id;
   Offer(&columns_[q], a);
+}
+
+std::uint32_t SentenceDecoder::CharWord(std::int32_t charNumber) {
+  if (charWords_.empty()) {
+    // Single characters are the words one syllable below the root; the likeliest is kept.
+    charWords_.emplace(0, kNone);
+    const Range edges = file_.Edges(0);
+    for (std::uint32_t e = edges.begin; e < edges.end; ++e) {
+      int syllable = 0;
+      std::uint32_t child = 0;
+      file_.Edge(e, &syllable, &child);
+      const Range entries = file_.Entries(child);
+      for (std::uint32_t i = entries.begin; i < entries.end; ++i) {
+        const std::uint32_t word = file_.TrieEntry(i).word;
+        std::int32_t chars[2];
+        if (word != kNone && file_.WordChars(word, chars, 2) == 1)
+          charWords_.emplace(chars[0], word);
+      }
+    }
+  }
+  auto it = charWords_.find(charNumber);
+  return it == charWords_.end() ? kNone : it->second;
 }
 
 void SentenceDecoder::Offer(Column* column, const Arrival& a) const {

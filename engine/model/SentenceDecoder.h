@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/model/ModelFile.h"
@@ -25,7 +26,7 @@ struct DecoderSettings {
   double initialBits = 3;          // per letter of a run of initials read as a syllable
   double loneInitialBits = 16;     // a lone letter that begins no syllable, read as one
   double unfinishedBits = 1;       // an unfinished last syllable
-  double userWordBits = 2;         // a word of the user's lexicon
+  double userWordBits = 0;         // a word of the user's lexicon
   double defaultCharBits = 48;     // a syllable's default character: the last resort
 };
 
@@ -42,7 +43,9 @@ class SentenceDecoder {
  public:
   // Both must outlive the decoder; userWords may be null.
   SentenceDecoder(const ModelFile& file, const ModelUserWords* userWords)
-      : file_(file), userWords_(userWords) {}
+      : file_(file), userWords_(userWords) {
+    SetSettings({});
+  }
 
   void SetSettings(const DecoderSettings& settings);
   // Forgets the kept positions (after the model, the user words or the settings changed).
@@ -77,9 +80,12 @@ class SentenceDecoder {
   void ExpandDefaultChar(std::size_t p, std::size_t minEnd);
   // Scores a model word from every history at p into column q.
   void RelaxWord(std::size_t p, std::size_t q, std::uint32_t word, std::int32_t extra);
-  // A piece after which the model starts afresh, from the best history at p.
-  void RelaxFresh(std::size_t p, std::size_t q, PieceKind kind, std::uint32_t id,
-                  std::int32_t extra);
+  // A piece that is no word of the model (a user word, a default character), from the best
+  // history at p; the model goes on from its last character.
+  void RelaxOther(std::size_t p, std::size_t q, PieceKind kind, std::uint32_t id,
+                  std::int32_t lastChar, std::int32_t extra);
+  // The model's word of a single character, or kNone.
+  std::uint32_t CharWord(std::int32_t charNumber);
   void Offer(Column* column, const Arrival& a) const;
 
   const ModelFile& file_;
@@ -93,6 +99,7 @@ class SentenceDecoder {
   std::vector<bool> breaks_;
   std::size_t decodedLetters_ = SIZE_MAX;  // SIZE_MAX: nothing decoded yet
   std::size_t kept_ = 0;
+  std::unordered_map<std::int32_t, std::uint32_t> charWords_;  // built on first use
 };
 
 // Appends the character numbers of a piece to out.

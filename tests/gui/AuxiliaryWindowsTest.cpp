@@ -12,7 +12,10 @@
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
+#include "engine/model/ModelSentence.h"
+#include "engine/model/SentenceMethod.h"
 #include "tests/gui/WindowFixture.h"
+#include "tests/model/TinyModel.h"
 #include "ui/qt/Unit_Set.h"
 #include "ui/qt/Unit_User_Main.h"
 
@@ -50,7 +53,7 @@ void Press(QWidget* dialog, const char* button) {
   QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
-TEST_F(AuxiliaryWindows, SettingsDialogShowsTheSwitchesInItsFiveBoxes) {
+TEST_F(AuxiliaryWindows, SettingsDialogShowsTheSwitchesInItsSixBoxes) {
   SrfState.ShowEnglish = 0;
   RunSettings([](TForm_Set* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("输入法设置"));
@@ -59,7 +62,8 @@ TEST_F(AuxiliaryWindows, SettingsDialogShowsTheSwitchesInItsFiveBoxes) {
     EXPECT_EQ(group->title(), QStringLiteral("功能设置"));
     QStringList captions;
     for (const QCheckBox* box : group->findChildren<QCheckBox*>()) captions << box->text();
-    EXPECT_EQ(captions, QStringList({"自动联想", "光标跟随", "显示拼音", "显示英文", "显示字典"}));
+    EXPECT_EQ(captions, QStringList({"自动联想", "光标跟随", "显示拼音", "显示英文", "显示字典",
+                                     "智能整句"}));
     EXPECT_TRUE(Box(dialog, "CheckBoxZDLX")->isChecked());
     EXPECT_FALSE(Box(dialog, "CheckBoxXSYW")->isChecked());
     EXPECT_TRUE(Box(dialog, "CheckBoxXSZD")->isChecked());
@@ -134,6 +138,37 @@ TEST_F(AuxiliaryWindows, ASettingsFileThatCannotBeWrittenIsReported) {
   ASSERT_EQ(notices_.size(), 1u);
   EXPECT_EQ(notices_[0].caption, QStringLiteral("提示框"));
   EXPECT_EQ(SrfState.ShowEnglish, 0);  // the switch is set for the run anyway
+}
+
+// "智能整句" chooses the statistical engine; it can be ticked only when a model is loaded, and
+// its choice is stored apart from the settings byte.
+TEST_F(AuxiliaryWindows, SmartSentenceBoxChoosesTheStatisticalEngine) {
+  RunSettings([](TForm_Set* dialog) {
+    EXPECT_FALSE(Box(dialog, "CheckBoxZNZJ")->isEnabled());
+    Press(dialog, "Button1");
+  });
+  EXPECT_FALSE(std::filesystem::exists(kSentenceMethodFile));
+
+  TinyModel model;
+  model.Word({1, 2}, "zhong guo", 5);
+  model.Write();
+  ASSERT_TRUE(LoadSentenceModel());
+  RunSettings([](TForm_Set* dialog) {
+    EXPECT_FALSE(Box(dialog, "CheckBoxZNZJ")->isChecked());
+    QTest::mouseClick(Box(dialog, "CheckBoxZNZJ"), Qt::LeftButton);
+    Press(dialog, "Button1");
+  });
+  EXPECT_EQ(folder_.ReadBytes(kSentenceMethodFile), std::string(1, '\1'));
+  EXPECT_EQ(ActiveSentenceMethod(), SentenceMethod::kModel);
+  EXPECT_EQ(StoredByte(), 25);
+  RunSettings([](TForm_Set* dialog) {
+    EXPECT_TRUE(Box(dialog, "CheckBoxZNZJ")->isChecked());
+    QTest::mouseClick(Box(dialog, "CheckBoxZNZJ"), Qt::LeftButton);
+    Press(dialog, "Button1");
+  });
+  EXPECT_EQ(folder_.ReadBytes(kSentenceMethodFile), std::string(1, '\0'));
+  EXPECT_EQ(ActiveSentenceMethod(), SentenceMethod::kRules);
+  UnloadSentenceModel();
 }
 
 // Answers the editor's boxes: input with the given text, records the notices.

@@ -7,8 +7,10 @@
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictLayout.h"
+#include "engine/model/ModelSentence.h"
 #include "tools/console/Json.h"
 #include "tools/console/KeyTokens.h"
+#include "ui/controller/DefaultSentence.h"
 
 namespace dazi::console {
 namespace {
@@ -18,6 +20,17 @@ bool ParseByte(std::string_view text, int* value) {
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
   return ec == std::errc() && ptr == end && *value >= 0 && *value <= 255;
+}
+
+// :sentence rules|model: the whole-sentence engine, stored as the settings dialog stores it.
+std::string ChooseSentenceMethod(std::string_view argument) {
+  if (argument != "rules" && argument != "model") return "sentence wants rules or model";
+  const SentenceMethod method =
+      argument == "model" ? SentenceMethod::kModel : SentenceMethod::kRules;
+  if (method == SentenceMethod::kModel && !SentenceModelLoaded())
+    return "no sentence model: srf_pub.ngm is missing from the data folder or damaged";
+  if (!AcceptSentenceMethod(method)) return "srf_sentence.set could not be written";
+  return {};
 }
 
 std::string_view Trim(std::string_view text) {
@@ -60,6 +73,7 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
       return std::string(kSettingsFile) + " could not be written";
     return {};
   }
+  if (name == ":sentence") return ChooseSentenceMethod(argument);
   if (!argument.empty()) return "command takes no argument: " + std::string(name);
   PracticeController& c = controller_;
   if (name == ":method") {

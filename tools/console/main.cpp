@@ -1,12 +1,16 @@
 // dazi-console [--data DIR]: types into the practice area from standard input and prints
-// one JSON line per input line. See docs/console.md.
+// one JSON line per input line. With --convert [--sentence rules|model] it converts pinyin
+// lines to text instead. See docs/console.md.
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
 
+#include "engine/model/SentenceMethod.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/DataFolder.h"
+#include "tools/console/BatchConversion.h"
 #include "tools/console/ConsoleSession.h"
+#include "ui/controller/DefaultSentence.h"
 
 int main(int argc, char** argv) {
   CLI::App app(
@@ -19,6 +23,15 @@ int main(int argc, char** argv) {
                      "The data folder: dictionaries and user files (default: the executable's "
                      "folder)")
           ->option_text("DIR");
+  bool convert = false;
+  app.add_flag("--convert", convert,
+               "Convert pinyin lines to text, one output line per input line, instead of typing");
+  std::string sentence;
+  app.add_option("--sentence", sentence,
+                 "The whole-sentence engine: rules or model (default: the one stored in "
+                 "srf_sentence.set)")
+      ->option_text("rules|model")
+      ->check(CLI::IsMember({"rules", "model"}));
   app.set_version_flag("--version", std::string("dazi-console ") + DAZI_VERSION,
                        "Print the version and exit");
   // A wrong command line is a usage error (status 2) that shows the usage, on stderr.
@@ -43,6 +56,17 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!loaded.warning.empty()) std::cerr << "dazi-console: " << loaded.warning << '\n';
+  dazi::StartSentenceMethod();
+  if (!sentence.empty())
+    dazi::SetSentenceMethod(sentence == "model" ? dazi::SentenceMethod::kModel
+                                                : dazi::SentenceMethod::kRules);
+  if (convert) {
+    const std::string failure =
+        dazi::console::ConvertLines(std::cin, std::cout, dazi::ActiveSentenceMethod());
+    if (failure.empty()) return 0;
+    std::cerr << "dazi-console: " << failure << '\n';
+    return 1;
+  }
   dazi::console::ConsoleSession session;
   std::string line;
   while (std::getline(std::cin, line)) std::cout << session.HandleLine(line) << std::endl;

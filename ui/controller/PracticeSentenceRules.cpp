@@ -1,13 +1,15 @@
 // The key rules that hand the input to the whole-sentence engine: the default sentence, its
 // output, and the Left key's corrections.
 #include "engine/Unit_SRF.h"
+#include "ui/controller/DefaultSentence.h"
 #include "ui/controller/PracticeController.h"
 
 namespace dazi {
 
-// With no candidate for the input: ConvertSentence on InputText, then ShowDefaultSentence.
+// With no candidate for the input: ConvertSentence on InputText (by the chosen engine), then
+// ShowDefaultSentence.
 void PracticeController::OfferDefaultSentence() {
-  ConvertSentence(SrfState.InputText);
+  MakeDefaultSentence(SrfState.InputText);
   sentenceLetters_ = SrfState.InputText;
   ShowDefaultSentence();
 }
@@ -54,7 +56,7 @@ void PracticeController::ContinueWithRemainingInput() {
   TLumiskCand& s = SrfState;
   s.InputText = s.RemainingInput;
   s.RemainingInput.clear();
-  ConvertSentence(s.InputText);
+  MakeDefaultSentence(s.InputText);
   sentenceLetters_ = s.InputText;
   s.CandidateCount = 0;
   // The chosen piece's result list is gone with it: Page Down must not page through it.

@@ -13,6 +13,7 @@
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/startup/DictionaryLoader.h"
+#include "ui/controller/DefaultSentence.h"
 #include "ui/qt/KeyTranslation.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/Unit_Set.h"
@@ -106,6 +107,7 @@ void TForm_Main::FormCreate() {
   const LoadResult loaded = LoadDictionaries();
   const std::string& text = loaded.ok ? loaded.warning : loaded.message;
   if (!text.empty()) notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
+  StartSentenceMethod();
 }
 
 void TForm_Main::showEvent(QShowEvent* event) {
@@ -138,10 +140,16 @@ void TForm_Main::BuildHelpTrees() {
 void TForm_Main::N1Click() {
   if (!controller_) return;
   TForm_Set dialog(this);
-  if (dialog.exec() == QDialog::Accepted &&
-      !controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF)))
-    notice_(this, QStringLiteral("提示框"),
-            QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSettingsFile));
+  if (dialog.exec() == QDialog::Accepted) {
+    if (!controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF)))
+      notice_(this, QStringLiteral("提示框"),
+              QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSettingsFile));
+    if (dialog.SmartSentenceEnabled() &&
+        !AcceptSentenceMethod(dialog.SmartSentence() ? SentenceMethod::kModel
+                                                     : SentenceMethod::kRules))
+      notice_(this, QStringLiteral("提示框"),
+              QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSentenceMethodFile));
+  }
   PaintView();
 }
 

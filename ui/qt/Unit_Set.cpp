@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "engine/core/Unit_Data.h"
+#include "engine/model/ModelSentence.h"
+#include "engine/model/SentenceMethod.h"
 #include "engine/user/Settings.h"
 
 namespace dazi {
@@ -25,7 +27,9 @@ TForm_Set::TForm_Set(QWidget* parent) : QDialog(parent) {
   checkBoxXSPY_ = AddCheckBox("CheckBoxXSPY", QStringLiteral("显示拼音"), false);
   checkBoxXSYW_ = AddCheckBox("CheckBoxXSYW", QStringLiteral("显示英文"), true);
   checkBoxXSZD_ = AddCheckBox("CheckBoxXSZD", QStringLiteral("显示字典"), true);
-  for (QCheckBox* box : {checkBoxZDLX_, checkBoxGBGS_, checkBoxXSPY_, checkBoxXSYW_, checkBoxXSZD_})
+  checkBoxZNZJ_ = AddCheckBox("CheckBoxZNZJ", QStringLiteral("智能整句"), SentenceModelLoaded());
+  for (QCheckBox* box :
+       {checkBoxZDLX_, checkBoxGBGS_, checkBoxXSPY_, checkBoxXSYW_, checkBoxXSZD_, checkBoxZNZJ_})
     boxes->addWidget(box);
 
   auto* button1 = new QPushButton(QStringLiteral("确定(&O)"), this);
@@ -60,19 +64,23 @@ void TForm_Set::showEvent(QShowEvent* event) {
 
 // Every box starts unticked; the active ones show their switch when it holds exactly 1.
 void TForm_Set::FormShow() {
-  for (QCheckBox* box : {checkBoxZDLX_, checkBoxGBGS_, checkBoxXSPY_, checkBoxXSYW_, checkBoxXSZD_})
+  for (QCheckBox* box :
+       {checkBoxZDLX_, checkBoxGBGS_, checkBoxXSPY_, checkBoxXSYW_, checkBoxXSZD_, checkBoxZNZJ_})
     box->setChecked(false);
   checkBoxZDLX_->setChecked(SrfState.AutoAssociate == 1);
   checkBoxXSYW_->setChecked(SrfState.ShowEnglish == 1);
   checkBoxXSZD_->setChecked(SrfState.ShowDictionary == 1);
+  checkBoxZNZJ_->setChecked(ActiveSentenceMethod() == SentenceMethod::kModel);
 }
 
-// Only the three active boxes make bits; the disabled two never reach the byte.
+// Only the three active boxes make bits; the disabled two never reach the byte. The sentence
+// method is not part of the byte.
 void TForm_Set::Button1Click() {
   settingsFlags_ = 0;
   if (checkBoxZDLX_->isChecked()) settingsFlags_ |= kSettingAutoAssociate;
   if (checkBoxXSYW_->isChecked()) settingsFlags_ |= kSettingShowEnglish;
   if (checkBoxXSZD_->isChecked()) settingsFlags_ |= kSettingShowDictionary;
+  smartSentence_ = checkBoxZNZJ_->isChecked();
   accept();
 }
 

@@ -1,6 +1,7 @@
-// TForm_Set: the settings dialog "输入法设置" with the five check boxes of "功能设置". It
-// shows the three active switches as they are and, when accepted, holds the bit set they
-// make; the caller stores it through the controller.
+// TForm_Set: the settings dialog "输入法设置" with the check boxes of "功能设置": the five of
+// the settings byte and "智能整句", the statistical whole-sentence engine. It shows the
+// switches as they are and, when accepted, holds the bit set and the sentence method they
+// make; the caller stores them through the controller.
 #pragma once
 
 #include <QCheckBox>
@@ -16,6 +17,9 @@ class TForm_Set : public QDialog {
 
   // The bits of the ticked active boxes (0x01, 0x08, 0x10), built by the accept button.
   std::uint32_t SettingsFlags() const { return settingsFlags_; }
+  // Whether "智能整句" could be chosen (a sentence model is loaded) and was ticked on accept.
+  bool SmartSentenceEnabled() const { return checkBoxZNZJ_->isEnabled(); }
+  bool SmartSentence() const { return smartSentence_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -31,8 +35,10 @@ class TForm_Set : public QDialog {
   QCheckBox* checkBoxXSPY_ = nullptr;
   QCheckBox* checkBoxXSYW_ = nullptr;
   QCheckBox* checkBoxXSZD_ = nullptr;
+  QCheckBox* checkBoxZNZJ_ = nullptr;
   QWidget* groupBox_ = nullptr;
   std::uint32_t settingsFlags_ = 0;
+  bool smartSentence_ = false;
 };
 
 }  // namespace dazi

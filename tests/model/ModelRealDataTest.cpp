@@ -1,0 +1,71 @@
+// The statistical engine on the generated dictionaries and srf_pub.ngm: sentences users type,
+// abbreviated and full, and key-by-key typing that ends where converting at once ends.
+// Skipped when the model has not been built beside the test program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/model/ModelFormat.h"
+#include "engine/model/ModelSentence.h"
+#include "engine/startup/DictionaryLoader.h"
+#include "engine/user/DataFolder.h"
+#include "tests/support/RealDictionaries.h"
+#include "tests/support/TempDataFolder.h"
+
+namespace dazi::testing {
+namespace {
+
+class ModelRealData : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::string why = LinkRealDictionaries(folder_.Path()); !why.empty()) GTEST_SKIP() << why;
+    const auto model = std::filesystem::path(ExecutableFolder()) / model::kModelFileName;
+    if (!std::filesystem::exists(model)) GTEST_SKIP() << "no " << model.string();
+    std::filesystem::create_symlink(model, folder_.Path() / model::kModelFileName);
+    ASSERT_TRUE(LoadDictionaries().ok);
+    ASSERT_TRUE(LoadSentenceModel());
+  }
+  void TearDown() override { UnloadSentenceModel(); }
+
+  std::string Convert(const std::string& pinyin) {
+    EXPECT_TRUE(ConvertSentenceByModel(pinyin));
+    return Utf8FromGbk(SrfState.DefaultSentence);
+  }
+
+  TempDataFolder folder_;
+};
+
+TEST_F(ModelRealData, EverydaySentences) {
+  EXPECT_EQ(Convert("wmyaonltggongzuosp"), "我们要努力提高工作水平");
+  EXPECT_EQ(Convert("zhongguorenminzhengzaiweishixianzhegemubiaoerfendou"),
+            "中国人民正在为实现这个目标而奋斗");
+  EXPECT_EQ(Convert("qingyuedushouceye"), "请阅读手册页");
+  EXPECT_EQ(Convert("pingmushangxianshidexinxi"), "屏幕上显示的信息");
+  EXPECT_EQ(Convert("ruguonixiangzaiminglinghangzhongchakanbangzhuxinxi"),
+            "如果你想在命令行中查看帮助信息");
+  // An apostrophe ends a syllable: xi'an is never xian.
+  EXPECT_EQ(Utf8FromGbk(ConvertPinyinLineByModel("xi'an")), "西安");
+  EXPECT_NE(Utf8FromGbk(ConvertPinyinLineByModel("xian")), "西安");
+}
+
+TEST_F(ModelRealData, TypingKeyByKeyEndsAsConvertingAtOnce) {
+  const std::string sentences[] = {
+      "womenyaojiandingbuyidezouzhongguotesezhuyidaoluzhongguorenminzhengzaiweishixianzhongguomenge"
+      "rf",
+      "ruguonixiangzaiminglinghangzhongchakanbangzhuxinxi",
+      "zhegecanshukeyiyongyukongzhishuchudegeshi",
+  };
+  for (const std::string& s : sentences) {
+    for (std::size_t n = 1; n <= s.size(); ++n) ConvertSentenceByModel(s.substr(0, n));
+    const std::string typed = SrfState.DefaultSentence;
+    UnloadSentenceModel();
+    ASSERT_TRUE(LoadSentenceModel());  // a fresh decoder
+    ConvertSentenceByModel(s);
+    EXPECT_EQ(Utf8FromGbk(typed), Utf8FromGbk(SrfState.DefaultSentence)) << s;
+  }
+}
+
+}  // namespace
+}  // namespace dazi::testing
