@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/core/MethodClass.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/model/ModelFile.h"
@@ -55,7 +56,7 @@ bool SentenceModelLoaded() {
 
 bool ConvertSentenceByModel(const std::string& pinyin) {
   Engine* e = TheEngine().get();
-  if (!e || SrfState.MethodClass % 3 != 0) return false;
+  if (!e || ClassOf(SrfState.MethodClass) != CharClass::Simplified) return false;
   const std::vector<int32> codes = Decode(*e, pinyin, {});
   SrfState.SentenceCodeCount = 0;
   std::string sentence;
