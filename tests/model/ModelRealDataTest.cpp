@@ -3,10 +3,12 @@
 // Skipped when the model has not been built beside the test program.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
+#include "engine/model/ModelFile.h"
 #include "engine/model/ModelFormat.h"
 #include "engine/model/ModelSentence.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -48,6 +50,43 @@ TEST_F(ModelRealData, EverydaySentences) {
   // An apostrophe ends a syllable: xi'an is never xian.
   EXPECT_EQ(Utf8FromGbk(ConvertPinyinLineByModel("xi'an")), "西安");
   EXPECT_NE(Utf8FromGbk(ConvertPinyinLineByModel("xian")), "西安");
+}
+
+// The tables and their reader agree on the back-off walk: after any history, the
+// probabilities of all words sum to one (up to the rounding of the costs to 1/16 bit).
+TEST_F(ModelRealData, EveryHistorySumsToOne) {
+  model::ModelFile file;
+  ASSERT_TRUE(file.Open(model::kModelFileName));
+  auto sum = [&](const model::LmState& history) {
+    double total = 0;
+    for (std::uint32_t w = 0; w < file.WordCount(); ++w) {
+      model::LmState s = history;
+      total += std::exp2(-file.Score(&s, w) / static_cast<double>(model::kCostScale));
+    }
+    return total;
+  };
+  // Words of the likeliest single characters, and a pair of them that is a trigram history.
+  std::vector<std::uint32_t> chars;
+  const model::Range root = file.Edges(0);
+  for (std::uint32_t e = root.begin; e < root.end && chars.size() < 300; ++e) {
+    int syllable = 0;
+    std::uint32_t child = 0;
+    file.Edge(e, &syllable, &child);
+    if (file.Entries(child).size() > 0)
+      chars.push_back(file.TrieEntry(file.Entries(child).begin).word);
+  }
+  model::LmState trigramHistory;
+  for (std::size_t i = 0; i < chars.size() && trigramHistory.context == model::kNone; ++i) {
+    for (std::size_t j = 0; j < chars.size() && trigramHistory.context == model::kNone; ++j) {
+      trigramHistory = {};
+      file.Score(&trigramHistory, chars[i]);
+      file.Score(&trigramHistory, chars[j]);
+    }
+  }
+  ASSERT_NE(trigramHistory.context, model::kNone);
+  for (const model::LmState& h : {model::LmState{}, model::LmState{chars[0], model::kNone},
+                                  model::LmState{chars[7], model::kNone}, trigramHistory})
+    EXPECT_NEAR(sum(h), 1.0, 0.03) << "after word " << h.last;
 }
 
 TEST_F(ModelRealData, TypingKeyByKeyEndsAsConvertingAtOnce) {

@@ -48,9 +48,13 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
   const std::size_t V = vocabulary.words.size();
   const double lambda = weights.openGram;
   const double tokens = static_cast<double>(counts.tokens);
+  // The unigrams are scaled to sum to one over the vocabulary (open-gram's punctuation is
+  // gone, dazi's own words are added), so that every history's probabilities sum to one.
   std::vector<double> base(V), text(V), mixed(V);
+  double total = 0;
+  for (std::size_t w = 0; w < V; ++w) total += vocabulary.words[w].probability;
   for (std::size_t w = 0; w < V; ++w) {
-    base[w] = vocabulary.words[w].probability;
+    base[w] = vocabulary.words[w].probability / total;
     text[w] = (static_cast<double>(counts.words[w]) + weights.unigramPrior * base[w]) /
               (tokens + weights.unigramPrior);
     mixed[w] = lambda * base[w] + (1 - lambda) * text[w];
