@@ -17,7 +17,7 @@
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/model/ModelSentence.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/ConvertSentence.h"
 #include "engine/startup/DictionaryLoader.h"
 
 namespace dazi {

@@ -18,7 +18,7 @@
 #include "engine/model/ModelFormat.h"
 #include "engine/model/ModelSentence.h"
 #include "engine/pinyin/SyllableTable.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/ConvertSentence.h"
 #include "engine/user/DataFolder.h"
 
 namespace dazi::bench {

@@ -10,7 +10,7 @@
 #include "engine/core/Unit_Data.h"
 #include "engine/model/ModelSentence.h"
 #include "engine/model/SentenceMethod.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/ConvertSentence.h"
 #include "engine/user/DataFolder.h"
 #include "tests/controller/ControllerFixture.h"
 #include "tests/model/TinyModel.h"

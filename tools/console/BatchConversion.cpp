@@ -6,7 +6,7 @@
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/model/ModelSentence.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/ConvertSentence.h"
 
 namespace dazi::console {
 

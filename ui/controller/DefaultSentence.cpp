@@ -1,7 +1,7 @@
 #include "ui/controller/DefaultSentence.h"
 
 #include "engine/model/ModelSentence.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/ConvertSentence.h"
 
 namespace dazi {
 
