@@ -14,6 +14,7 @@
 
 #include "bench/sentence/ClauseCorpus.h"
 #include "bench/support/RealDictionaryBench.h"
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/model/ModelFormat.h"
 #include "engine/model/ModelSentence.h"
@@ -56,6 +57,7 @@ void Prepare() {
   startMegabytes = ResidentMegabytes();
   SrfState.MethodClass = 0;
   SrfState.UserWordCount = 0;
+  AdvanceEngineGeneration();
 }
 
 void Convert(bool byModel, const std::string& pinyin) {
@@ -110,6 +112,7 @@ void FillUserWords(int count) {
     SrfState.UserWordPinyin[i] = SrfState.UserWordPinyinAlt[i] = pinyin;
     SrfState.UserWordInitials[i] = initials;
   }
+  AdvanceEngineGeneration();  // the user word tables were rewritten
 }
 
 // Every clause of the tuning half typed key by key; range(0): clauses joined into inputs of

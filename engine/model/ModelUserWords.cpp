@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Unit_Data.h"
 
 namespace dazi::model {
@@ -15,43 +16,10 @@ int WordCount() {
 
 }  // namespace
 
-void ModelUserWords::CopyState() {
-  const TLumiskCand& s = SrfState;
-  const int count = WordCount();
-  pinyin_.assign(s.UserWordPinyin, s.UserWordPinyin + count);
-  alt_.assign(s.UserWordPinyinAlt, s.UserWordPinyinAlt + count);
-  initials_.assign(s.UserWordInitials, s.UserWordInitials + count);
-  codes_.clear();
-  for (int i = 0; i < count; ++i) {
-    const int length = std::clamp(s.UserWordLengths[i], 0, kUserWordCodeCapacity);
-    codes_.push_back(s.UserWordLengths[i]);
-    codes_.insert(codes_.end(), s.UserWordCodes[i], s.UserWordCodes[i] + length);
-  }
-}
-
-bool ModelUserWords::SameAsState() const {
-  const TLumiskCand& s = SrfState;
-  const int count = WordCount();
-  if (static_cast<std::size_t>(count) != pinyin_.size()) return false;
-  std::size_t at = 0;
-  for (int i = 0; i < count; ++i) {
-    const int length = std::clamp(s.UserWordLengths[i], 0, kUserWordCodeCapacity);
-    if (s.UserWordPinyin[i] != pinyin_[i] || s.UserWordPinyinAlt[i] != alt_[i] ||
-        s.UserWordInitials[i] != initials_[i] ||
-        at + 1 + static_cast<std::size_t>(length) > codes_.size() ||
-        codes_[at] != s.UserWordLengths[i] ||
-        !std::equal(s.UserWordCodes[i], s.UserWordCodes[i] + length,
-                    codes_.begin() + static_cast<long>(at) + 1))
-      return false;
-    at += 1 + static_cast<std::size_t>(length);
-  }
-  return true;
-}
-
 bool ModelUserWords::Refresh() {
-  if (built_ && SameAsState()) return false;
+  if (built_ && builtFor_ == EngineGeneration()) return false;
   built_ = true;
-  CopyState();
+  builtFor_ = EngineGeneration();
   const TLumiskCand& s = SrfState;
   const int count = WordCount();
   bySpelling_.clear();

@@ -1,7 +1,7 @@
 // The user's own words (srf_pub.usr: words made in the corpus editor and learned phrases) as
 // the statistical sentence engine looks them up: by their pinyin, main or alternative, and by
-// their initials. The lexicon is reloaded behind the engine's back (start-up, the word-making
-// command, learning), so the index keeps a copy of what it was built from.
+// their initials. The index is rebuilt when the engine generation has moved (the user word
+// tables were replaced).
 #pragma once
 
 #include <cstdint>
@@ -14,7 +14,7 @@ namespace dazi::model {
 
 class ModelUserWords {
  public:
-  // Brings the index up to date with SrfState's user word tables; true when it changed.
+  // Brings the index up to date with SrfState's user word tables; true when it was rebuilt.
   bool Refresh();
 
   // User word indexes (into SrfState's tables) spelled s, or initialled s.
@@ -25,12 +25,8 @@ class ModelUserWords {
   bool HasInitialsOfLength(std::size_t letters) const;
 
  private:
-  bool SameAsState() const;
-  void CopyState();
-
+  std::uint64_t builtFor_ = 0;
   bool built_ = false;
-  std::vector<std::string> pinyin_, alt_, initials_;
-  std::vector<std::int32_t> codes_;  // per word: its length, then its character numbers
   std::unordered_map<std::string, std::vector<int>> bySpelling_, byInitials_;
   std::vector<bool> spellingLengths_, initialsLengths_;
 };
