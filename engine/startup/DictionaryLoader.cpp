@@ -80,6 +80,17 @@ void LoadPhraseIndex() {
   }
 }
 
+void ReleaseCharTableForEditor() {
+  Dict.zc.Close();
+}
+
+bool ReopenCharTableAfterEditor(std::string* error) {
+  Dict.zc.Close();
+  const bool reopened = Dict.zc.Open(kZcFile, error);
+  LoadUserLexicon();
+  return reopened;
+}
+
 LoadResult LoadDictionaries() {
   LoadResult result;
   AdvanceEngineGeneration();  // the streams and tables below are replaced

@@ -1,5 +1,7 @@
 // The start-up load: settings byte, the six dictionary streams, their headers and indexes,
-// the user lexicon and the private-area codes, into SrfState.
+// the user lexicon and the private-area codes, into SrfState. Also the hand-over of the
+// character table to the user corpus editor, which reads srf_pub.zc and rewrites
+// srf_pub.usr itself.
 #pragma once
 
 #include <string>
@@ -21,5 +23,13 @@ void LoadPhraseIndex();
 
 // Fills PrivateCodes with the 100 codes of the GBK user-defined area from AAA1.
 void BuildPrivateCodes();
+
+// Closes the open srf_pub.zc before the user corpus editor opens.
+void ReleaseCharTableForEditor();
+
+// Reopens srf_pub.zc and reloads the user lexicon after the editor closed. False (the reason
+// in *error) when the table cannot be opened; the lexicon is reloaded either way, its reads of
+// the missing table then giving 0.
+bool ReopenCharTableAfterEditor(std::string* error = nullptr);
 
 }  // namespace dazi

@@ -2,7 +2,7 @@
 // keeps its state in the caption it shows.
 #include "engine/core/MethodClass.h"
 #include "engine/dict/DictLayout.h"
-#include "engine/startup/WordMaking.h"
+#include "engine/startup/DictionaryLoader.h"
 #include "engine/user/Settings.h"
 #include "ui/controller/Captions.h"
 #include "ui/controller/PracticeController.h"
@@ -122,10 +122,7 @@ void PracticeController::BeginWordMaking() {
 }
 
 bool PracticeController::FinishWordMaking(std::string* error) {
-  const std::string reason = ReopenCharTableAfterEditor();
-  if (reason.empty()) return true;
-  if (error) *error = reason;
-  return false;
+  return ReopenCharTableAfterEditor(error);
 }
 
 }  // namespace dazi
