@@ -131,7 +131,7 @@ TEST_F(AuxiliaryWindows, AboutBoxNamesTheVersionAndTheDataLicences) {
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->text().contains(QRegularExpression(QStringLiteral("dazi \\d+\\.\\d+"))));
     for (const char* part : {"CC-CEDICT", "MDBG", "CC BY-SA 4.0", "Unihan", "LGPL-3.0", "jieba",
-                             "Arphic Public License", "GFDL", "MIT"})
+                             "Arphic Public License", "GFDL", "MIT", "open-gram", "CC BY-SA 3.0"})
       EXPECT_TRUE(text->text().contains(QString::fromLatin1(part))) << part;
     const auto* buttons = box->findChild<QDialogButtonBox*>();
     ASSERT_NE(buttons, nullptr);

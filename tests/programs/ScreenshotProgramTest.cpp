@@ -29,17 +29,18 @@ std::pair<unsigned, unsigned> PngSize(const std::string& png) {
 
 const std::string kDazi = ExecutableFolder() + "/dazi";
 
+// The picture's relative path is taken from where dazi starts, not from its data folder.
 TEST(ScreenshotProgram, TypesTheKeysAndSavesThePictureOfTheWindow) {
-  TempDataFolder folder;
-  if (std::string why = LinkRealDictionaries(folder.Path()); !why.empty()) GTEST_SKIP() << why;
-  const std::string shot = folder.File("shot.png");
+  TempDataFolder folder;  // the current directory
+  const std::filesystem::path data = folder.Path() / "data";
+  std::filesystem::create_directory(data);
+  if (std::string why = LinkRealDictionaries(data); !why.empty()) GTEST_SKIP() << why;
   const Outcome outcome = RunProgram(
-      kDazi, {"--data", folder.Path().string(), "--type", "nihao zhongguo", "--screenshot", shot},
+      kDazi, {"--data", data.string(), "--type", "nihao zhongguo", "--screenshot", "shot.png"},
       folder);
   ASSERT_EQ(outcome.status, 0) << outcome.err;
-  EXPECT_EQ(PngSize(ReadFile(shot)), (std::pair<unsigned, unsigned>{800, 561}));
-  // The keys went through the window: the chosen words were learned into the data folder.
-  EXPECT_TRUE(std::filesystem::exists(folder.File("srf_pykx.set")));
+  EXPECT_EQ(PngSize(ReadFile(folder.File("shot.png"))), (std::pair<unsigned, unsigned>{800, 561}));
+  EXPECT_TRUE(std::filesystem::exists(data / "srf_pykx.set"));  // the window's data folder
 }
 
 TEST(ScreenshotProgram, AFolderWithoutDictionariesEndsWithAMessage) {

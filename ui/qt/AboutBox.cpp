@@ -29,6 +29,8 @@ QString AboutText() {
              "包：字频、字形部件（MIT）。</li>"
              "<li><b>hanzi-writer-data</b>：笔画形状（Arphic Public License）。</li>"
              "<li><b>manpages-zh</b> 中文手册页：词语的使用频率（GFDL-1.2+）。</li>"
+             "<li><b>open-gram</b>，SunPinyin 项目（sunpinyin-data）：“智能整句”的语言模型，"
+             "经改编，依 CC BY-SA 3.0 发布。</li>"
              "</ul>")
       .arg(QStringLiteral(DAZI_VERSION));
 }

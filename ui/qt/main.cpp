@@ -3,6 +3,8 @@
 // what it holds, without a window; --screenshot FILE types the --type keys into the window,
 // saves its picture and exits.
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "engine/core/Unit_Data.h"
@@ -43,6 +45,10 @@ int main(int argc, char** argv) {
   const dazi::ProgramOptions options = dazi::ReadCommandLine(argc, argv);
   if (options.exitStatus) return *options.exitStatus;
 
+  // The picture's path is taken from where the program was started, not the data folder.
+  std::optional<std::string> screenshot = options.screenshot;
+  if (screenshot) screenshot = std::filesystem::absolute(*screenshot).string();
+
   const std::string folder = options.dataFolder.value_or(dazi::ExecutableFolder());
   std::string error;
   if (!dazi::EnterDataFolder(folder, &error)) {
@@ -60,12 +66,11 @@ int main(int argc, char** argv) {
   dazi::PrepareApplicationAttributes();
   QApplication app(argc, argv);
   dazi::PrepareApplication(app);
-  if (options.screenshot) {
+  if (screenshot) {
     // Notices go to stderr: no message box waits for a user.
     dazi::TForm_Main window(dazi::PrintNotice);
     if (!window.DictionariesLoaded()) return 1;
-    return dazi::RunScriptedScreenshot(window, keys.keys,
-                                       QFile::decodeName(options.screenshot->c_str()));
+    return dazi::RunScriptedScreenshot(window, keys.keys, QFile::decodeName(screenshot->c_str()));
   }
   dazi::TForm_Main window;
   window.show();
