@@ -11,7 +11,7 @@
 #include "tests/controller/JsonCheck.h"
 #include "tools/console/ConsoleSession.h"
 #include "tools/console/Json.h"
-#include "tools/console/KeyTokens.h"
+#include "ui/controller/KeyTokens.h"
 
 namespace dazi::testing {
 namespace {
@@ -20,42 +20,42 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 TEST(ConsoleKeys, PrintableCharactersMapToTheirUsKeys) {
-  EXPECT_EQ(console::VirtualKeyOf('a'), 65);
-  EXPECT_EQ(console::VirtualKeyOf('Z'), 90);
-  EXPECT_EQ(console::VirtualKeyOf('0'), 48);
-  EXPECT_EQ(console::VirtualKeyOf(' '), 32);
+  EXPECT_EQ(keys::VirtualKeyOf('a'), 65);
+  EXPECT_EQ(keys::VirtualKeyOf('Z'), 90);
+  EXPECT_EQ(keys::VirtualKeyOf('0'), 48);
+  EXPECT_EQ(keys::VirtualKeyOf(' '), 32);
   // Shifted digits release their digit key, never a code that pages or deletes.
-  EXPECT_EQ(console::VirtualKeyOf('!'), 49);
-  EXPECT_EQ(console::VirtualKeyOf('%'), 53);
-  EXPECT_EQ(console::VirtualKeyOf('&'), 55);
-  EXPECT_EQ(console::VirtualKeyOf('\''), 222);
-  EXPECT_EQ(console::VirtualKeyOf('.'), 190);
+  EXPECT_EQ(keys::VirtualKeyOf('!'), 49);
+  EXPECT_EQ(keys::VirtualKeyOf('%'), 53);
+  EXPECT_EQ(keys::VirtualKeyOf('&'), 55);
+  EXPECT_EQ(keys::VirtualKeyOf('\''), 222);
+  EXPECT_EQ(keys::VirtualKeyOf('.'), 190);
   for (int c = 32; c < 127; ++c) {
-    const int vk = console::VirtualKeyOf(static_cast<char>(c));
+    const int vk = keys::VirtualKeyOf(static_cast<char>(c));
     EXPECT_TRUE(vk == 32 || (vk >= 48 && vk <= 57) || (vk >= 65 && vk <= 90) || vk >= 186)
         << static_cast<char>(c) << " -> " << vk;
   }
-  EXPECT_EQ(console::VirtualKeyOf('\t'), 0);
+  EXPECT_EQ(keys::VirtualKeyOf('\t'), 0);
 }
 
 TEST(ConsoleKeys, BraceTokensAndErrors) {
-  const console::ParsedKeys keys = console::ParseKeys("a{Enter}{Left}{KP7}{KP.}{LBrace}");
+  const keys::ParsedKeys keys = keys::ParseKeys("a{Enter}{Left}{KP7}{KP.}{LBrace}");
   ASSERT_EQ(keys.error, "");
   ASSERT_EQ(keys.keys.size(), 6u);
   EXPECT_EQ(keys.keys[0].character, 'a');
   EXPECT_EQ(keys.keys[1].virtualKey, 13);
-  EXPECT_EQ(keys.keys[2].character, console::kNoCharacter);
+  EXPECT_EQ(keys.keys[2].character, keys::kNoCharacter);
   EXPECT_EQ(keys.keys[2].virtualKey, 37);
   EXPECT_EQ(keys.keys[3].character, '7');
   EXPECT_EQ(keys.keys[3].virtualKey, 103);
   EXPECT_EQ(keys.keys[4].virtualKey, 110);
   EXPECT_EQ(keys.keys[5].character, '{');
 
-  EXPECT_THAT(console::ParseKeys("ab{Nope}c").error, HasSubstr("{Nope}"));
-  EXPECT_TRUE(console::ParseKeys("ab{Nope}c").keys.empty());
-  EXPECT_THAT(console::ParseKeys("ab{Enter").error, HasSubstr("unterminated"));
-  EXPECT_FALSE(console::ParseKeys("a\tb").error.empty());
-  EXPECT_FALSE(console::ParseKeys("\xD6\xD0").error.empty());
+  EXPECT_THAT(keys::ParseKeys("ab{Nope}c").error, HasSubstr("{Nope}"));
+  EXPECT_TRUE(keys::ParseKeys("ab{Nope}c").keys.empty());
+  EXPECT_THAT(keys::ParseKeys("ab{Enter").error, HasSubstr("unterminated"));
+  EXPECT_FALSE(keys::ParseKeys("a\tb").error.empty());
+  EXPECT_FALSE(keys::ParseKeys("\xD6\xD0").error.empty());
 }
 
 TEST(ConsoleJson, LinesAreCompactOrderedAndEscaped) {

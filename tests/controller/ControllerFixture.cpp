@@ -3,7 +3,7 @@
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
-#include "tools/console/KeyTokens.h"
+#include "ui/controller/KeyTokens.h"
 
 namespace dazi::testing {
 
@@ -48,10 +48,10 @@ void ControllerTest::Start(FixtureDictionary d) {
 }
 
 void ControllerTest::Type(const std::string& keys) {
-  const console::ParsedKeys parsed = console::ParseKeys(keys);
+  const keys::ParsedKeys parsed = keys::ParseKeys(keys);
   ASSERT_EQ(parsed.error, "");
-  for (const console::KeyEvent& key : parsed.keys) {
-    if (key.character != console::kNoCharacter)
+  for (const keys::KeyEvent& key : parsed.keys) {
+    if (key.character != keys::kNoCharacter)
       controller_->Edit1KeyPress(static_cast<char>(key.character));
     controller_->Memo1KeyUp(key.virtualKey);
   }

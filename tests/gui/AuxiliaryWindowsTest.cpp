@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -100,6 +103,40 @@ TEST_F(AuxiliaryWindows, AcceptingStoresTheByteAndSwitchesAtOnce) {
   });
   EXPECT_EQ(StoredByte(), 25);  // all three: the value of a fresh start
   EXPECT_EQ(SrfState.ShowDictionary, 1);
+}
+
+// Without glosses there is no English output: turning "显示英文" off ends it, and the page
+// shown loses its glosses at once.
+TEST_F(AuxiliaryWindows, TurningEnglishOffEndsEnglishOutput) {
+  QTest::keyClicks(Memo1(), "zhong");
+  QTest::keyClick(Memo1(), Qt::Key_Return);
+  ASSERT_EQ(SrfState.EnglishMode, 1);
+  RunSettings([](TForm_Set* dialog) {
+    QTest::mouseClick(Box(dialog, "CheckBoxXSYW"), Qt::LeftButton);
+    Press(dialog, "Button1");
+  });
+  EXPECT_EQ(SrfState.EnglishMode, 0);
+  EXPECT_EQ(Text("Label_YW01"), QString());
+  QTest::keyClick(Memo1(), Qt::Key_1);
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("中"));
+}
+
+// "关于...": the version and where the dictionaries come from, under which licences; Qt's
+// own buttons speak Chinese.
+TEST_F(AuxiliaryWindows, AboutBoxNamesTheVersionAndTheDataLicences) {
+  RunMenuItem<QDialog>("N4", [](QDialog* box) {
+    EXPECT_EQ(box->objectName(), QStringLiteral("AboutBox"));
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("关于打字练习"));
+    const auto* text = box->findChild<QLabel*>(QStringLiteral("AboutText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->text().contains(QRegularExpression(QStringLiteral("dazi \\d+\\.\\d+"))));
+    for (const char* part : {"CC-CEDICT", "MDBG", "CC BY-SA 4.0", "Unihan", "LGPL-3.0", "jieba",
+                             "Arphic Public License", "GFDL", "MIT", "open-gram", "CC BY-SA 3.0"})
+      EXPECT_TRUE(text->text().contains(QString::fromLatin1(part))) << part;
+    const auto* buttons = box->findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+  });
 }
 
 TEST_F(AuxiliaryWindows, DisabledBoxesNeverReachTheByte) {

@@ -3,12 +3,12 @@
 
 #include <QApplication>
 
-#include "ui/qt/MainWindowLayout.h"
-#include "ui/qt/WidgetSupport.h"
+#include "ui/qt/ApplicationSetup.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  dazi::PrepareApplicationAttributes();
   QApplication app(argc, argv);
-  QApplication::setFont(dazi::SansFont(dazi::layout::kApplicationFontPixels));
+  dazi::PrepareApplication(app);
   return RUN_ALL_TESTS();
 }

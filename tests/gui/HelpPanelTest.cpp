@@ -1,4 +1,5 @@
 // The help column: the tree of the active method, its topics and the text box Memo2.
+#include <QAction>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -85,6 +86,31 @@ TEST_F(HelpPanel, ClickingATopicShowsItsTextAndReturnsTheKeyboard) {
   // The next key goes to the practice area.
   QTest::keyClicks(Memo1(), "zhong");
   EXPECT_TRUE(Shown("Panel2"));
+}
+
+// Beside the topics, on the text or its scroll bar: every click leaves the keys with the
+// practice area.
+TEST_F(HelpPanel, EveryClickInTheHelpColumnReturnsTheKeyboard) {
+  QTreeWidget* tree = Tree("TreeView1");
+  const QRect last = tree->visualItemRect(tree->topLevelItem(tree->topLevelItemCount() - 1));
+  ASSERT_LT(last.bottom() + 20, tree->viewport()->height());
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(20, last.bottom() + 20));
+  EXPECT_EQ(window_->focusWidget(), Memo1());
+  auto* memo2 = Control<QPlainTextEdit>("Memo2");
+  QTest::mouseClick(memo2->verticalScrollBar(), Qt::LeftButton, {},
+                    memo2->verticalScrollBar()->rect().center());
+  EXPECT_EQ(window_->focusWidget(), Memo1());
+  QTest::keyClicks(window_->focusWidget(), "zhong");
+  EXPECT_TRUE(Shown("Panel2"));
+}
+
+TEST_F(HelpPanel, HelpMenuItemShowsTheFirstTopicOfTheActiveMethod) {
+  Click("SpeedButtonKX");
+  ClickTopic("TreeView2", 5);
+  Control<QAction>("N2")->trigger();
+  EXPECT_EQ(SelectedNode("TreeView2"), 0);
+  EXPECT_TRUE(Memo2().startsWith(kKeypadStart)) << Memo2().toStdString();
+  EXPECT_EQ(window_->focusWidget(), Memo1());
 }
 
 TEST_F(HelpPanel, ChoosingATopicAgainRedrawsOnlyItsText) {

@@ -1,11 +1,14 @@
 // The main window driven like a user: key events on the practice area and clicks on the
 // status bar, checked on the widgets the window paints.
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
 
 #include "engine/core/Unit_Data.h"
 #include "tests/gui/WindowFixture.h"
+#include "tests/support/RealDictionaries.h"
 #include "ui/qt/WidgetSupport.h"
 
 namespace dazi::testing {
@@ -149,6 +152,8 @@ TEST_F(MainWindow, StatusBarClicksSwitchMethodClassAndPunctuation) {
   EXPECT_EQ(SrfState.MethodClass, 1);
   Click("Label13");
   EXPECT_EQ(Text("Label13"), QStringLiteral("英"));
+  Click("Label13");
+  EXPECT_EQ(Text("Label13"), QStringLiteral("中"));
   Click("Label16");
   EXPECT_EQ(Text("Label16"), QStringLiteral("●"));
 
@@ -196,6 +201,120 @@ TEST_F(MainWindow, PressingOnTheBackgroundDragsTheWindow) {
   QTest::mouseMove(practiceArea, QPoint(90, 90));
   QTest::mouseRelease(practiceArea, Qt::LeftButton, {}, QPoint(90, 90));
   EXPECT_EQ(window_->pos(), start + QPoint(30, 20));
+}
+
+// Escape drops the input and with it the English output chosen for it.
+TEST_F(MainWindow, EscapeEndsEnglishOutput) {
+  QTest::keyClicks(Memo1(), "zhong");
+  QTest::keyClick(Memo1(), Qt::Key_Return);
+  ASSERT_EQ(SrfState.EnglishMode, 1);
+  QTest::keyClick(Memo1(), Qt::Key_Escape);
+  QTest::keyClicks(Memo1(), "zhong");
+  QTest::keyClick(Memo1(), Qt::Key_1);
+  EXPECT_EQ(Memo1Lines().front(), QStringLiteral("中"));
+}
+
+// No font here draws the user-defined characters of "va": the page shows their codes.
+TEST_F(MainWindow, UserDefinedCharactersShowTheirCodes) {
+  QTest::keyClicks(Memo1(), "va");
+  EXPECT_EQ(Text("Label1"), QStringLiteral("1: 造字AAA1"));
+  EXPECT_EQ(Text("Label10"), QStringLiteral("0: 造字AAAA"));
+  for (const char* name : {"Label2", "Label5", "Label9"}) {
+    const QString text = Text(name);
+    EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](QChar c) {
+      return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF;
+    })) << name;
+  }
+  EXPECT_LT(Control("Label1")->x() + Control<QLabel>("Label1")->sizeHint().width(),
+            Control("PanelPY")->width());
+}
+
+// After a choice the window shows the state it is in: no chosen letters above the follow-on
+// words.
+TEST_F(MainWindow, FollowOnWordsStandUnderAnEmptyInput) {
+  QTest::keyClicks(Memo1(), "zhong");
+  QTest::keyClick(Memo1(), Qt::Key_1);
+  ASSERT_TRUE(Shown("PanelPY"));
+  ASSERT_EQ(Text("Label1"), QStringLiteral("1: 中国"));  // a follow-on word
+  EXPECT_EQ(Text("Label11"), QString());
+}
+
+// The hint about the default sentence is never drawn over a shown candidate, and its two
+// phrases keep their words whole.
+class RealDataWindow : public WindowTest {
+ protected:
+  void SetUp() override {
+    const std::string why = LinkRealDictionaries(folder_.Path());
+    if (!why.empty()) GTEST_SKIP() << why;
+    Open(nullptr);
+  }
+  bool HintCoversACandidate() const {
+    QWidget* hint = Control("LabelDefaultHint");
+    if (!hint->isVisible()) return false;
+    for (int i = 1; i <= 10; ++i) {
+      const QByteArray name = QStringLiteral("Label%1").arg(i).toLatin1();
+      auto* label = Control<QLabel>(name.constData());
+      if (!label->text().isEmpty() && label->geometry().intersects(hint->geometry())) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(RealDataWindow, SentenceHintNeverCoversACandidate) {
+  QTest::keyClicks(Memo1(), "woxiangqubeijing");
+  ASSERT_FALSE(Text("LabelDefault").isEmpty());
+  ASSERT_TRUE(Shown("LabelDefaultHint"));
+  EXPECT_FALSE(HintCoversACandidate());
+  QTest::keyClick(Memo1(), Qt::Key_Left);
+  ASSERT_FALSE(Text("Label10").isEmpty());  // a full page for the first piece
+  EXPECT_FALSE(HintCoversACandidate());
+  QTest::keyClick(Memo1(), Qt::Key_1);  // the rest becomes the sentence again
+  EXPECT_TRUE(Shown("LabelDefaultHint"));
+  EXPECT_FALSE(HintCoversACandidate());
+
+  auto* hint = Control<QLabel>("LabelDefaultHint");
+  const QStringList lines = hint->text().split(QLatin1Char('\n'));
+  EXPECT_EQ(lines,
+            QStringList({QStringLiteral("空格键,输出全句"), QStringLiteral("←键,字词修改")}));
+  for (const QString& line : lines)
+    EXPECT_LE(QFontMetrics(hint->font()).horizontalAdvance(line), hint->width())
+        << line.toStdString();
+}
+
+// The dictionary panel explains the candidates shown; the default sentence that follows the
+// choice of a corrected piece has none, so the chosen character's explanation goes.
+TEST_F(RealDataWindow, NoExplanationBesideADefaultSentence) {
+  QTest::keyClicks(Memo1(), "woxiangqubeijing");
+  ASSERT_FALSE(Text("LabelDefault").isEmpty());
+  QTest::keyClick(Memo1(), Qt::Key_Left);
+  Click("SpeedButtonPYZD");
+  ASSERT_TRUE(Shown("PanelZD"));  // the piece's candidates with their explanations
+  QTest::keyClick(Memo1(), Qt::Key_1);
+  ASSERT_FALSE(Text("LabelDefault").isEmpty());  // the rest, as a sentence
+  EXPECT_FALSE(Shown("PanelZD"));
+}
+
+// Follow-on words after a keypad choice have no strokes behind them: no previews of the
+// chosen strokes beside them, on any of their pages.
+TEST_F(RealDataWindow, KeypadFollowOnWordsShowNoStrokePreviews) {
+  Click("SpeedButtonKX");
+  auto previews = [this] {
+    QString all;
+    for (int stroke = 1; stroke <= 6; ++stroke)
+      for (int k = 1; k <= 4; ++k)
+        all += Text(QStringLiteral("Label_KX%1_%2").arg(stroke).arg(k).toLatin1().constData());
+    return all;
+  };
+  for (Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_1})
+    QTest::keyClick(Memo1(), key, Qt::KeypadModifier);
+  ASSERT_FALSE(previews().isEmpty());
+  QTest::keyClick(Memo1(), Qt::Key_0, Qt::KeypadModifier);
+  ASSERT_TRUE(Shown("PanelKX"));
+  ASSERT_EQ(Text("Label_KX0").size(), 2);  // a follow-on word
+  EXPECT_EQ(Text("Label11"), QString());
+  EXPECT_EQ(previews(), QString());
+  QTest::keyClick(Memo1(), Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_EQ(previews(), QString());
 }
 
 class MissingDictionary : public WindowTest {

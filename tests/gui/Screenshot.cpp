@@ -10,9 +10,8 @@
 
 #include "tests/gui/WindowFixture.h"
 #include "tests/support/RealDictionaries.h"
-#include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/ApplicationSetup.h"
 #include "ui/qt/Unit_Main.h"
-#include "ui/qt/WidgetSupport.h"
 
 namespace {
 
@@ -29,8 +28,9 @@ bool Save(QWidget& window, const QDir& folder, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  dazi::PrepareApplicationAttributes();
   QApplication app(argc, argv);
-  QApplication::setFont(dazi::SansFont(dazi::layout::kApplicationFontPixels));
+  dazi::PrepareApplication(app);
   if (argc != 2) {
     std::fprintf(stderr, "usage: gui_screenshot OUTPUT_FOLDER\n");
     return 2;
@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
   });
   window.show();
+  // The web panel judges its page, and the web engine draws it a moment later.
+  if (QTest::qWaitFor([&window] { return window.WebPanelSettled(); }, 5000)) QTest::qWait(500);
   QWidget* memo1 = window.findChild<QWidget*>(QStringLiteral("Memo1"));
   auto click = [&window](const char* name) {
     auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));

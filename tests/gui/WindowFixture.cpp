@@ -1,6 +1,5 @@
 #include "tests/gui/WindowFixture.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 
@@ -40,22 +39,24 @@ void WindowTest::SetUp() {
   Open(&d);
 }
 
-void WindowTest::Open(const FixtureDictionary* d) {
+void WindowTest::Open(const FixtureDictionary* d, WebPanelOptions web) {
   if (d != nullptr) {
     FixtureDictionary copy = *d;
     ASSERT_EQ(copy.Write(), "");
   }
-  window_ =
-      std::make_unique<TForm_Main>([this](QWidget*, const QString& caption, const QString& text) {
+  window_ = std::make_unique<TForm_Main>(
+      [this](QWidget*, const QString& caption, const QString& text) {
         notices_.push_back({caption, text});
-      });
+      },
+      std::move(web), [this](const QUrl& url) { openedUrls_.push_back(url); });
   window_->show();
 }
 
 std::vector<QString> WindowTest::Memo1Lines() const {
   std::vector<QString> lines;
-  const auto* memo = static_cast<QPlainTextEdit*>(Memo1());
-  for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+  const auto* memo = static_cast<PracticeArea*>(Memo1());
+  QTextBlock b = memo->document()->begin();
+  for (int i = 0; i < memo->LineCount() && b.isValid(); ++i, b = b.next())
     lines.push_back(b.text());
   return lines;
 }

@@ -28,8 +28,9 @@ struct RecordedNotice {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  // Writes d (unless null) into the folder, then creates and shows the window.
-  void Open(const FixtureDictionary* d);
+  // Writes d (unless null) into the folder, then creates and shows the window. The web
+  // panel shows its local page in the plain view; addresses opened are recorded.
+  void Open(const FixtureDictionary* d, WebPanelOptions web = {});
 
   template <typename T = QWidget>
   T* Control(const char* name) const {
@@ -45,6 +46,7 @@ class WindowTest : public ::testing::Test {
 
   TempDataFolder folder_;
   std::vector<RecordedNotice> notices_;
+  std::vector<QUrl> openedUrls_;
   std::unique_ptr<TForm_Main> window_;
 };
 

@@ -1,64 +1,18 @@
 // Each program's command line: --help and --version answer on stdout with status 0, a wrong
 // command line is refused with the usage on stderr and status 2, and the existing options
 // still do their work.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/user/DataFolder.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/RealDictionaries.h"
 #include "tests/support/TempDataFolder.h"
 
-extern char** environ;
-
 namespace dazi::testing {
 namespace {
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs program with args, standard input empty; its output is caught in files of scratch.
-Outcome RunProgram(const std::string& program, const std::vector<std::string>& args,
-                   const TempDataFolder& scratch) {
-  const std::string outFile = scratch.File("stdout.txt"), errFile = scratch.File("stderr.txt");
-  std::vector<std::string> words = {program};
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  Outcome outcome;
-  int wait = 0;
-  if (spawned != 0 || waitpid(pid, &wait, 0) != pid) return outcome;
-  outcome.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  outcome.out = ReadFile(outFile);
-  outcome.err = ReadFile(errFile);
-  return outcome;
-}
 
 struct CommandLineCase {
   const char* name;
@@ -109,7 +63,12 @@ TEST_P(CommandLine, AnswersAsDocumented) {
 }
 
 const CommandLineCase kCases[] = {
-    {"DaziHelp", "dazi", {"--help"}, 0, {"Usage:", "--data", "--print-counts"}, {}},
+    {"DaziHelp",
+     "dazi",
+     {"--help"},
+     0,
+     {"Usage:", "--data", "--print-counts", "--type <KEYS>", "--screenshot <FILE>"},
+     {}},
     {"DaziVersion", "dazi", {"--version"}, 0, {"dazi " DAZI_VERSION "\n"}, {}},
     {"DaziUnknownOption", "dazi", {"--bogus"}, 2, {}, {"bogus", "Usage:", "--print-counts"}},
     {"DaziStrayArgument", "dazi", {"stray"}, 2, {}, {"stray", "Usage:"}},
@@ -119,6 +78,13 @@ const CommandLineCase kCases[] = {
      0,
      {"data folder: {data}\n", "characters: "},
      {}},
+    {"DaziTypeWithoutScreenshot", "dazi", {"--type", "ni"}, 2, {}, {"--screenshot", "Usage:"}},
+    {"DaziScreenshotOfUnknownKeys",
+     "dazi",
+     {"--data", "{data}", "--type", "ni{Nope}", "--screenshot", "{data}/shot.png"},
+     2,
+     {},
+     {"{Nope}"}},
     {"DaziDataWithEquals",
      "dazi",
      {"--data={data}/missing", "--print-counts"},

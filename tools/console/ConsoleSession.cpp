@@ -9,8 +9,8 @@
 #include "engine/dict/DictLayout.h"
 #include "engine/model/ModelSentence.h"
 #include "tools/console/Json.h"
-#include "tools/console/KeyTokens.h"
 #include "ui/controller/DefaultSentence.h"
+#include "ui/controller/KeyTokens.h"
 
 namespace dazi::console {
 namespace {
@@ -51,10 +51,11 @@ std::string ConsoleSession::HandleLine(std::string_view line) {
     const std::string error = RunCommand(line);
     return error.empty() ? Report() : ErrorReport(error);
   }
-  const ParsedKeys parsed = ParseKeys(line);
+  const keys::ParsedKeys parsed = keys::ParseKeys(line);
   if (!parsed.error.empty()) return ErrorReport(parsed.error);
-  for (const KeyEvent& key : parsed.keys) {
-    if (key.character != kNoCharacter) controller_.Edit1KeyPress(static_cast<char>(key.character));
+  for (const keys::KeyEvent& key : parsed.keys) {
+    if (key.character != keys::kNoCharacter)
+      controller_.Edit1KeyPress(static_cast<char>(key.character));
     controller_.Memo1KeyUp(key.virtualKey);
   }
   return Report();
@@ -137,7 +138,8 @@ std::string ConsoleSession::Report() const {
       {"status",
        {{"method", Utf8FromGbk(view.statusBar.label14)},
         {"class", Utf8FromGbk(view.statusBar.label15)},
-        {"punct", Utf8FromGbk(view.statusBar.label17)}}},
+        {"punct", Utf8FromGbk(view.statusBar.label17)},
+        {"language", Utf8FromGbk(view.statusBar.label13)}}},
       {"output", Utf8FromGbk(controller_.OutputText())},
   };
   return JsonLine(report);

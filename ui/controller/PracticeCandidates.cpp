@@ -55,7 +55,10 @@ void PracticeController::RefreshCandidates() {
 void PracticeController::ShowPinyinCandidates() {
   const TLumiskCand& s = SrfState;
   PinyinPanelView& py = view_.pinyin;
-  if (s.InputText.size() == 1) py.labelDefaultHintVisible = false;
+  const int shown = ShownSlots(kPageCapacity);
+  // The hint speaks of the default sentence: it goes with one letter, and while candidates
+  // (drawn over its place) are chosen with Space instead.
+  if (s.InputText.size() == 1 || shown > 0) py.labelDefaultHintVisible = false;
   py.labelDefault.clear();
   py.labels.fill({});
   py.glosses.fill({});
@@ -63,7 +66,6 @@ void PracticeController::ShowPinyinCandidates() {
   py.candidateColour = english ? LabelColour::GrayText : LabelColour::Black;
   py.glossColour = english ? LabelColour::Black : LabelColour::GrayText;
   view_.label11 = InputDisplay(s.InputText);
-  const int shown = ShownSlots(kPageCapacity);
   for (int i = 0; i < shown; ++i) {
     std::string text = s.CandidateTexts[i];
     if (english) text = ShortenForEnglish(text);
@@ -91,7 +93,10 @@ void PracticeController::ShowKeypadCandidates() {
     kx.labels[slot] = english ? ShortenForEnglish(s.CandidateTexts[i]) : s.CandidateTexts[i];
     kx.glosses[slot] = s.CandidateGlosses[i];  // shown whatever ShowEnglish says
   }
-  for (std::size_t i = 0; i < kx.previews.size(); ++i) kx.previews[i] = s.KeypadPreviews[i];
+  // The previews tell what the next stroke of the typed strokes offers; follow-on words
+  // after a choice have no strokes behind them.
+  if (!s.InputText.empty())
+    for (std::size_t i = 0; i < kx.previews.size(); ++i) kx.previews[i] = s.KeypadPreviews[i];
   ShowDictionaryButtons();
 }
 
@@ -109,14 +114,16 @@ void PracticeController::ShowDictionaryButtons() {
     if (s.CandidateTexts[i].size() == 2)
       zd.buttons[static_cast<std::size_t>(i)] = s.CandidateTexts[i];
   zd.highlighted = 0;
-  zd.memoZD = s.CandidateDictTexts[0];
+  // Only the shown page has explanations; the slots beyond it hold those of earlier pages.
+  zd.memoZD = shown > 0 ? s.CandidateDictTexts[0] : std::string();
   if (zd.memoZD.empty()) view_.panelZDVisible = false;
 }
 
 void PracticeController::SpeedButtonZD01Click(int button) {
   if (button < 1 || button > kPageCapacity) return;
   view_.dictionary.highlighted = button - 1;
-  view_.dictionary.memoZD = SrfState.CandidateDictTexts[button - 1];
+  const bool onPage = button <= ShownSlots(kPageCapacity);
+  view_.dictionary.memoZD = onPage ? SrfState.CandidateDictTexts[button - 1] : std::string();
 }
 
 void PracticeController::FillCurrentPage() {

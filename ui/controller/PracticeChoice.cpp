@@ -5,6 +5,7 @@
 #include "engine/core/CandidateKinds.h"
 #include "engine/keypad/KeypadEngine.h"
 #include "engine/user/Learning.h"
+#include "ui/controller/CandidateLayout.h"
 #include "ui/controller/PracticeController.h"
 
 namespace dazi {
@@ -72,6 +73,9 @@ void PracticeController::ChooseCandidate(int index) {
     view_.panelZDVisible = false;
   }
   s.InputText.clear();
+  // The follow-on words stand under an empty input: the chosen letters or strokes are gone.
+  view_.label11 = InputDisplay(s.InputText);
+  view_.keypad.previews.fill({});
 }
 
 void PracticeController::CollectForLearning(int slot) {

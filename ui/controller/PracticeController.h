@@ -21,8 +21,12 @@ class PracticeController {
   const ViewState& View() const { return view_; }
   // The whole practice text (GBK), also the part that Memo1 does not show.
   const std::string& OutputText() const { return outputText_; }
+  // The byte of the practice text that the next character takes: its end, or in 英 the
+  // blank that evens a single byte typed before.
+  std::size_t NextWritePosition() const;
 
-  // Key handling: the character of a key, then its release with the virtual-key code.
+  // Key handling: the character of a key, then its release with the virtual-key code. The
+  // release of Ctrl (17) stands for a tap of Ctrl alone; the window hands on no other.
   void Edit1KeyPress(char key);
   void Memo1KeyUp(int virtualKey);
 
@@ -41,7 +45,7 @@ class PracticeController {
   void Label14Click();                         // method caption
   void SpeedButtonKXClick(MethodButton sender);
   void Label15Click();                    // character class
-  void Label13Click();                    // Chinese / English indicator
+  void Label13Click();                    // 中 / 英; also a tap of Ctrl alone
   void Label16Click();                    // full-width indicator
   void Label17Click();                    // punctuation style
   void SpeedButtonKXZDClick();            // dictionary toggle
@@ -60,6 +64,7 @@ class PracticeController {
  private:
   bool PinyinActive() const;
   bool SentenceClassActive() const;
+  bool EnglishInputActive() const;  // Label13 shows 英
 
   // Key rules.
   void TypePinyinLetter(char key);
@@ -70,6 +75,8 @@ class PracticeController {
   void PressLeft();
   void PressEnter();
   void PressEscape();
+  void WriteTypedCharacter(char key);  // 英: one byte, as typed
+  void DeleteTypedCharacter();         // 英: Backspace with no input
 
   // Drawing helpers.
   void ClearAndHide();
@@ -78,6 +85,7 @@ class PracticeController {
   void ShowDefaultSentence();
   void FillCurrentPage();  // the active engine's page fill and its drawing
   void UpdateMemoLines();
+  void RedrawShownPage();
 
   // Choosing.
   void CollectForLearning(int slot);
@@ -105,6 +113,7 @@ class PracticeController {
 
   ViewState view_;
   std::string outputText_;
+  bool paddedEnd_ = false;       // the practice text ends with the blank that evened a piece
   std::string sentenceLetters_;  // the letters DefaultSentence was converted from
 };
 

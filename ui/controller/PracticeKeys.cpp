@@ -16,6 +16,9 @@ bool IsLowerLetter(char k) {
 bool IsDigit(char k) {
   return k >= '0' && k <= '9';
 }
+bool IsPrintable(char k) {
+  return k >= ' ' && k <= '~';
+}
 
 }  // namespace
 
@@ -27,8 +30,17 @@ bool PracticeController::SentenceClassActive() const {
   return PinyinActive() && ClassOf(SrfState.MethodClass) != CharClass::Variant;
 }
 
+bool PracticeController::EnglishInputActive() const {
+  return view_.statusBar.label13 == captions::English();
+}
+
 void PracticeController::Edit1KeyPress(char key) {
   TLumiskCand& s = SrfState;
+  if (EnglishInputActive()) {
+    // 英: every printable key is written as it is, without converting or learning.
+    if (IsPrintable(key)) WriteTypedCharacter(key);
+    return;
+  }
   if (IsLowerLetter(key) && PinyinActive()) return TypePinyinLetter(key);
   if (IsDigit(key) && key != '0' && PinyinActive()) return ChooseByDigit(key);
   if (!PinyinActive() && KeypadKeyPress(key)) return;
@@ -83,8 +95,11 @@ void PracticeController::WritePunctuation(char key) {
 }
 
 void PracticeController::Memo1KeyUp(int virtualKey) {
-  if (!PinyinActive()) KeypadKeyUp(virtualKey);
+  // In 英 the numeric pad types its digits through the character handler.
+  if (!PinyinActive() && !EnglishInputActive()) KeypadKeyUp(virtualKey);
   switch (virtualKey) {
+    case vk::kControl:
+      return Label13Click();
     case vk::kBack:
       return DeleteBackward();
     case vk::kLeft:
@@ -104,7 +119,7 @@ void PracticeController::Memo1KeyUp(int virtualKey) {
 
 void PracticeController::DeleteBackward() {
   TLumiskCand& s = SrfState;
-  if (s.InputText.empty()) return WriteOutput({});
+  if (s.InputText.empty()) return EnglishInputActive() ? DeleteTypedCharacter() : WriteOutput({});
   s.InputText.pop_back();
   if (s.InputText.empty()) s.RemainingInput.clear();
   RefreshCandidates();
@@ -141,7 +156,9 @@ void PracticeController::PressEnter() {
   ClearAndHide();
 }
 
+// Escape drops the input, and with it the English output chosen for it.
 void PracticeController::PressEscape() {
+  SrfState.EnglishMode = 0;
   SrfState.InputText.clear();
   SrfState.RemainingInput.clear();
   RefreshCandidates();

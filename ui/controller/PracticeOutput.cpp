@@ -9,7 +9,8 @@ namespace dazi {
 void PracticeController::WriteOutput(const std::string& text) {
   std::string piece = text;
   // Every piece has an even length, so a two-byte character never straddles a line end.
-  if (piece.size() % 2 == 1) piece += ' ';
+  paddedEnd_ = piece.size() % 2 == 1;
+  if (paddedEnd_) piece += ' ';
   outputText_ += piece;
   if (text.empty()) {
     outputText_.resize(outputText_.size() - std::min<std::size_t>(2, outputText_.size()));
@@ -17,6 +18,32 @@ void PracticeController::WriteOutput(const std::string& text) {
   }
   UpdateMemoLines();
   view_.panelZDVisible = false;
+}
+
+// English typing writes one byte at a time: a byte takes the place of the blank that padded
+// the one before, so "hello" reads "hello " rather than "h e l l o ".
+void PracticeController::WriteTypedCharacter(char key) {
+  if (!paddedEnd_) return WriteOutput(std::string(1, key));
+  outputText_.back() = key;
+  paddedEnd_ = false;
+  UpdateMemoLines();
+  view_.panelZDVisible = false;
+}
+
+// Backspace in English typing deletes one byte of a pair of single bytes (the text keeps its
+// even length with a padding blank); a Chinese character or a padded byte goes whole.
+void PracticeController::DeleteTypedCharacter() {
+  const std::size_t size = outputText_.size();
+  const bool asciiPair =
+      size >= 2 && !paddedEnd_ && static_cast<unsigned char>(outputText_[size - 2]) < 0x80;
+  if (!asciiPair) return WriteOutput({});
+  outputText_.back() = ' ';
+  paddedEnd_ = true;
+  UpdateMemoLines();
+}
+
+std::size_t PracticeController::NextWritePosition() const {
+  return outputText_.size() - (paddedEnd_ && EnglishInputActive() ? 1 : 0);
 }
 
 void PracticeController::UpdateMemoLines() {
@@ -30,6 +57,7 @@ void PracticeController::UpdateMemoLines() {
 
 void PracticeController::SpeedButton2Click() {
   outputText_.clear();
+  paddedEnd_ = false;
   for (std::string& line : view_.memo1Lines) line.clear();
 }
 

@@ -87,9 +87,13 @@ void PracticeController::Label15Click() {
   }
 }
 
+// 中 / 英: in 英 the keys type themselves. The typed input belongs to the other state and is
+// dropped, as with a method switch.
 void PracticeController::Label13Click() {
   std::string& caption = view_.statusBar.label13;
   caption = caption == captions::Chinese() ? captions::English() : captions::Chinese();
+  SrfState.EnglishMode = 0;
+  DropTypedInput(*this);
 }
 
 void PracticeController::Label16Click() {
@@ -114,7 +118,19 @@ bool PracticeController::AcceptSettings(std::uint8_t flags) {
   const std::uint8_t kept =
       flags & (kSettingAutoAssociate | kSettingShowEnglish | kSettingShowDictionary);
   ApplySettingsByte(kept);
+  // Without glosses there is no English output to stay in.
+  if (SrfState.ShowEnglish != 1) SrfState.EnglishMode = 0;
+  RedrawShownPage();
   return WriteSettingsByte(kept);
+}
+
+// The page on the bar is drawn again with the switches as they are now.
+void PracticeController::RedrawShownPage() {
+  if (SrfState.CandidateCount <= 0) return;
+  if (PinyinActive())
+    ShowPinyinCandidates();
+  else
+    ShowKeypadCandidates();
 }
 
 void PracticeController::BeginWordMaking() {

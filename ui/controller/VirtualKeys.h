@@ -9,6 +9,7 @@ namespace dazi::vk {
 
 inline constexpr int kBack = 8;
 inline constexpr int kReturn = 13;
+inline constexpr int kControl = 17;  // released after a tap of Ctrl alone
 inline constexpr int kEscape = 27;
 inline constexpr int kSpace = 32;
 inline constexpr int kPrior = 33;  // Page Up

@@ -104,8 +104,9 @@ void CandidateBarWidgets::BuildPinyinPanel(QWidget* window,
   labelDefault_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   labelDefaultHint_ = PlaceLabel(panelPY_, QStringLiteral("LabelDefaultHint"),
                                  layout::kLabelDefaultHint, SansFont(layout::kGlossFontPixels));
-  labelDefaultHint_->setText(Caption(captions::DefaultHint()));
-  labelDefaultHint_->setWordWrap(true);
+  // Two lines broken at the blank, so that no word is cut.
+  labelDefaultHint_->setText(
+      Caption(captions::DefaultHint()).replace(QLatin1Char(' '), QLatin1Char('\n')));
   labelDefaultHint_->setAlignment(Qt::AlignCenter);
   SetColour(labelDefaultHint_, LabelColour::GrayText);
   labelDefaultHint_->hide();
@@ -176,7 +177,7 @@ void CandidateBarWidgets::PaintPinyin(const ViewState& view, int maxRight) {
     QLabel* label = pinyinLabels_[i];
     const int textRight = gloss.isEmpty() ? width - kRightMargin : py.glossLefts[i];
     label->resize(std::max(0, textRight - label->x()), layout::kRowHeight);
-    label->setText(Caption(py.labels[i]));
+    label->setText(ReadableCaption(py.labels[i], label->font()));
     SetColour(label, py.candidateColour);
     PlaceGloss(pinyinGlosses_[i], gloss, py.glossLefts[i], label->y(), width);
     SetColour(pinyinGlosses_[i], py.glossColour);

@@ -1,6 +1,7 @@
-// dazi's command line: [--data DIR] [--print-counts] [--help] [--version]. Read with
-// QCommandLineParser in the window build and with CLI11 in the build without Qt; both accept
-// the same options and answer --help, --version and mistakes the same way.
+// dazi's command line: [--data DIR] [--print-counts] [--type KEYS] [--screenshot FILE]
+// [--help] [--version]. Read with QCommandLineParser in the window build and with CLI11 in the
+// build without Qt; both answer --help, --version and mistakes the same way. The scripted
+// screenshot (--type, --screenshot) needs the window, so only the window build takes it.
 #pragma once
 
 #include <optional>
@@ -14,6 +15,8 @@ struct ProgramOptions {
   std::optional<int> exitStatus;
   std::optional<std::string> dataFolder;  // --data DIR
   bool printCounts = false;               // --print-counts
+  std::optional<std::string> typeKeys;    // --type KEYS, in the console's key notation
+  std::optional<std::string> screenshot;  // --screenshot FILE (PNG)
 };
 
 ProgramOptions ReadCommandLine(int argc, char** argv);

@@ -42,7 +42,17 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   const QCommandLineOption printCounts(
       QStringLiteral("print-counts"),
       QStringLiteral("Load the data folder, print what it holds and exit, without a window."));
-  parser.addOptions({help, version, data, printCounts});
+  const QCommandLineOption type(
+      QStringLiteral("type"),
+      QStringLiteral("With --screenshot: keys to type first, in the console's key notation "
+                     "(e.g. \"zhongguo\" or \"nihao {Left}\")."),
+      QStringLiteral("KEYS"));
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Show the window, type the --type keys, save a PNG picture of the window "
+                     "to FILE and exit."),
+      QStringLiteral("FILE"));
+  parser.addOptions({help, version, data, printCounts, type, screenshot});
 
   ProgramOptions options;
   QString error;
@@ -50,6 +60,8 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
     error = parser.errorText();
   else if (!parser.positionalArguments().isEmpty())
     error = QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst();
+  else if (parser.isSet(type) && !parser.isSet(screenshot))
+    error = QStringLiteral("--type is given with --screenshot");
   if (!error.isEmpty()) {
     std::fprintf(stderr, "dazi: %s\n\n%s", qPrintable(error),
                  qPrintable(UsageText(parser, argv[0])));
@@ -68,6 +80,9 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   }
   if (parser.isSet(data)) options.dataFolder = QFile::encodeName(parser.value(data)).toStdString();
   options.printCounts = parser.isSet(printCounts);
+  if (parser.isSet(type)) options.typeKeys = parser.value(type).toStdString();
+  if (parser.isSet(screenshot))
+    options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
   return options;
 }
 

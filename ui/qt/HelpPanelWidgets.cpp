@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
+#include <initializer_list>
 
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/WidgetSupport.h"
@@ -27,6 +29,7 @@ QTreeWidget* MakeTree(QWidget* window, const char* name) {
   tree->setStyleSheet(
       QStringLiteral("QTreeView::item { height: %1px; }").arg(layout::kHelpTreeRowPixels));
   tree->setAttribute(Qt::WA_NoMousePropagation);  // a click on the tree never drags the window
+  tree->setFocusPolicy(Qt::NoFocus);  // reading a topic leaves the keyboard with the practice area
   return tree;
 }
 
@@ -73,11 +76,23 @@ HelpPanelWidgets::HelpPanelWidgets(QWidget* window, std::function<void()> focusP
     QObject::connect(
         tree, &QTreeWidget::currentItemChanged, tree,
         [this, tree, topics](QTreeWidgetItem* node) { TreeViewChange(node, tree, topics); });
-    // TreeView1Click, bound to both trees.
-    QObject::connect(tree, &QTreeWidget::itemClicked, tree, [this] { focusPractice_(); });
   };
   bind(treeView1_, PinyinHelpTopics());
   bind(treeView2_, KeypadHelpTopics());
+  // TreeView1Click (bound to both trees) and Memo2Click: every click, on a topic or beside
+  // the topics, gives the keyboard back.
+  for (QAbstractScrollArea* area :
+       std::initializer_list<QAbstractScrollArea*>{treeView1_, treeView2_, memo2_})
+    for (QWidget* part : {static_cast<QWidget*>(area), area->viewport(),
+                          static_cast<QWidget*>(area->verticalScrollBar())})
+      OnClick(part, [this] { focusPractice_(); });
+}
+
+void HelpPanelWidgets::ShowFirstTopic() {
+  if (treeView2_->isVisibleTo(treeView2_->parentWidget()))
+    ShowFirstTopic(treeView2_, KeypadHelpTopics());
+  else
+    ShowFirstTopic(treeView1_, PinyinHelpTopics());
 }
 
 void HelpPanelWidgets::BuildHelpTrees() {

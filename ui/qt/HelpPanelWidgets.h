@@ -22,6 +22,8 @@ class HelpPanelWidgets {
   void BuildHelpTrees();
   // Shows the tree of the active method; after a method switch, node 0 of that tree.
   void Paint(const HelpView& view);
+  // Selects node 0 of the visible tree and shows its topic ("帮助...").
+  void ShowFirstTopic();
 
  private:
   void TreeViewChange(QTreeWidgetItem* node, QTreeWidget* tree, std::span<const HelpTopic> topics);

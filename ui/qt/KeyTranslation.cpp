@@ -69,6 +69,8 @@ int ControlKeyCode(int qtKey) {
       return 45;
     case Qt::Key_Delete:
       return 46;
+    case Qt::Key_Menu:
+      return 93;
     case Qt::Key_NumLock:
       return 144;
     default:

@@ -12,6 +12,7 @@ inline constexpr int kWindowMargin = 4;
 
 inline constexpr QRect kMemo1{225, 241, 560, 305};
 inline constexpr QRect kPanel4{3, 3, 795, 78};        // web panel strip
+inline constexpr QRect kPanelYJJY{690, 84, 100, 24};  // the feedback button under it
 inline constexpr QRect kHelpPlace{10, 88, 205, 414};  // TreeView1 / TreeView2 and Memo2
 inline constexpr QRect kHelpTree{10, 88, 205, 226};   // TreeView1 and TreeView2, one place
 inline constexpr QRect kMemo2{10, 318, 205, 184};     // the chosen topic's text
@@ -69,6 +70,9 @@ inline constexpr QRect kSpeedButtonKX{104, 2, 98, 37};
 // Fonts and colours.
 inline constexpr const char* kSongFamily = "Noto Serif CJK SC";
 inline constexpr const char* kSansFamily = "Noto Sans CJK SC";
+inline constexpr const char* kMonoFamily = "Noto Sans Mono CJK SC";
+inline constexpr const char* kLatinMonoFamily = "DejaVu Sans Mono";
+inline constexpr const char* kCenteredPunctuationFamily = "Noto Sans CJK TC";
 inline constexpr int kApplicationFontPixels = 13;
 inline constexpr int kMemoFontPixels = 14;
 inline constexpr int kCandidateFontPixels = 16;

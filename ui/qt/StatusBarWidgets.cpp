@@ -1,5 +1,6 @@
 #include "ui/qt/StatusBarWidgets.h"
 
+#include <QPainter>
 #include <QToolButton>
 
 #include "ui/qt/MainWindowLayout.h"
@@ -17,6 +18,37 @@ QToolButton* FlatButton(QWidget* parent, const QString& name, const QRect& geome
   QObject::connect(button, &QToolButton::clicked, [onClick] { onClick(); });
   return button;
 }
+
+// Label17: " ;" and " ；" differ little in a Chinese font, where both semicolons sit low at
+// the left of their cell. The caption is drawn in the cell it takes in the practice text: a
+// square for the full-width mark (centred, from a font that centres it), half a square for the
+// half-width one (from a Latin font).
+class PunctuationLabel : public ClickLabel {
+ public:
+  using ClickLabel::ClickLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    const QString caption = text().trimmed();
+    if (caption.isEmpty()) return;
+    const bool fullWidth = caption.at(0).unicode() >= 0x80;
+    constexpr int kCell = 18;
+    const int cellWidth = fullWidth ? kCell : kCell / 2 + 1;
+    const QRectF cell((width() - cellWidth) / 2.0, (height() - kCell) / 2.0, cellWidth, kCell);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xb5, 0x9f, 0x74), 1));
+    painter.setBrush(QColor(255, 255, 255, 160));
+    painter.drawRoundedRect(cell, 3, 3);
+    QFont font(QString::fromLatin1(fullWidth ? layout::kCenteredPunctuationFamily
+                                             : layout::kLatinMonoFamily));
+    font.setPixelSize(layout::kStatusFontPixels);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(cell, Qt::AlignCenter, caption);
+  }
+};
 
 }  // namespace
 
@@ -52,7 +84,7 @@ StatusBarWidgets::StatusBarWidgets(QWidget* window, const StatusBarHandlers& han
   };
   const QFont font = SongFont(layout::kStatusFontPixels);
   for (std::size_t i = 0; i < labels_.size(); ++i) {
-    auto* label = new ClickLabel(panel3_);
+    auto* label = i == 4 ? new PunctuationLabel(panel3_) : new ClickLabel(panel3_);
     label->setObjectName(QString::fromLatin1(specs[i].name));
     label->setGeometry(layout::kStatusLabels[i]);
     label->setFont(font);
@@ -86,7 +118,8 @@ StatusBarWidgets::StatusBarWidgets(QWidget* window, const StatusBarHandlers& han
   close->setToolTip(QStringLiteral("退出"));
 
   BuildPopupMenu(window, handlers);
-  BuildMethodPanel(window, handlers);
+  methodButtons_ = std::make_unique<MethodButtons>(window, handlers.speedButtonLYClick,
+                                                   handlers.speedButtonKXClick);
 }
 
 void StatusBarWidgets::BuildPopupMenu(QWidget* window, const StatusBarHandlers& handlers) {
@@ -96,26 +129,21 @@ void StatusBarWidgets::BuildPopupMenu(QWidget* window, const StatusBarHandlers& 
   n1->setObjectName(QStringLiteral("N1"));
   QObject::connect(n1, &QAction::triggered, [click = handlers.n1Click] { click(); });
   popupMenu1_->addSeparator();
-  popupMenu1_->addAction(QStringLiteral("帮助..."))->setObjectName(QStringLiteral("N2"));
+  QAction* n2 = popupMenu1_->addAction(QStringLiteral("帮助..."));
+  n2->setObjectName(QStringLiteral("N2"));
+  QObject::connect(n2, &QAction::triggered, [click = handlers.n2Click] { click(); });
   popupMenu1_->addSeparator();
   QAction* n3 = popupMenu1_->addAction(QStringLiteral("造词..."));
   n3->setObjectName(QStringLiteral("N3"));
   QObject::connect(n3, &QAction::triggered, [click = handlers.n3Click] { click(); });
   popupMenu1_->addSeparator();
-  popupMenu1_->addAction(QStringLiteral("关于..."))->setObjectName(QStringLiteral("N4"));
+  QAction* n4 = popupMenu1_->addAction(QStringLiteral("关于..."));
+  n4->setObjectName(QStringLiteral("N4"));
+  QObject::connect(n4, &QAction::triggered, [click = handlers.n4Click] { click(); });
 }
 
-void StatusBarWidgets::BuildMethodPanel(QWidget* window, const StatusBarHandlers& handlers) {
-  auto* panel = new QWidget(window);  // the names are drawn on the window's picture
-  panel->setObjectName(QStringLiteral("PanelMethods"));
-  panel->setGeometry(layout::kMethodPanel);
-  panel->setAttribute(Qt::WA_NoMousePropagation);
-  FlatButton(panel, QStringLiteral("SpeedButtonLY"), layout::kSpeedButtonLY,
-             handlers.speedButtonLYClick)
-      ->setToolTip(QStringLiteral("澜音"));
-  FlatButton(panel, QStringLiteral("SpeedButtonKX"), layout::kSpeedButtonKX,
-             handlers.speedButtonKXClick)
-      ->setToolTip(QStringLiteral("ＫＸ"));
+void StatusBarWidgets::OpenPopupMenu() {
+  popupMenu1_->popup(image3_->mapToGlobal(QPoint(0, image3_->height())));
 }
 
 // The left button opens the toolbar menu at the click point taken as client coordinates of
@@ -137,6 +165,7 @@ void StatusBarWidgets::Paint(const StatusBarView& view) {
                                     &view.label17};
   for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i]->setText(Caption(*captions[i]));
   comboBox1_->setCurrentIndex(view.comboBox1Index);
+  methodButtons_->Paint(view.comboBox1Index);
 }
 
 }  // namespace dazi

@@ -8,8 +8,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "ui/controller/ViewState.h"
+#include "ui/qt/MethodButtons.h"
 #include "ui/qt/WidgetSupport.h"
 
 namespace dazi {
@@ -19,7 +21,8 @@ struct StatusBarHandlers {
   std::function<void()> speedButtonLYClick, speedButtonKXClick;  // method buttons
   std::function<void()> speedButton1Click;                       // close
   std::function<void()> speedButton2Click;                       // clear the practice text
-  std::function<void()> n1Click, n3Click;                        // settings, word-making
+  std::function<void()> n1Click, n2Click;                        // settings, help
+  std::function<void()> n3Click, n4Click;                        // word-making, about
 };
 
 class StatusBarWidgets {
@@ -29,10 +32,11 @@ class StatusBarWidgets {
   void Paint(const StatusBarView& view);
 
   QMenu* PopupMenu1() const { return popupMenu1_; }
+  // The menu key: the toolbar menu opens under the yellow sign.
+  void OpenPopupMenu();
 
  private:
   void BuildPopupMenu(QWidget* window, const StatusBarHandlers& handlers);
-  void BuildMethodPanel(QWidget* window, const StatusBarHandlers& handlers);
   void Image3MouseDown(const QMouseEvent& event);
 
   QWidget* window_ = nullptr;
@@ -41,6 +45,7 @@ class StatusBarWidgets {
   std::array<ClickLabel*, 5> labels_{};  // Label13..Label17
   QComboBox* comboBox1_ = nullptr;
   QMenu* popupMenu1_ = nullptr;
+  std::unique_ptr<MethodButtons> methodButtons_;
 };
 
 }  // namespace dazi

@@ -1,19 +1,22 @@
 #include "ui/qt/Unit_Main.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStyle>
-#include <QTextBlock>
+#include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "ui/controller/DefaultSentence.h"
+#include "ui/controller/VirtualKeys.h"
+#include "ui/qt/AboutBox.h"
 #include "ui/qt/KeyTranslation.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/Unit_Set.h"
@@ -27,17 +30,25 @@ void TForm_Main::ShowMessageBox(QWidget* parent, const QString& caption, const Q
   box.exec();
 }
 
-TForm_Main::TForm_Main(Notice notice) : notice_(std::move(notice)) {
+void TForm_Main::OpenInBrowser(const QUrl& url) {
+  QDesktopServices::openUrl(url);
+}
+
+TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
+    : notice_(std::move(notice)) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("打字练习"));
   setFixedSize(layout::kClientSize);
   background_ = LoadPicture(QStringLiteral("background.jpg"));
 
-  panel4_ = new QWidget(this);  // the web panel's strip, taking no input until hovered
-  panel4_->setObjectName(QStringLiteral("Panel4"));
-  panel4_->setGeometry(layout::kPanel4);
-  panel4_->setEnabled(false);
+  webPanel_ = std::make_unique<WebPanelWidgets>(
+      this, std::move(web), std::move(openUrl),
+      [this](const QString& text) { notice_(this, QStringLiteral("提示框"), text); });
+  // A click in the web page leaves the keyboard with the practice area.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != nullptr && webPanel_->Panel4()->isAncestorOf(now)) memo1_->setFocus();
+  });
 
   BuildMemo1();
   candidateBar_ = std::make_unique<CandidateBarWidgets>(
@@ -59,21 +70,9 @@ TForm_Main::~TForm_Main() {
 }
 
 void TForm_Main::BuildMemo1() {
-  memo1_ = new QPlainTextEdit(this);
+  memo1_ = new PracticeArea(this);
   memo1_->setObjectName(QStringLiteral("Memo1"));
   memo1_->setGeometry(layout::kMemo1);
-  memo1_->setReadOnly(true);
-  memo1_->setFrameShape(QFrame::NoFrame);
-  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo1_->setAttribute(Qt::WA_NoMousePropagation);  // the practice area never drags
-  memo1_->setFocusPolicy(Qt::StrongFocus);
-  memo1_->setFont(SongFont(layout::kMemoFontPixels));
-  memo1_->document()->setDocumentMargin(2);
-  QPalette palette = memo1_->palette();
-  palette.setColor(QPalette::Base, Qt::white);
-  palette.setColor(QPalette::Text, Qt::black);
-  memo1_->setPalette(palette);
   memo1_->installEventFilter(this);
 }
 
@@ -97,7 +96,9 @@ StatusBarHandlers TForm_Main::StatusHandlers() {
   };
   h.speedButton1Click = [this] { close(); };
   h.n1Click = [this] { N1Click(); };
+  h.n2Click = [this] { N2Click(); };
   h.n3Click = [this] { N3Click(); };
+  h.n4Click = [this] { N4Click(); };
   return h;
 }
 
@@ -105,6 +106,7 @@ StatusBarHandlers TForm_Main::StatusHandlers() {
 // window still comes up.
 void TForm_Main::FormCreate() {
   const LoadResult loaded = LoadDictionaries();
+  dictionariesLoaded_ = loaded.ok;
   const std::string& text = loaded.ok ? loaded.warning : loaded.message;
   if (!text.empty()) notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
   StartSentenceMethod();
@@ -116,7 +118,8 @@ void TForm_Main::showEvent(QShowEvent* event) {
 }
 
 void TForm_Main::FormShow() {
-  LoadAdvertPage(true);
+  // The web engine takes a moment to start: the page is asked for once the window is up.
+  QTimer::singleShot(0, this, [this] { LoadAdvertPage(true); });
   // The controller starts with the pinyin method (ComboBox1 item 0, MethodClass 0) and an
   // empty practice text.
   controller_ = std::make_unique<PracticeController>();
@@ -129,7 +132,9 @@ void TForm_Main::FormDestroy() {
   Dict.CloseAll();
 }
 
-void TForm_Main::LoadAdvertPage(bool) {}
+void TForm_Main::LoadAdvertPage(bool advert) {
+  webPanel_->LoadAdvertPage(advert);
+}
 
 // The help column is made when the window is first shown, TreeView1 showing its first topic.
 void TForm_Main::BuildHelpTrees() {
@@ -151,6 +156,15 @@ void TForm_Main::N1Click() {
               QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSentenceMethodFile));
   }
   PaintView();
+}
+
+void TForm_Main::N2Click() {
+  if (helpPanel_) helpPanel_->ShowFirstTopic();
+  memo1_->setFocus();
+}
+
+void TForm_Main::N4Click() {
+  ShowAboutBox(this);
 }
 
 // The editor reads srf_pub.zc itself; the engines take up its lexicon when it closes.
@@ -184,46 +198,49 @@ void TForm_Main::PaintView() {
   PaintMemo1();
 }
 
-// Memo1 shows the lines of the view state; the line that holds the end of the practice text
-// is kept in sight.
+// Memo1 shows the lines of the view state with the caret where the next character goes;
+// that line is kept in sight, above the candidate card while the card is open.
 void TForm_Main::PaintMemo1() {
   const ViewState& view = controller_->View();
   QStringList lines;
   lines.reserve(static_cast<qsizetype>(view.memo1Lines.size()));
   for (const std::string& line : view.memo1Lines) lines.append(Caption(line));
-  const QString text = lines.join(QLatin1Char('\n'));
-  if (text == shownMemoText_) return;
-  shownMemoText_ = text;
-  memo1_->setPlainText(text);
-  const auto bytes = static_cast<int>(controller_->OutputText().size());
-  const int lastLine = bytes > 0 ? (bytes - 1) / kMemoLineBytes : 0;
-  const QTextBlock block = memo1_->document()->findBlockByNumber(lastLine);
-  if (!block.isValid()) return;
-  QTextCursor cursor(block);
-  cursor.movePosition(QTextCursor::EndOfBlock);
-  memo1_->setTextCursor(cursor);
-  memo1_->ensureCursorVisible();
+  const auto next = static_cast<int>(controller_->NextWritePosition());
+  const int coverTop = view.panel2Visible ? view.panel2Position.top - layout::kMemo1.top() : -1;
+  memo1_->ShowText(lines, next / kMemoLineBytes, next % kMemoLineBytes, coverTop);
+}
+
+bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == memo1_ &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+    return Memo1Key(*static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
+  return QWidget::eventFilter(watched, event);
 }
 
 // Every key in the practice area goes to the controller, none to the text box: the
 // character on each press (auto-repeat included), the virtual-key code once on release.
-bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != memo1_) return QWidget::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int character = KeyCharacter(key->key(), key->text());
+// Ctrl reaches the controller only as a tap, pressed and released with no key between; the
+// menu key opens the toolbar menu.
+bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
+  const bool ctrl = key.key() == Qt::Key_Control;
+  if (press) {
+    if (!key.isAutoRepeat()) ctrlAlone_ = ctrl;
+    if (key.key() == Qt::Key_Menu) {
+      statusBar_->OpenPopupMenu();
+      return true;
+    }
+    const int character = KeyCharacter(key.key(), key.text());
     if (character != kNoKeyCharacter)
       Run([character](PracticeController& c) { c.Edit1KeyPress(static_cast<char>(character)); });
     return true;
   }
-  if (event->type() == QEvent::KeyRelease) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->isAutoRepeat()) return true;
-    const int code = VirtualKeyCode(key->key(), key->modifiers());
-    if (code != 0) Run([code](PracticeController& c) { c.Memo1KeyUp(code); });
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
+  if (key.isAutoRepeat()) return true;
+  const bool tap = ctrl && ctrlAlone_;
+  ctrlAlone_ = false;
+  if (ctrl && !tap) return true;
+  const int code = VirtualKeyCode(key.key(), key.modifiers());
+  if (code != 0) Run([code](PracticeController& c) { c.Memo1KeyUp(code); });
+  return true;
 }
 
 void TForm_Main::paintEvent(QPaintEvent*) {
@@ -255,7 +272,7 @@ void TForm_Main::mouseReleaseEvent(QMouseEvent* event) {
 
 // The pointer over the window's own surface enables the web panel, which then stays enabled.
 void TForm_Main::enterEvent(QEnterEvent* event) {
-  panel4_->setEnabled(true);
+  webPanel_->Panel4()->setEnabled(true);
   QWidget::enterEvent(event);
 }
 

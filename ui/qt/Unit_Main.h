@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPoint>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -14,7 +14,9 @@
 #include "ui/qt/CandidateBarWidgets.h"
 #include "ui/qt/DictionaryPanelWidgets.h"
 #include "ui/qt/HelpPanelWidgets.h"
+#include "ui/qt/PracticeArea.h"
 #include "ui/qt/StatusBarWidgets.h"
+#include "ui/qt/WebPanelWidgets.h"
 
 namespace dazi {
 
@@ -23,9 +25,20 @@ class TForm_Main : public QWidget {
   // Shows a notice to the user: a modal message box by default; tests record it instead.
   using Notice = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
   static void ShowMessageBox(QWidget* parent, const QString& caption, const QString& text);
+  // Opens a web address with the system's handler; tests record it instead.
+  using OpenUrl = std::function<void(const QUrl&)>;
+  static void OpenInBrowser(const QUrl& url);
 
-  explicit TForm_Main(Notice notice = ShowMessageBox);
+  explicit TForm_Main(Notice notice = ShowMessageBox,
+                      WebPanelOptions web = WebPanelOptions::FromEnvironment(),
+                      OpenUrl openUrl = OpenInBrowser);
   ~TForm_Main() override;
+
+  // Whether the dictionaries could be loaded when the window was made.
+  bool DictionariesLoaded() const { return dictionariesLoaded_; }
+  // The web panel has judged its page and shows the feedback button.
+  bool WebPanelSettled() const { return webPanel_->Settled(); }
+  const WebPanelWidgets& WebPanel() const { return *webPanel_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -44,7 +57,9 @@ class TForm_Main : public QWidget {
   void LoadAdvertPage(bool advert);  // the web panel's page
   void BuildHelpTrees();             // the help topics of both methods
   void N1Click();                    // toolbar menu: settings
+  void N2Click();                    // toolbar menu: help, the first topic of the method
   void N3Click();                    // toolbar menu: word-making
+  void N4Click();                    // toolbar menu: about
 
   void BuildMemo1();
   StatusBarHandlers StatusHandlers();
@@ -52,17 +67,19 @@ class TForm_Main : public QWidget {
   void Run(const std::function<void(PracticeController&)>& call);
   void PaintView();
   void PaintMemo1();
+  bool Memo1Key(const QKeyEvent& key, bool press);
 
   Notice notice_;
   QPixmap background_;
-  QPlainTextEdit* memo1_ = nullptr;
-  QWidget* panel4_ = nullptr;
+  PracticeArea* memo1_ = nullptr;
+  std::unique_ptr<WebPanelWidgets> webPanel_;
   std::unique_ptr<CandidateBarWidgets> candidateBar_;
   std::unique_ptr<StatusBarWidgets> statusBar_;
   std::unique_ptr<DictionaryPanelWidgets> dictionaryPanel_;
   std::unique_ptr<HelpPanelWidgets> helpPanel_;     // from the first showing on
   std::unique_ptr<PracticeController> controller_;  // from the first showing on
-  QString shownMemoText_;
+  bool dictionariesLoaded_ = false;
+  bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
   bool dragging_ = false;
   QPoint dragOffset_;
 };

@@ -1,7 +1,9 @@
 #include "ui/qt/WidgetSupport.h"
 
+#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 #include "engine/core/Gbk.h"
 #include "ui/qt/MainWindowLayout.h"
@@ -10,6 +12,46 @@ namespace dazi {
 
 QString Caption(const std::string& gbk) {
   return QString::fromStdString(Utf8FromGbk(gbk));
+}
+
+namespace {
+
+bool IsPrivateUse(QChar c) {
+  return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF;
+}
+
+// Whether some installed font draws c: the layout falls back through the fonts, and glyph 0
+// is the missing-glyph box.
+bool HasGlyph(const QFont& font, QChar c) {
+  QTextLayout layout(QString(c), font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  const QList<QGlyphRun> runs = layout.glyphRuns();
+  for (const QGlyphRun& run : runs)
+    for (quint32 glyph : run.glyphIndexes())
+      if (glyph == 0) return false;
+  return !runs.isEmpty();
+}
+
+}  // namespace
+
+QString ReadableCaption(const std::string& gbk, const QFont& font) {
+  const QString text = Caption(gbk);
+  QString readable;
+  for (QChar c : text) {
+    if (!IsPrivateUse(c) || HasGlyph(font, c)) {
+      readable += c;
+      continue;
+    }
+    const std::string code = GbkFromUtf8(QString(c).toStdString());
+    readable += QStringLiteral("造字");
+    for (char byte : code)
+      readable += QStringLiteral("%1")
+                      .arg(static_cast<unsigned char>(byte), 2, 16, QLatin1Char('0'))
+                      .toUpper();
+  }
+  return readable;
 }
 
 namespace {
@@ -28,6 +70,10 @@ QFont SongFont(int pixels) {
 
 QFont SansFont(int pixels) {
   return PixelFont(layout::kSansFamily, pixels);
+}
+
+QFont MonoFont(int pixels) {
+  return PixelFont(layout::kMonoFamily, pixels);
 }
 
 QPixmap LoadPicture(const QString& name) {
@@ -62,6 +108,30 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
   if (!onPress) return QLabel::mousePressEvent(event);
   event->accept();
   onPress(*event);
+}
+
+namespace {
+
+class ClickWatcher : public QObject {
+ public:
+  ClickWatcher(QObject* parent, std::function<void()> onClick)
+      : QObject(parent), onClick_(std::move(onClick)) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+      onClick_();
+    return false;
+  }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+}  // namespace
+
+void OnClick(QWidget* widget, std::function<void()> onClick) {
+  widget->installEventFilter(new ClickWatcher(widget, std::move(onClick)));
 }
 
 QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry,

@@ -16,8 +16,13 @@ namespace dazi {
 // A GBK caption as a Qt string.
 QString Caption(const std::string& gbk);
 
+// The same, but a user-defined character (GBK's private area, e.g. AAA1) that no installed
+// font draws is shown as "造字" and its GBK code rather than as an empty box.
+QString ReadableCaption(const std::string& gbk, const QFont& font);
+
 QFont SongFont(int pixels);
 QFont SansFont(int pixels);
+QFont MonoFont(int pixels);  // half-width letters and digits beside full-width characters
 
 // A picture of the window from the program's resources (":/pictures/<name>"), decoded by
 // Qt's JPEG reader; a null pixmap when it cannot be read.
@@ -45,6 +50,10 @@ class ClickLabel : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
 };
+
+// Runs onClick when the left mouse button is released over widget (the click itself goes on
+// to the widget).
+void OnClick(QWidget* widget, std::function<void()> onClick);
 
 // A transparent label at a fixed place on parent.
 QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry,

@@ -1,7 +1,10 @@
 // dazi: the typing-practice program. It works in its data folder (the executable's folder,
 // or --data DIR) and shows the main window; --print-counts only loads the folder and reports
-// what it holds, without a window.
+// what it holds, without a window; --screenshot FILE types the --type keys into the window,
+// saves its picture and exits.
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "engine/core/Unit_Data.h"
@@ -11,10 +14,12 @@
 
 #ifdef DAZI_WITH_WINDOW
 #include <QApplication>
+#include <QFile>
 
-#include "ui/qt/MainWindowLayout.h"
+#include "ui/controller/KeyTokens.h"
+#include "ui/qt/ApplicationSetup.h"
+#include "ui/qt/ScriptedScreenshot.h"
 #include "ui/qt/Unit_Main.h"
-#include "ui/qt/WidgetSupport.h"
 #endif
 
 namespace {
@@ -40,6 +45,10 @@ int main(int argc, char** argv) {
   const dazi::ProgramOptions options = dazi::ReadCommandLine(argc, argv);
   if (options.exitStatus) return *options.exitStatus;
 
+  // The picture's path is taken from where the program was started, not the data folder.
+  std::optional<std::string> screenshot = options.screenshot;
+  if (screenshot) screenshot = std::filesystem::absolute(*screenshot).string();
+
   const std::string folder = options.dataFolder.value_or(dazi::ExecutableFolder());
   std::string error;
   if (!dazi::EnterDataFolder(folder, &error)) {
@@ -49,8 +58,20 @@ int main(int argc, char** argv) {
   if (options.printCounts) return PrintCounts(folder);
 
 #ifdef DAZI_WITH_WINDOW
+  const dazi::keys::ParsedKeys keys = dazi::keys::ParseKeys(options.typeKeys.value_or(""));
+  if (!keys.error.empty()) {
+    std::fprintf(stderr, "dazi: --type: %s\n", keys.error.c_str());
+    return 2;
+  }
+  dazi::PrepareApplicationAttributes();
   QApplication app(argc, argv);
-  app.setFont(dazi::SansFont(dazi::layout::kApplicationFontPixels));
+  dazi::PrepareApplication(app);
+  if (screenshot) {
+    // Notices go to stderr: no message box waits for a user.
+    dazi::TForm_Main window(dazi::PrintNotice);
+    if (!window.DictionariesLoaded()) return 1;
+    return dazi::RunScriptedScreenshot(window, keys.keys, QFile::decodeName(screenshot->c_str()));
+  }
   dazi::TForm_Main window;
   window.show();
   return app.exec();

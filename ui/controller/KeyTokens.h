@@ -1,13 +1,14 @@
-// Turns a console key line into key events. Every printable ASCII character but '{' is one
-// key; brace tokens name the others: {Enter} {Esc} {Back} {Left} {PgUp} {PgDn} {KP0}..{KP9}
-// {KP*} {KP+} {KP-} {KP.} {KP/} {LBrace}.
+// Turns a key line (the console's notation, also used by the window's scripted typing) into
+// key events. Every printable ASCII character but '{' is one key; brace tokens name the
+// others: {Enter} {Esc} {Back} {Left} {Up} {Right} {Down} {PgUp} {PgDn} {Ctrl} {Menu}
+// {KP0}..{KP9} {KP*} {KP+} {KP-} {KP.} {KP/} {LBrace}. {Ctrl} is a tap of the Ctrl key alone.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace dazi::console {
+namespace dazi::keys {
 
 inline constexpr int kNoCharacter = -1;
 
@@ -30,4 +31,4 @@ int VirtualKeyOf(char c);
 // All events of a line, or an error naming the first token that is not a key.
 ParsedKeys ParseKeys(std::string_view line);
 
-}  // namespace dazi::console
+}  // namespace dazi::keys

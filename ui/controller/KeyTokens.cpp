@@ -1,10 +1,10 @@
-#include "tools/console/KeyTokens.h"
+#include "ui/controller/KeyTokens.h"
 
 #include <array>
 
 #include "ui/controller/VirtualKeys.h"
 
-namespace dazi::console {
+namespace dazi::keys {
 namespace {
 
 struct NamedKey {
@@ -12,11 +12,16 @@ struct NamedKey {
   KeyEvent event;
 };
 
-constexpr std::array<NamedKey, 21> kNamedKeys{{
+constexpr std::array<NamedKey, 26> kNamedKeys{{
     {"Enter", {'\r', 13}},
     {"Esc", {27, 27}},
     {"Back", {8, 8}},
     {"Left", {kNoCharacter, 37}},
+    {"Up", {kNoCharacter, 38}},
+    {"Right", {kNoCharacter, 39}},
+    {"Down", {kNoCharacter, 40}},
+    {"Ctrl", {kNoCharacter, 17}},
+    {"Menu", {kNoCharacter, 93}},
     {"PgUp", {kNoCharacter, 33}},
     {"PgDn", {kNoCharacter, 34}},
     {"KP0", {'0', 96}},
@@ -89,4 +94,4 @@ ParsedKeys ParseKeys(std::string_view line) {
   return parsed;
 }
 
-}  // namespace dazi::console
+}  // namespace dazi::keys
