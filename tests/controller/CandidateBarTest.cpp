@@ -92,6 +92,24 @@ TEST_F(CandidateBar, ChoosingACharacterOffersItsFollowOnWords) {
   EXPECT_EQ(SrfState.ChainLength, 2);
 }
 
+TEST_F(CandidateBar, EachNewInputOffersTheFollowOnWordsOfItsOwnChoice) {
+  Type("zhong");
+  ChooseText("中");
+  Type("ren");
+  ChooseText("人");
+  EXPECT_THAT(CandidateTexts(), ElementsAre("人民"));
+  EXPECT_THAT(CandidateOutputs(), ElementsAre("民"));
+  // 你's follow-on word 你好 is in the pool of ni as well, but 尼 starts no word.
+  Type("ni");
+  ChooseText("你");
+  ASSERT_THAT(CandidateTexts(), ElementsAre("你好"));
+  Type("ni");
+  ChooseText("尼");
+  EXPECT_EQ(SrfState.CandidateCount, 0);
+  EXPECT_FALSE(controller_->View().panelPYVisible);
+  EXPECT_EQ(Output(), "中人你尼");
+}
+
 TEST_F(CandidateBar, WithoutAutoAssociateAChoiceClosesTheBar) {
   ASSERT_TRUE(controller_->AcceptSettings(0x08 | 0x10));
   Type("zhong");
