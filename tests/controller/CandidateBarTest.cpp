@@ -141,6 +141,44 @@ TEST_F(CandidateBar, PhraseIsRememberedThenSavedThenLeftAlone) {
   EXPECT_EQ(Output(), "中国人民，中国人民，中国人民，");
 }
 
+TEST_F(CandidateBar, OnlyWhatIsTypedBetweenTwoMarksIsLearned) {
+  controller_->Label17Click();
+  const std::string lexiconBefore = folder_.ReadBytes("srf_pub.usr");
+  for (int i = 0; i < 2; ++i) {
+    Type("zhongguo");
+    ChooseText("中国");
+    Type(",renmin");
+    ChooseText("人民");
+    Type(",");
+  }
+  EXPECT_EQ(Output(), "中国，人民，中国，人民，");
+  // 中国人民 was never typed between two marks.
+  EXPECT_EQ(SrfState.LearnCount, 0);
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), lexiconBefore);
+}
+
+TEST_F(CandidateBar, OverlongPhraseDoesNotStopTheLearningOfLaterOnes) {
+  controller_->Label17Click();
+  for (int i = 0; i < 3; ++i) {  // 18 characters, too many for one phrase
+    Type("z");
+    const int six = SixCharacterSlot();
+    ASSERT_GE(six, 0);
+    Type(std::to_string(six + 1));
+  }
+  Type(",");
+  ASSERT_EQ(SrfState.LearnCount, 0);
+  for (int i = 0; i < 2; ++i) {
+    Type("zhongguo");
+    ChooseText("中国");
+    Type("renmin");
+    ChooseText("人民");
+    Type(",");
+  }
+  ASSERT_EQ(SrfState.LearnCount, 1);
+  EXPECT_EQ(SrfState.LearnLengths[0], 4);
+  EXPECT_EQ(SrfState.LearnSaved[0], 1);
+}
+
 TEST_F(CandidateBar, SavedWordIsTypedAfterTheLexiconReload) {
   controller_->Label17Click();
   for (int i = 0; i < 2; ++i) {

@@ -80,7 +80,7 @@ void PracticeController::WritePunctuation(char key) {
     WriteOutput(PairedQuote(key, s.QuoteState));
   else
     WriteOutput(FullWidthSymbols(key));
-  LearnPhrase();
+  LearnPhraseAtMark();
   ClearAndHide();  // a pending input is dropped unconverted
 }
 
