@@ -140,6 +140,17 @@ TEST_F(KeypadRules, PlusAndMinusPageOnePageAtATime) {
   EXPECT_EQ(Output(), "");
 }
 
+TEST_F(KeypadRules, MainRowEqualsAndMinusPageOnAndBack) {
+  Type("{KP1}==");
+  EXPECT_EQ(SrfState.PageIndex, 2);
+  Type("-");
+  EXPECT_EQ(SrfState.PageIndex, 1);
+  EXPECT_THAT(Labels(), ElementsAre("王", "干", "土", "工"));
+  Type("--");
+  EXPECT_EQ(SrfState.PageIndex, 0);
+  EXPECT_EQ(Output(), "");  // no mark is written while candidates are shown
+}
+
 TEST_F(KeypadRules, PadPointDeletesAStrokeAndTheLastOneClosesTheBar) {
   Pad("12+.");
   EXPECT_EQ(Input(), "1");
