@@ -167,6 +167,19 @@ inline constexpr std::uint16_t kAttrTraditional = 0x4000;
 inline constexpr std::uint16_t kAttrSimplified = 0x8000;
 inline constexpr std::uint16_t kAttrClassMask = kAttrVariant | kAttrTraditional | kAttrSimplified;
 
+// The class bit an entry carries when its character belongs to the class of methodClass; the
+// pinyin lookup and the correction lookups both offer only such entries.
+constexpr std::uint16_t ReadingClassBit(int32 methodClass) {
+  switch (ClassOf(methodClass)) {
+    case CharClass::Simplified:
+      return kAttrSimplified;
+    case CharClass::Traditional:
+      return kAttrTraditional;
+    default:
+      return kAttrVariant;
+  }
+}
+
 struct PyEntry {
   std::uint32_t charNo = 0;
   std::uint32_t attribute = 0;  // rank and kAttr* bits

@@ -61,6 +61,18 @@ bool StartsWith(const std::string& strokes, const std::string& input) {
   return strokes.size() >= input.size() && strokes.compare(0, input.size(), input) == 0;
 }
 
+// Whether the matching strokes end with the input: the typist typed this code whole.
+bool IsWholeCode(const std::string& strokes, const std::string& input) {
+  return strokes.size() == input.size() || strokes[input.size()] == '0';
+}
+
+void CollectPredictedChars(Lists& lists) {
+  const TLumiskCand& s = SrfState;
+  lists.predictedChars.Clear();
+  const int predictedChars = std::clamp(s.PredictedCharCount, 0, kPredictedCapacity);
+  for (int p = 0; p < predictedChars; ++p) lists.predictedChars.Insert(s.PredictedChars[p]);
+}
+
 // Sorts the matching entries of LookupList into the main and the variant list.
 void ScanLookupList(Lists& lists, const std::string& input) {
   const TLumiskCand& s = SrfState;
@@ -70,10 +82,14 @@ void ScanLookupList(Lists& lists, const std::string& input) {
     const int32 ch = s.LookupList[i];
     const int32 r = s.LookupVariants[i];
     EarlierShown* earlier = FindEarlier(lists, ch);
+    // A character shown before was passed over, unless the typist has now typed its whole
+    // code, or the chain of choices predicts it: those keep their places.
+    const bool passedOver = earlier != nullptr && !IsWholeCode(s.LookupStrokes[i], input) &&
+                            !lists.predictedChars.Contains(ch);
     if (r >= 1) {
       // A passed-over character matched only through a variant stays listed with the
       // earlier-shown ones, rather than vanishing for good.
-      if (earlier != nullptr) {
+      if (passedOver) {
         if (!earlier->matchedByMain && !earlier->stillMatches)
           *earlier = {ch, true, false, CodeVariantKind(r), &s.LookupStrokes[i]};
       } else if (lists.variantCount < kVariantCapacity) {
@@ -83,8 +99,9 @@ void ScanLookupList(Lists& lists, const std::string& input) {
     }
     if (lists.mainCount >= kMainCapacity) continue;
     lists.mainChars[lists.mainCount] = ch;
-    lists.main[lists.mainCount++] = {i, earlier != nullptr, false};
-    if (earlier != nullptr) *earlier = {ch, true, true, kCharacterKind, &s.LookupStrokes[i]};
+    lists.main[lists.mainCount++] = {i, passedOver, false};
+    // The main match decides whether the character goes behind the others, not a variant.
+    if (earlier != nullptr) *earlier = {ch, passedOver, true, kCharacterKind, &s.LookupStrokes[i]};
   }
 }
 
@@ -171,6 +188,7 @@ void MatchStrokes(const std::string& input) {
   Lists& lists = keypad::CurrentKeypadScratch().lists;
   lists.earlierCount = lists.mainCount = lists.variantCount = lists.predictedCount = 0;
   CollectEarlierShown(lists, input.size());
+  CollectPredictedChars(lists);
   ScanLookupList(lists, input);
   CollectPredicted(lists);
   WriteCharacterResults(lists);

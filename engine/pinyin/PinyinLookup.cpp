@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/core/MethodClass.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
@@ -22,17 +21,6 @@ using pinyin::CurrentPinyinScratch;
 using pinyin::kRankSlots;
 using pinyin::PinyinScratch;
 using pinyin::RankSlot;
-
-std::uint32_t ClassMask(int32 methodClass) {
-  switch (ClassOf(methodClass)) {
-    case CharClass::Simplified:
-      return kAttrSimplified;
-    case CharClass::Traditional:
-      return kAttrTraditional;
-    default:
-      return kAttrVariant;
-  }
-}
 
 // The trimmed text of spelling record s (1-based); the loader keeps them all in memory, and
 // a record past them is read from the file.
@@ -66,7 +54,7 @@ void FillRankSlots(const std::string& input) {
   const std::uint32_t first = range.first;
   const std::uint32_t last =
       std::min(range.last, s);  // record numbers past the table name no spelling
-  const std::uint32_t mask = ClassMask(SrfState.MethodClass);
+  const std::uint32_t mask = ReadingClassBit(SrfState.MethodClass);
   const int32 charCount = SrfState.CharCount;
 
   for (std::uint32_t rec = first == 0 ? 1 : first; rec <= last; ++rec) {

@@ -1,6 +1,7 @@
 // The characters of one syllable for the correction lookups: the records of srf_pub.py that
-// begin with the syllable, simplified class, ranked in 3000 slots; exact readings (the
-// syllable alone or with its stroke letter) first, then the longer syllables.
+// begin with the syllable, characters of the active class, ranked in 3000 slots; exact
+// readings (the syllable alone or with its stroke letter) first, then the longer syllables.
+// Correcting traditional text offers traditional characters, as typing it does.
 #include "engine/pinyin/SyllableCharLookup.h"
 
 #include <vector>
@@ -38,6 +39,7 @@ void LookupSyllableChars(const std::string& syllable) {
   const std::size_t first = range.first;
   const std::size_t last = range.last;
 
+  const std::uint32_t classBit = ReadingClassBit(SrfState.MethodClass);
   std::vector<RankSlot> slots(kRankSlots);
   // Record numbers are 1-based and lie within the record count.
   for (std::size_t s = first < 1 ? 1 : first; s <= last && s <= recordCount; ++s) {
@@ -46,7 +48,7 @@ void LookupSyllableChars(const std::string& syllable) {
     const PyListHead list = ReadPyListHead(py, recordCount, s);
     for (std::size_t i = 0; i < list.count; ++i) {
       const PyEntry entry = ReadPyEntry(py, list.pos + kPyEntrySize * i);
-      if ((entry.attribute & kAttrSimplified) == 0) continue;
+      if ((entry.attribute & classBit) == 0) continue;
       const int rank = static_cast<int>(entry.attribute & kAttrRankMask) - 1;
       if (rank < 0 || rank >= kRankSlots || slots[static_cast<std::size_t>(rank)].mark != 0)
         continue;  // ranks outside the slots are dropped; the first record to reach a rank wins

@@ -5,8 +5,8 @@
 
 namespace dazi {
 
-// LookupList/LookupCount := the simplified characters read as syllable: exact readings
-// first, then longer ones, each in rank order.
+// LookupList/LookupCount := the characters of the active class read as syllable: exact
+// readings first, then longer ones, each in rank order.
 void LookupSyllableChars(const std::string& syllable);
 
 }  // namespace dazi

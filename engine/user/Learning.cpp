@@ -62,4 +62,9 @@ void LearnPhrase() {
   ClearCollectedPhrase();
 }
 
+void LearnPhraseAtMark() {
+  LearnPhrase();
+  ClearCollectedPhrase();
+}
+
 }  // namespace dazi

@@ -21,4 +21,9 @@ void ClearCollectedPhrase();
 // srf_pub.usr at its second.
 void LearnPhrase();
 
+// At a punctuation mark: LearnPhrase, then a new phrase begins whatever became of this one, so
+// only what was typed between two marks is learned, and an overlong phrase does not block the
+// ones after it.
+void LearnPhraseAtMark();
+
 }  // namespace dazi

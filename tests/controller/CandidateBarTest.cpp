@@ -92,6 +92,24 @@ TEST_F(CandidateBar, ChoosingACharacterOffersItsFollowOnWords) {
   EXPECT_EQ(SrfState.ChainLength, 2);
 }
 
+TEST_F(CandidateBar, EachNewInputOffersTheFollowOnWordsOfItsOwnChoice) {
+  Type("zhong");
+  ChooseText("中");
+  Type("ren");
+  ChooseText("人");
+  EXPECT_THAT(CandidateTexts(), ElementsAre("人民"));
+  EXPECT_THAT(CandidateOutputs(), ElementsAre("民"));
+  // 你's follow-on word 你好 is in the pool of ni as well, but 尼 starts no word.
+  Type("ni");
+  ChooseText("你");
+  ASSERT_THAT(CandidateTexts(), ElementsAre("你好"));
+  Type("ni");
+  ChooseText("尼");
+  EXPECT_EQ(SrfState.CandidateCount, 0);
+  EXPECT_FALSE(controller_->View().panelPYVisible);
+  EXPECT_EQ(Output(), "中人你尼");
+}
+
 TEST_F(CandidateBar, WithoutAutoAssociateAChoiceClosesTheBar) {
   ASSERT_TRUE(controller_->AcceptSettings(0x08 | 0x10));
   Type("zhong");
@@ -121,6 +139,44 @@ TEST_F(CandidateBar, PhraseIsRememberedThenSavedThenLeftAlone) {
   typePhrase();
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), saved);
   EXPECT_EQ(Output(), "中国人民，中国人民，中国人民，");
+}
+
+TEST_F(CandidateBar, OnlyWhatIsTypedBetweenTwoMarksIsLearned) {
+  controller_->Label17Click();
+  const std::string lexiconBefore = folder_.ReadBytes("srf_pub.usr");
+  for (int i = 0; i < 2; ++i) {
+    Type("zhongguo");
+    ChooseText("中国");
+    Type(",renmin");
+    ChooseText("人民");
+    Type(",");
+  }
+  EXPECT_EQ(Output(), "中国，人民，中国，人民，");
+  // 中国人民 was never typed between two marks.
+  EXPECT_EQ(SrfState.LearnCount, 0);
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), lexiconBefore);
+}
+
+TEST_F(CandidateBar, OverlongPhraseDoesNotStopTheLearningOfLaterOnes) {
+  controller_->Label17Click();
+  for (int i = 0; i < 3; ++i) {  // 18 characters, too many for one phrase
+    Type("z");
+    const int six = SixCharacterSlot();
+    ASSERT_GE(six, 0);
+    Type(std::to_string(six + 1));
+  }
+  Type(",");
+  ASSERT_EQ(SrfState.LearnCount, 0);
+  for (int i = 0; i < 2; ++i) {
+    Type("zhongguo");
+    ChooseText("中国");
+    Type("renmin");
+    ChooseText("人民");
+    Type(",");
+  }
+  ASSERT_EQ(SrfState.LearnCount, 1);
+  EXPECT_EQ(SrfState.LearnLengths[0], 4);
+  EXPECT_EQ(SrfState.LearnSaved[0], 1);
 }
 
 TEST_F(CandidateBar, SavedWordIsTypedAfterTheLexiconReload) {

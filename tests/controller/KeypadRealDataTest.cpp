@@ -4,7 +4,11 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <utility>
 
+#include "engine/core/CandidateKinds.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
@@ -31,16 +35,31 @@ class KeypadRealData : public ::testing::Test {
     session_->HandleLine(":keypad");
   }
 
-  // The strokes of character utf8's main code, without the trailing zeros.
-  static std::string Strokes(const std::string& utf8) {
+  // Character number of utf8, or 0.
+  static int32 Number(const std::string& utf8) {
     const std::string gbk = GbkFromUtf8(utf8);
-    for (int32 n = 1; n <= SrfState.CharCount; ++n) {
-      if (CharText(n) != gbk) continue;
-      const std::string digits = StrokeString(ReadStrokeCode(n, 0));
-      return digits.substr(0, digits.find('0'));
-    }
-    ADD_FAILURE() << utf8 << " is not in the character table";
-    return {};
+    for (int32 n = 1; n <= SrfState.CharCount; ++n)
+      if (CharText(n) == gbk) return n;
+    return 0;
+  }
+
+  // The strokes of character n's main code, without the trailing zeros.
+  static std::string Strokes(int32 n) {
+    const std::string digits = StrokeString(ReadStrokeCode(n, 0));
+    return digits.substr(0, digits.find('0'));
+  }
+
+  static std::string Strokes(const std::string& utf8) {
+    const int32 n = Number(utf8);
+    if (n == 0) ADD_FAILURE() << utf8 << " is not in the character table";
+    return n == 0 ? std::string() : Strokes(n);
+  }
+
+  // Position of character n among the character results, or -1.
+  static int ResultPosition(int32 n) {
+    for (int k = 0; k < SrfState.ResultCount && k < kResultCapacity; ++k)
+      if (SrfState.ResultIds[k] == n && IsKeypadCharacterKind(SrfState.ResultKinds[k])) return k;
+    return -1;
   }
 
   void TypeStrokes(const std::string& strokes) {
@@ -112,6 +131,67 @@ TEST_F(KeypadRealData, WordTypedByTheWordRuleIsOfferedOnceItsStrokesAreComplete)
   EXPECT_THAT(Page(), Each(StartsWith("汉字")));
   for (int i = 0; i < SrfState.CandidateCount; ++i)
     EXPECT_THAT(Utf8FromGbk(SrfState.CandidateOutputs[i]), ::testing::Not(::testing::IsEmpty()));
+}
+
+// A typist who knows a code types it stroke by stroke to its end: the character it is the whole
+// code of must not have been pushed back for being shown one stroke earlier. The help's
+// examples 向 (撇竖折…) and 打 (横折 横…) are both shown before their codes are complete.
+TEST_F(KeypadRealData, HelpExamplesTypedByTheirWholeCodesAreOnTheFirstPage) {
+  const std::pair<const char*, const char*> examples[] = {{"向", "325"}, {"打", "151"}};
+  for (const auto& [text, taught] : examples) {
+    const std::string code = Strokes(text);
+    ASSERT_TRUE(code.starts_with(taught)) << text << " " << code;
+    session_->HandleLine("{Esc}");
+    TypeStrokes(code);
+    EXPECT_THAT(Page(), ::testing::Contains(text)) << code;
+  }
+}
+
+TEST_F(KeypadRealData, FrequentCharactersTypedByTheirWholeCodeAreOnTheFirstTwoPages) {
+  constexpr std::size_t kCharacters = 300;
+  constexpr int kTwoPages = 8;
+  std::ifstream junDa(DAZI_JUNDA_FILE);
+  ASSERT_TRUE(junDa) << DAZI_JUNDA_FILE;
+  std::vector<int32> chars;
+  std::string line;
+  while (chars.size() < kCharacters && std::getline(junDa, line)) {
+    std::istringstream fields(line);
+    std::string rank, utf8;
+    if (!std::getline(fields, rank, '\t') || !std::getline(fields, utf8, '\t')) continue;
+    const int32 n = Number(utf8);
+    if (n != 0 && !Strokes(n).empty()) chars.push_back(n);
+  }
+  ASSERT_EQ(chars.size(), kCharacters);
+  std::string missed;
+  std::size_t found = 0;
+  for (int32 n : chars) {
+    session_->HandleLine("{Esc}");
+    TypeStrokes(Strokes(n));
+    const int position = ResultPosition(n);
+    if (position >= 0 && position < kTwoPages)
+      ++found;
+    else
+      missed += " " + Utf8FromGbk(CharText(n)) + Strokes(n) + ":" + std::to_string(position);
+  }
+  EXPECT_GE(found * 100, kCharacters * 95) << "missed:" << missed;
+}
+
+TEST_F(KeypadRealData, PredictedCharacterStaysFirstAsItsStrokesAreTyped) {
+  // After 他 the chain predicts 们 (他们), which 3 and then 3-2 must keep in front.
+  const std::string ta = Strokes("他");
+  ASSERT_FALSE(ta.empty());
+  TypeStrokes(ta);
+  const int slot = FindOnFirstPages("他");
+  ASSERT_GE(slot, 0) << "strokes " << ta;
+  ChooseSlot(slot);
+  ASSERT_EQ(Output(), "他");
+  const std::string men = Strokes("们");
+  ASSERT_GE(men.size(), 2U);
+  for (std::size_t typed = 1; typed <= 2; ++typed) {
+    TypeStrokes(men.substr(typed - 1, 1));
+    ASSERT_FALSE(Page().empty());
+    EXPECT_EQ(Page()[0], "们") << "strokes " << men.substr(0, typed);
+  }
 }
 
 }  // namespace

@@ -105,8 +105,8 @@ TEST_F(KeypadRules, StrokesShowFourCaptionsWithGlossesAndPreviews) {
   EXPECT_THAT(Previews(3), ElementsAre("大", "", "", ""));
   EXPECT_THAT(Previews(4), Each(""));
 
-  Pad("2");  // 十, passed over on the first page, moves behind 土 and 工; no previews
-  EXPECT_THAT(Labels(), ElementsAre("土", "工", "十", ""));
+  Pad("2");  // 十 was on the first page, but 12 is its whole code: it keeps its place
+  EXPECT_THAT(Labels(), ElementsAre("十", "土", "工", ""));
   EXPECT_THAT(controller_->View().keypad.previews, Each(""));
   EXPECT_EQ(Output(), "");  // the pad digits' characters write nothing
 }
@@ -138,6 +138,17 @@ TEST_F(KeypadRules, PlusAndMinusPageOnePageAtATime) {
   Pad("--");
   EXPECT_EQ(SrfState.PageIndex, 0);
   EXPECT_EQ(Output(), "");
+}
+
+TEST_F(KeypadRules, MainRowEqualsAndMinusPageOnAndBack) {
+  Type("{KP1}==");
+  EXPECT_EQ(SrfState.PageIndex, 2);
+  Type("-");
+  EXPECT_EQ(SrfState.PageIndex, 1);
+  EXPECT_THAT(Labels(), ElementsAre("王", "干", "土", "工"));
+  Type("--");
+  EXPECT_EQ(SrfState.PageIndex, 0);
+  EXPECT_EQ(Output(), "");  // no mark is written while candidates are shown
 }
 
 TEST_F(KeypadRules, PadPointDeletesAStrokeAndTheLastOneClosesTheBar) {

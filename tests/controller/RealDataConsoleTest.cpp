@@ -2,6 +2,7 @@
 // Skipped when the dictionaries have not been built beside the test program.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/core/CandidateKinds.h"
@@ -33,6 +34,17 @@ class RealDataConsole : public ::testing::Test {
     return texts;
   }
 
+  // Types pinyin and chooses utf8 with its digit; returns the page shown after the choice.
+  std::vector<std::string> Choose(const std::string& pinyin, const std::string& utf8) {
+    const std::vector<std::string> page = Page(pinyin);
+    const auto slot = std::find(page.begin(), page.end(), utf8);
+    if (slot == page.end()) {
+      ADD_FAILURE() << utf8 << " is not on the first page of " << pinyin;
+      return {};
+    }
+    return Page(std::to_string((slot - page.begin() + 1) % 10));
+  }
+
   TempDataFolder folder_;
   std::unique_ptr<console::ConsoleSession> session_;
 };
@@ -49,16 +61,23 @@ TEST_F(RealDataConsole, WordsOnTheFirstPage) {
 }
 
 TEST_F(RealDataConsole, ChoosingZhongOffersWordsBeginningWithIt) {
-  const std::vector<std::string> page = Page("zhong");
-  const auto slot = std::find(page.begin(), page.end(), "中");
-  ASSERT_NE(slot, page.end());
-  const int digit = static_cast<int>(slot - page.begin()) + 1;
-  const std::vector<std::string> followOns = Page(std::to_string(digit % 10));
+  const std::vector<std::string> followOns = Choose("zhong", "中");
   ASSERT_FALSE(followOns.empty());
   EXPECT_THAT(followOns, Each(StartsWith("中")));
   for (int i = 0; i < SrfState.CandidateCount; ++i)
     EXPECT_EQ(SrfState.CandidateKinds[i], kFollowOnWordKind);
   EXPECT_EQ(Utf8FromGbk(session_->Controller().OutputText()), "中");
+}
+
+TEST_F(RealDataConsole, EveryChoiceOffersTheWordsOfWhatWasChosen) {
+  ASSERT_FALSE(Choose("zhong", "中").empty());
+  const std::vector<std::string> afterGuo = Choose("guo", "国");
+  ASSERT_FALSE(afterGuo.empty());
+  EXPECT_THAT(afterGuo, Each(StartsWith("国")));
+  // Not the words of an earlier choice that the new input's pool happens to hold.
+  ASSERT_FALSE(Choose("xian", "现").empty());
+  EXPECT_THAT(Choose("xian", "线"), Each(StartsWith("线")));
+  EXPECT_EQ(Utf8FromGbk(session_->Controller().OutputText()), "中国现线");
 }
 
 }  // namespace

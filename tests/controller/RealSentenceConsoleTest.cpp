@@ -67,5 +67,16 @@ TEST_F(RealSentenceConsole, LeftOffersTheFirstWordAndTheRestIsConvertedAfterTheC
   EXPECT_EQ(Output(), sentence);
 }
 
+TEST_F(RealSentenceConsole, TraditionalCorrectionOffersTraditionalCharacters) {
+  session_->HandleLine(":class");
+  ASSERT_EQ(SrfState.MethodClass, 1);
+  session_->HandleLine("xuexiwenhua{Left}{Left}");
+  ASSERT_EQ(SrfState.InputText, "xue");
+  ASSERT_GT(SrfState.CandidateCount, 0);
+  EXPECT_EQ(Utf8FromGbk(SrfState.CandidateTexts[0]), "學");
+  for (int i = 0; i < SrfState.CandidateCount; ++i)
+    EXPECT_NE(Utf8FromGbk(SrfState.CandidateTexts[i]), "学");
+}
+
 }  // namespace
 }  // namespace dazi::testing

@@ -311,5 +311,15 @@ TEST_F(SentenceRules, TraditionalClassConvertsAndCorrectsWithItsOwnWordsAndDefau
   EXPECT_EQ(Output(), chosen + DefaultChar("guo", 1));
 }
 
+TEST_F(SentenceRules, TraditionalCorrectionOffersTraditionalCharacters) {
+  SelectClass(1);
+  Type("mentigao{Left}");
+  EXPECT_EQ(Input(), "men");
+  EXPECT_EQ(Remaining(), "tigao");
+  EXPECT_THAT(CandidateTexts(), ElementsAre("們"));
+  Type("1 ");
+  EXPECT_EQ(Output(), "們提高");
+}
+
 }  // namespace
 }  // namespace dazi::testing

@@ -82,13 +82,13 @@ TEST_F(KeypadPage, SlotsCarryCharacterAndWordData) {
 TEST_F(KeypadPage, FirstPageIsRememberedOnlyFromPageZero) {
   const char* names[] = {"甲", "乙", "丙", "丁", "戊", "己"};
   std::vector<int> chars;
-  for (const char* name : names) chars.push_back(Char(name, {"12"}));
+  for (const char* name : names) chars.push_back(Char(name, {"123"}));
   Load();
   Type("1");
   const TLumiskCand& s = SrfState;
   ASSERT_EQ(s.FirstPageCounts[0], 4);
   EXPECT_EQ(s.FirstPageChars[0][3], chars[3]);
-  EXPECT_EQ(s.FirstPageStrokes[0][3], "12000000");
+  EXPECT_EQ(s.FirstPageStrokes[0][3], "12300000");
   ShowPage(1);
   EXPECT_THAT(Slots(), ElementsAre("戊", "己"));
   EXPECT_EQ(s.FirstPageCounts[0], 4);

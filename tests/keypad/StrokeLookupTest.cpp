@@ -74,9 +74,9 @@ TEST_F(StrokeLookup, MainCodeAndVariantAreListedTwice) {
 }
 
 TEST_F(StrokeLookup, PassedOverFirstPageCharactersMoveBehindTheOthers) {
-  Char("甲", {"12"});
+  Char("甲", {"123"});
   Char("乙", {"13"});
-  Char("丙", {"12"});
+  Char("丙", {"124"});
   Char("丁", {"14"});
   Char("戊", {"12"});
   Char("己", {"12"});
@@ -90,6 +90,35 @@ TEST_F(StrokeLookup, PassedOverFirstPageCharactersMoveBehindTheOthers) {
   // 戊 and 己 now sit on the first page of two strokes; at three strokes nothing matches.
   Type("121");
   EXPECT_THAT(Results(), IsEmpty());
+}
+
+// A typist who knows a code types it whole: a character whose code ends with the typed
+// strokes was not passed over at a shorter input, whether the code is its main one or a
+// variant.
+TEST_F(StrokeLookup, WholeMainCodeKeepsItsPlace) {
+  Char("甲", {"12"});
+  Char("丙", {"123"});
+  Char("戊", {"125"});
+  Char("乙", {"13"});
+  Char("庚", {"124"});
+  Load();
+  Type("1");
+  ASSERT_THAT(Slots(), ElementsAre("甲", "丙", "戊", "乙"));
+  Type("12");
+  EXPECT_THAT(Results(), ElementsAre("甲", "庚", "丙", "戊"));
+}
+
+TEST_F(StrokeLookup, WholeVariantCodeKeepsItsPlace) {
+  Char("甲", {"12"});
+  Char("丙", {"123"});
+  Char("乙", {"13"});
+  Char("小", {"3", "12"});
+  Char("子", {"4", "121"});
+  Load();
+  Type("1");
+  ASSERT_THAT(Slots(), ElementsAre("甲", "丙", "乙", "小"));
+  Type("12");
+  EXPECT_THAT(Results(), ElementsAre("甲", "小/v1", "子/v1", "丙"));
 }
 
 TEST_F(StrokeLookup, PassedOverVariantMatchStaysListed) {
@@ -113,6 +142,19 @@ TEST_F(StrokeLookup, PredictedCharactersComeFirst) {
   SrfState.PredictedChars[1] = a;
   SrfState.PredictedCharCount = 2;
   EXPECT_THAT(Match("34"), ElementsAre("八", "人", "入"));
+}
+
+TEST_F(StrokeLookup, PredictedCharacterShownAtOneStrokeStaysFirstAtTheNext) {
+  const int men = Char("们", {"3412"});
+  for (const char* name : {"人", "八", "入", "个", "从", "今", "介", "令"}) Char(name, {"345"});
+  Load();
+  SrfState.PredictedChars[0] = men;
+  SrfState.PredictedCharCount = 1;
+  Type("3");
+  ASSERT_THAT(Slots(), ElementsAre("们", "人", "八", "入"));
+  Type("34");
+  ASSERT_FALSE(Results().empty());
+  EXPECT_EQ(Results()[0], "们");
 }
 
 TEST_F(StrokeLookup, AnyVariantOfASingleCodeCharacterIsThatCode) {

@@ -161,11 +161,13 @@ TEST_F(CorrectionTest, ShortenSyllableMovesTheLastLetterOn) {
   EXPECT_EQ(SrfState.RemainingInput, "ng");
 }
 
-TEST_F(CorrectionTest, TraditionalClassStillListsSimplifiedCharacters) {
+TEST_F(CorrectionTest, EachClassListsItsOwnCharacters) {
   Build();
-  SrfState.MethodClass = 1;
   LookupSyllableChars("zhuan");
   EXPECT_EQ(LookupChars(), (std::vector<int32>{zhuan_, zhuang_}));
+  SrfState.MethodClass = 1;  // correcting traditional text must not write 专
+  LookupSyllableChars("zhuan");
+  EXPECT_EQ(LookupChars(), (std::vector<int32>{chuan_, zhuang_}));
 }
 
 TEST_F(CorrectionTest, WordSpellingMustBeWhole) {

@@ -50,7 +50,7 @@ void PracticeController::ChooseCandidate(int index) {
   s.PageIndex = 0;
 
   if (StartsWithPadSymbol(s.InputText))
-    LearnPhrase();
+    LearnPhraseAtMark();
   else
     CollectForLearning(a);
   if (s.CandidateKinds[a] == kLearnedWordKind) LearnPhrase();

@@ -31,13 +31,14 @@ bool PracticeController::KeypadKeyPress(char key) {
     return true;
   }
   if (IsDigit(key) || key == '+' || key == '.' || key == '/' || key == '*') return true;
-  // The pad's minus also arrives here as '-'; its release pages back, so paging here as
-  // well would turn back two pages. Without candidates '-' is still written as a mark.
+  // Both minus keys arrive here as '-' and page back on their release (the pad's and the
+  // main row's), so paging here as well would turn back two pages. Without candidates '-' is
+  // still written as a mark.
   return key == '-' && SrfState.CandidateCount > 0;
 }
 
 // Releases in the keypad method: pad digits 1-6 extend the strokes, * and / replace them,
-// + and - page, the pad point deletes a stroke, pad 0, 7, 8, 9 choose.
+// + and - page (the main row's - too), the pad point deletes a stroke, pad 0, 7, 8, 9 choose.
 void PracticeController::KeypadKeyUp(int virtualKey) {
   TLumiskCand& s = SrfState;
   if (virtualKey >= vk::kNumpad1 && virtualKey <= vk::kNumpad6) {
@@ -57,6 +58,8 @@ void PracticeController::KeypadKeyUp(int virtualKey) {
   }
   if (virtualKey == vk::kAdd) return NextPage();
   if (virtualKey == vk::kSubtract) return PreviousPage();
+  // The main row's - pages back as its = pages on; its press was left to this release.
+  if (virtualKey == vk::kOemMinus && s.CandidateCount > 0) return PreviousPage();
   if (virtualKey == vk::kDecimal) {
     if (!s.InputText.empty()) s.InputText.pop_back();
     return RefreshCandidates();

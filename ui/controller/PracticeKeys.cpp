@@ -61,6 +61,8 @@ void PracticeController::TypePinyinLetter(char key) {
   s.PageIndex = 0;
   s.AssociationCount = 0;
   s.InputText += key;
+  // A new input is no longer narrowing the follow-on words on show: its choice starts its own.
+  if (s.InputText.size() == 1) s.AssociationShown = 0;
   if (s.InputText.size() <= 2 || s.CandidateCount != 0) {
     RefreshCandidates();
   } else {
@@ -90,7 +92,7 @@ void PracticeController::WritePunctuation(char key) {
     WriteOutput(PairedQuote(key, s.QuoteState));
   else
     WriteOutput(FullWidthSymbols(key));
-  LearnPhrase();
+  LearnPhraseAtMark();
   ClearAndHide();  // a pending input is dropped unconverted
 }
 

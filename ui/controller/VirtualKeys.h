@@ -25,6 +25,7 @@ inline constexpr int kAdd = 107;
 inline constexpr int kSubtract = 109;
 inline constexpr int kDecimal = 110;
 inline constexpr int kDivide = 111;
+inline constexpr int kOemMinus = 189;  // the main row's - key
 
 // The virtual-key code of the key that types printable ASCII character c on a US keyboard:
 // letters 65-90 (either case), main-row digits 48-57 and their shifted characters, space 32,

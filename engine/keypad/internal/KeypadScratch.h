@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/core/CharNumberSet.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/core/WordsByFirstChar.h"
 
@@ -48,6 +49,7 @@ struct StrokeMatchLists {
   int variantCount = 0;
   int predicted[kPredictedListCapacity];  // indexes into main
   int predictedCount = 0;
+  CharNumberSet predictedChars;  // PredictedChars as a set
 };
 
 // The completing and the partial group, one bucket of pool indexes per word group.
