@@ -7,7 +7,8 @@
 //   - keys per character of a typist who types each word letter by letter and picks it as soon
 //     as it shows on the first page (later pages cost a key each, a word missing from five
 //     pages is typed character by character);
-//   - whole-sentence conversion of each clause: character accuracy;
+//   - whole-sentence conversion of each clause: character accuracy, by the rules and (when the
+//     dictionaries come with srf_pub.ngm) by the statistical engine;
 //   - glosses: common words (the text's and jieba's 5000 most frequent) that CC-CEDICT lists
 //     both as a common word and as a proper noun, whose gloss starts with the proper noun;
 //     glosses and dictionary texts with CC-CEDICT markup, '?' or a repeated sense.
@@ -24,12 +25,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/model/ModelFormat.h"
+#include "engine/model/ModelSentence.h"
 #include "engine/pinyin/PinyinEngine.h"
 #include "engine/pinyin/SyllableTable.h"
-#include "engine/sentence/SentenceEngine.h"
+#include "engine/sentence/ConvertSentence.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tools/dictbuild/Cedict.h"
 #include "tools/dictbuild/Frequencies.h"
@@ -277,7 +281,7 @@ int CharEditDistance(const std::string& a, const std::string& b) {
   return row[m];
 }
 
-void ReportSentences(const std::vector<Clause>& text, bool verbose) {
+void ReportSentences(const std::vector<Clause>& text, bool model, bool verbose) {
   long chars = 0, errors = 0;
   int exact = 0, clauses = 0;
   for (const Clause& clause : text) {
@@ -287,7 +291,7 @@ void ReportSentences(const std::vector<Clause>& text, bool verbose) {
       gbk += t.gbk;
     }
     if (letters.size() > 99) continue;
-    ConvertSentence(letters);
+    if (!model || !ConvertSentenceByModel(letters)) ConvertSentence(letters);
     const int e = CharEditDistance(gbk, SrfState.DefaultSentence);
     const long n = static_cast<long>(gbk.size() / 2);
     chars += n;
@@ -298,8 +302,9 @@ void ReportSentences(const std::vector<Clause>& text, bool verbose) {
       std::printf("  %s -> %s\n", Utf8FromGbk(gbk).c_str(),
                   Utf8FromGbk(SrfState.DefaultSentence).c_str());
   }
-  std::printf("sentences: %d clauses, character accuracy %.1f%%, exact %.1f%%\n", clauses,
-              Percent(chars - errors, chars), Percent(exact, clauses));
+  std::printf("sentences (%s): %d clauses, character accuracy %.1f%%, exact %.1f%%\n",
+              model ? "model" : "rules", clauses, Percent(chars - errors, chars),
+              Percent(exact, clauses));
 }
 
 // --- glosses and dictionary texts ------------------------------------------------------------
@@ -462,6 +467,9 @@ std::filesystem::path EnterLinkedFolder(const std::filesystem::path& dict) {
   const std::filesystem::path folder = pattern;
   for (const char* name : kDictionaryFileNames)
     std::filesystem::create_symlink(std::filesystem::absolute(dict / name), folder / name);
+  if (std::filesystem::exists(dict / model::kModelFileName))
+    std::filesystem::create_symlink(std::filesystem::absolute(dict / model::kModelFileName),
+                                    folder / model::kModelFileName);
   std::filesystem::current_path(folder);
   return folder;
 }
@@ -503,11 +511,13 @@ int Run(int argc, char** argv) {
   SrfState.UserWordCount = 0;
   SrfState.LearnCount = 0;
   SrfState.AutoAssociate = 0;
+  AdvanceEngineGeneration();  // no user or learned words in what follows
   std::printf("data_quality: %s on %s\n", dict.string().c_str(), textFile.c_str());
   Typist typist;
   ReportCharacters(&typist, verbose);
   ReportWords(&typist, text, verbose);
-  ReportSentences(text, verbose);
+  ReportSentences(text, false, verbose);
+  if (LoadSentenceModel()) ReportSentences(text, true, verbose);
   ReportGlosses(text, verbose);
   Dict.CloseAll();
   std::error_code ec;
