@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "engine/pinyin/SyllableTable.h"
 
@@ -130,7 +131,9 @@ std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result) {
   FillPhrases(model, BuildPhrases(sources, model, allWords, frequencies, &report), result);
   result->source.zcCount3 = static_cast<std::uint16_t>(model.patterns.size());
   result->defaultsSource = DefaultsSource(ChooseDefaults(model), order, model);
-  result->sentenceModelInputs = {model, allWords, sources.manPageRuns};
+  // Read once: the sentence model is built from the same open-gram (the index above is done).
+  result->sentenceModelInputs = {std::move(model), allWords, std::move(sources.manPageRuns),
+                                 std::move(sources.openGram), std::move(sources.openGramLexicon)};
   return {};
 }
 

@@ -39,7 +39,7 @@ struct WordData {
   std::vector<int> readingIndex;  // reading j of each character used by the word
   bool simplified = false;
   bool traditional = false;
-  long frequency = 0;   // jieba count of the simplified form
+  long frequency = 0;   // word frequency of the simplified form (WordFrequencies.h)
   int sourceOrder = 0;  // position in CC-CEDICT, to keep ties stable
   // CC-CEDICT senses of every entry of the form with these syllables, '/'-separated per entry.
   std::vector<std::pair<bool, std::string>> senses;  // (proper noun, senses)
