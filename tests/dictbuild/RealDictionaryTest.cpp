@@ -115,6 +115,57 @@ class RealDictionary : public ::testing::Test {
     }
     return out;
   }
+  // The candidates of the first page after typing letters one at a time.
+  std::vector<std::string> FirstPage(const std::string& letters) {
+    for (std::size_t k = 1; k <= letters.size(); ++k) {
+      SrfState.InputText = letters.substr(0, k);
+      SrfState.PredictedCharCount = 0;
+      LookupPinyin(SrfState.InputText);
+      MergeResults();
+    }
+    SrfState.PageIndex = 0;
+    SrfState.AssociationCount = 0;
+    BuildCandidatePage();
+    std::vector<std::string> out;
+    for (int s = 0; s < SrfState.CandidateCount; ++s)
+      out.push_back(Utf8FromGbk(SrfState.CandidateTexts[s]));
+    return out;
+  }
+  bool OnFirstPage(const std::string& letters, const std::string& text) {
+    return IndexOf(FirstPage(letters), text) >= 0;
+  }
+  bool HasReading(int n, const std::string& syllable) {
+    for (int j = 0; j < 5; ++j) {
+      const std::string r = Reading(n, j);
+      if (!r.empty() && r.substr(0, r.size() - 1) == syllable) return true;
+    }
+    return false;
+  }
+  std::string CharGloss(int n) {
+    const std::size_t c = static_cast<std::size_t>(SrfState.CharCount);
+    const std::size_t pos = Dict.zy.ReadU24(3 * c + 3 * static_cast<std::size_t>(n - 1));
+    return Utf8FromGbk(Dict.zy.ReadBytes(pos + 1, Dict.zy.ReadU8(pos)));
+  }
+  std::string CharDictionaryText(int n) {
+    const std::size_t pos = Dict.zy.ReadU24(3 * static_cast<std::size_t>(n - 1));
+    return Utf8FromGbk(Dict.zy.ReadBytes(pos + 1, 2 * std::size_t{Dict.zy.ReadU8(pos)}));
+  }
+  // The first simplified record of a phrase block.
+  std::string FirstInBlock(const std::string& key) {
+    std::uint32_t keys = Dict.cpy.ReadU16(3380);
+    for (std::uint32_t k = 0; k < keys; ++k) {
+      const std::size_t at = 3382 + 9 * std::size_t{k};
+      if (Dict.cpy.ReadBytes(at, 4) != key) continue;
+      std::size_t pos = Dict.cpy.ReadU24(at + 6);
+      for (std::uint32_t i = 0; i < Dict.cpy.ReadU16(at + 4); ++i) {
+        const std::uint32_t n = Dict.cpy.ReadU8(pos + 1) & 0x0F, len = Dict.cpy.ReadU8(pos + 2);
+        if (Dict.cpy.ReadU8(pos + 1) & 0x80) return Codes(pos + 3, n);
+        pos += 3 + 2 * n + len;
+      }
+    }
+    return "";
+  }
+
   static int IndexOf(const std::vector<std::string>& list, const std::string& s) {
     for (std::size_t i = 0; i < list.size(); ++i)
       if (list[i] == s) return static_cast<int>(i);
@@ -235,11 +286,94 @@ TEST_F(RealDictionary, WholeSentences) {
       {"ninenggou", "你能够"},
       // 其二 (qier) would be taken first and leave "ong".
       {"qierongyi", "且容易"},
+      // No rare name (金天翮 jintianhe) or technical-text order (它们, 它是) in everyday text.
+      {"jintianhenhao", "今天很好"},
+      {"tamenjintianhenmang", "他们今天很忙"},
+      {"tashiwodepengyou", "他是我的朋友"},
   };
   for (const auto& [pinyin, sentence] : cases) {
     ConvertSentence(pinyin);
     EXPECT_EQ(Utf8FromGbk(SrfState.DefaultSentence), sentence) << pinyin;
   }
+}
+
+TEST_F(RealDictionary, CommonCharactersComeFirstUnderTheReadingTyped) {
+  // Each also has a longer reading (zhei, dai, nai, shuo) that must not file it away.
+  for (const auto& [letters, text] : std::vector<std::pair<std::string, std::string>>{
+           {"zhe", "这"}, {"da", "大"}, {"na", "那"}, {"shu", "数"}})
+    EXPECT_EQ(FirstPage(letters).at(0), text) << letters;
+  // 洗 (also xian) is listed with the characters read xi, before those only read longer.
+  FirstPage("xi");
+  bool exact = true;
+  for (int i = 0; i < SrfState.LookupCount; ++i) {
+    const int n = SrfState.LookupList[i];
+    if (Utf8FromGbk(CharText(n)) == "洗") break;
+    exact = exact && HasReading(n, "xi");
+  }
+  EXPECT_TRUE(exact) << "洗 comes after a character not read xi";
+}
+
+TEST_F(RealDictionary, EachClassRanksItsOwnCharacters) {
+  // Simplified text writes 于 么 后 干 了 where traditional text writes 於 麼 後 乾/幹 瞭.
+  for (const auto& [letters, text] : std::vector<std::pair<std::string, std::string>>{
+           {"yu", "於"}, {"me", "麽"}, {"hou", "後"}, {"liao", "瞭"}})
+    EXPECT_FALSE(OnFirstPage(letters, text)) << letters << " " << text;
+  const std::vector<std::string> gan = FirstPage("gan");
+  EXPECT_TRUE(IndexOf(gan, "乾") < 0 || IndexOf(gan, "乾") > IndexOf(gan, "干"));
+  SrfState.MethodClass = 1;
+  EXPECT_EQ(FirstPage("hou").at(0), "後");
+  EXPECT_EQ(FirstPage("guo").at(0), "國");
+  SrfState.MethodClass = 0;
+}
+
+TEST_F(RealDictionary, RareReadingsOfFrequentCharactersStayBack) {
+  EXPECT_FALSE(OnFirstPage("a", "广"));  // ān
+  EXPECT_FALSE(OnFirstPage("m", "无"));  // mó
+  LookupSyllableChars("xian");           // the correction list: 见 is read xiàn only in old texts
+  for (int i = 0; i < SrfState.LookupCount && i < 10; ++i)
+    EXPECT_NE(Utf8FromGbk(CharText(SrfState.LookupList[i])), "见") << "at " << i;
+}
+
+TEST_F(RealDictionary, EverydayWordsTypedInFullAreOnTheFirstPage) {
+  for (const auto& [letters, word] :
+       std::vector<std::pair<std::string, std::string>>{{"yitian", "一天"},
+                                                        {"liangge", "两个"},
+                                                        {"sange", "三个"},
+                                                        {"bugan", "不敢"},
+                                                        {"yijian", "一件"},
+                                                        {"henduo", "很多"}})
+    EXPECT_TRUE(OnFirstPage(letters, word)) << letters;
+}
+
+TEST_F(RealDictionary, GlossesLeadWithTheCommonSenseWithoutMarkup) {
+  const std::pair<const char*, const char*> leads[] = {{"大学", "university"},
+                                                       {"现代", "modern"},
+                                                       {"苹果", "apple"},
+                                                       {"时代", "age"},
+                                                       {"基地", "base"}};
+  for (const auto& [word, lead] : leads) {
+    WordRecord w;
+    ASSERT_TRUE(FindWord(word, &w)) << word;
+    EXPECT_EQ(WordGloss(w.gloss).rfind(lead, 0), 0u) << word << ": " << WordGloss(w.gloss);
+  }
+  WordRecord w;
+  ASSERT_TRUE(FindWord("比如", &w));
+  const std::string gloss = Utf8FromGbk(WordGloss(w.gloss));
+  EXPECT_NE(gloss.find("see 比如县 (Bǐrú Xiàn)"), std::string::npos) << gloss;
+  for (const char* markup : {"[", "|", "CL:"})
+    EXPECT_EQ(gloss.find(markup), std::string::npos) << gloss;
+  // A character's gloss says each sense once.
+  EXPECT_EQ(CharGloss(Number("朊")).find("protein; protein"), std::string::npos);
+  // Dictionary texts: plain pinyin letters with tone marks, not full-width letters.
+  const std::string text = CharDictionaryText(Number("中"));
+  EXPECT_NE(text.find("zhōng"), std::string::npos) << text;
+  EXPECT_EQ(text.find("ｚ"), std::string::npos) << text;
+}
+
+TEST_F(RealDictionary, EverydayWordsLeadTheirPhraseBlocks) {
+  EXPECT_EQ(FirstInBlock("jint"), "今天");
+  EXPECT_EQ(FirstPhrase("tamen"), "他们");
+  EXPECT_EQ(FirstPhrase("tashi"), "他是");
 }
 
 }  // namespace

@@ -78,7 +78,22 @@ TEST_F(ValidatorTest, RankRulesPerInitialAndClass) {
   DictionarySource twoRanks = ValidSource();
   twoRanks.spellings[1].text = "xiangp";  // 行 read xiang and xing: both under initial x
   twoRanks.spellings[1].entries[0].attribute = 2 | kS | kT;
-  EXPECT_TRUE(Mentions(Check(twoRanks), "two ranks under one initial"));
+  EXPECT_TRUE(Mentions(Check(twoRanks), "two ranks in one class under one initial"));
+
+  // A character may hold one rank per class, listed once per class.
+  DictionarySource perClass = ValidSource();
+  perClass.spellings[1].entries = {{3, 1 | kS}, {3, 2 | kT}};
+  perClass.spellings[2].entries = {{3, 2 | kS | kAttrPriority}, {3, 1 | kT | kAttrPriority}};
+  EXPECT_EQ(Check(perClass), std::vector<std::string>{});
+  DictionarySource twice = perClass;
+  twice.spellings[2].entries[1].attribute |= kS;
+  EXPECT_TRUE(Mentions(Check(twice), "listed twice in one class"));
+  // A class may leave out a reading; its main reading is then the first it lists.
+  DictionarySource classes = perClass;  // traditional under hang, not under xing
+  classes.spellings[2].entries.pop_back();
+  EXPECT_TRUE(Mentions(Check(classes), "priority bit of character 3 under hangp"));
+  classes.spellings[1].entries[1].attribute |= kAttrPriority;
+  EXPECT_EQ(Check(classes), std::vector<std::string>{});
 
   DictionarySource beyond = ValidSource();
   beyond.spellings[0].entries[0].attribute = 2501 | kS | kAttrPriority;

@@ -8,9 +8,12 @@
 #include "tools/dictbuild/Readings.h"
 #include "tools/dictbuild/Spellings.h"
 #include "tools/dictbuild/StrokeCodes.h"
+#include "tools/dictbuild/WordFrequencies.h"
 #include "tools/dictbuild/Words.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "engine/pinyin/SyllableTable.h"
 
@@ -29,18 +32,19 @@ std::vector<std::uint16_t> Numbers(const Model& model, const std::vector<int>& c
 void FillCharacters(const Sources& sources, const Model& model, const std::vector<int>& order,
                     const SpellingTable& spellings, const StrokeCodeTable& codes,
                     BuildResult* result) {
-  const auto glosses = CharacterGlosses(sources);
+  const auto glosses = CharacterGlosses(sources, model);
   std::vector<std::vector<std::string>> examples(model.chars.size());
   for (const WordData& w : model.words) {
     auto& list = examples[static_cast<std::size_t>(w.chars[0])];
-    if (list.size() >= kExampleWords) continue;
+    // Examples are dictionary words (with senses), not the frequency lists' phrases (的人).
+    if (list.size() >= kExampleWords || w.senses.empty()) continue;
     // Examples in the character's own script: simplified words for simplified characters.
     const std::uint8_t classes = model.chars[static_cast<std::size_t>(w.chars[0])].classes;
     if ((classes & kSimplified) ? !w.simplified : (classes & kTraditional) && !w.traditional)
       continue;
     std::string text;
     for (int i : w.chars) text += model.chars[static_cast<std::size_t>(i)].utf8;
-    list.push_back(text);
+    if (std::find(list.begin(), list.end(), text) == list.end()) list.push_back(text);
   }
   for (int i : order) {
     const CharData& c = model.chars[static_cast<std::size_t>(i)];
@@ -66,7 +70,9 @@ void FillWords(const Model& model, BuildResult* result) {
     out.traditional = w.traditional;
     out.group = static_cast<std::uint8_t>(w.group);
     out.pattern = static_cast<std::uint8_t>(w.pattern);
-    out.gloss = GbkGloss(w.senses);
+    std::string self;
+    for (int i : w.chars) self += model.chars[static_cast<std::size_t>(i)].utf8;
+    out.gloss = WordGloss(w.senses, w.traditional && !w.simplified, self);
     if (!out.gloss.empty()) ++result->report.wordGlosses;
     result->source.words.push_back(std::move(out));
   }
@@ -104,10 +110,12 @@ std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result) {
   BuildReport& report = result->report;
   report.cedictEntriesSkipped = sources.cedictSkipped;
 
+  const OpenGramIndex openGram(sources.openGramLexicon, sources.openGram);
+  const WordFrequencies frequencies(sources.jieba, openGram);
   Model model;
-  if (auto e = BuildCharacters(sources, &model, &report); !e.empty()) return e;
+  if (auto e = BuildCharacters(sources, frequencies, &model, &report); !e.empty()) return e;
   AssignReadings(sources, &model, &report);
-  CollectWords(sources, &model, &report);
+  CollectWords(sources, frequencies, &model, &report);
   OrderWords(&model);
   const std::vector<WordData> allWords = model.words;
   ChoosePatterns(&model, &report);
@@ -120,10 +128,12 @@ std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result) {
   FillCharacters(sources, model, order, spellings, codes, result);
   FillWords(model, result);
   result->source.strokeLists = BuildStrokeLists(model, codes, &report);
-  FillPhrases(model, BuildPhrases(sources, model, allWords, &report), result);
+  FillPhrases(model, BuildPhrases(sources, model, allWords, frequencies, &report), result);
   result->source.zcCount3 = static_cast<std::uint16_t>(model.patterns.size());
   result->defaultsSource = DefaultsSource(ChooseDefaults(model), order, model);
-  result->sentenceModelInputs = {model, allWords, sources.manPageRuns};
+  // Read once: the sentence model is built from the same open-gram (the index above is done).
+  result->sentenceModelInputs = {std::move(model), allWords, std::move(sources.manPageRuns),
+                                 std::move(sources.openGram), std::move(sources.openGramLexicon)};
   return {};
 }
 

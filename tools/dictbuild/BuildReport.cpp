@@ -9,7 +9,8 @@ void PrintReport(const BuildReport& r, std::ostream& out) {
       << r.classCounts[1] << ", variant " << r.classCounts[2] << " (" << r.charsWithoutReading
       << " without reading, " << r.charsWithoutStrokes << " without strokes)\n";
   out << "dictbuild: words kept " << r.wordsKept << " of " << r.wordsCandidate
-      << "; dropped: reading mismatch " << r.wordsReadingMismatch << ", class mismatch "
+      << " CC-CEDICT forms, " << r.wordsFromOpenGram << " open-gram words and " << r.wordsFromJieba
+      << " jieba words; dropped: reading mismatch " << r.wordsReadingMismatch << ", class mismatch "
       << r.wordsClassMismatch << ", no pattern " << r.wordsNoPattern << ", pool capacity "
       << r.wordsDropped << " (flags cleared S " << r.wordsDroppedForPool[0] << ", T "
       << r.wordsDroppedForPool[1] << ")\n";
@@ -19,7 +20,8 @@ void PrintReport(const BuildReport& r, std::ostream& out) {
       << " from jieba/curated, " << r.phrasesDropped << " dropped for capacity); initials entries "
       << r.abbrevs << " (" << r.abbrevsDropped << " dropped)\n";
   out << "dictbuild: manpages-zh text: " << r.textWords << " words, " << r.textChunks
-      << " chunks\n";
+      << " chunks; open-gram: " << r.modelChunks << " chunks, " << r.phrasesSplit
+      << " phrases read better as other words\n";
   out << "dictbuild: rank losses " << r.rankLosses << ", stroke-list entries dropped "
       << r.strokeListDropped << ", CC-CEDICT entries unusable " << r.cedictEntriesSkipped << "\n";
   out << "dictbuild: stroke codes: median data " << r.charsWithMedians << " characters ("

@@ -17,6 +17,8 @@ struct BuildReport {
   int wordsClassMismatch = 0;    // neither form made of its class's characters
   int wordsNoPattern = 0;        // readings no chosen pattern can express
   int wordsKept = 0;
+  int wordsFromOpenGram = 0;        // words CC-CEDICT lacks, from open-gram's lexicon
+  int wordsFromJieba = 0;           // and from jieba's frequent words
   int wordsDroppedForPool[2] = {};  // class flags cleared to fit the pool (S, T)
   int wordsDropped = 0;             // words that lost both flags
   double patternCoverage = 0;       // share of words a chosen pattern expresses
@@ -26,8 +28,10 @@ struct BuildReport {
   int phraseKeys = 0;
   int phrasesDropped = 0;
   int jiebaPhrases = 0;
-  long textWords = 0;  // words the manpages-zh text was cut into
-  int textChunks = 0;  // phrase entries made of characters written side by side there
+  long textWords = 0;    // words the manpages-zh text was cut into
+  int textChunks = 0;    // phrase entries made of characters written side by side there
+  int modelChunks = 0;   // pairs of characters open-gram's model expects side by side
+  int phrasesSplit = 0;  // phrases left out: the model reads their letters as other words
   int abbrevs = 0;
   int abbrevsDropped = 0;
   int rankLosses = 0;  // characters that got no rank within 2500

@@ -25,6 +25,7 @@ bool ParseLine(std::string_view line, CedictEntry* e) {
   std::size_t close = line.find(']');
   if (close == std::string_view::npos) return false;
   std::string_view pinyin = line.substr(1, close - 1);
+  e->properNoun = !pinyin.empty() && pinyin[0] >= 'A' && pinyin[0] <= 'Z';
   std::string_view senses = line.substr(close + 1);
   if (!DecodeForm(traditional, &e->traditional) || !DecodeForm(simplified, &e->simplified))
     return false;

@@ -14,6 +14,7 @@ struct CedictEntry {
   std::vector<char32_t> simplified;
   std::vector<ToneSyllable> pinyin;  // one per character, in order
   std::string senses;                // "sense/sense/..." without the outer slashes
+  bool properNoun = false;           // pinyin written with a capital: a name of a person, place…
 };
 
 // Keeps the entries whose forms are table hanzi only and whose pinyin has one syllable of

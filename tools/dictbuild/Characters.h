@@ -5,6 +5,7 @@
 #include "tools/dictbuild/BuildReport.h"
 #include "tools/dictbuild/Model.h"
 #include "tools/dictbuild/Sources.h"
+#include "tools/dictbuild/WordFrequencies.h"
 
 namespace dazi::dictbuild {
 
@@ -17,7 +18,15 @@ void AssignClasses(const Unihan& unihan, std::vector<CharData>* chars);
 // else jieba's count of the character as a word.
 void AssignFrequencies(const Sources& sources, std::vector<CharData>* chars);
 
+// Frequency in each class's text. Simplified: the character's own count (Jun Da counts
+// simplified text). Traditional: each simplified character's count shared among the
+// traditional characters CC-CEDICT's words write it as (后 -> 後 in 以後, 后 in 皇后), in
+// proportion to those words' frequencies. Variant: the frequency above.
+void AssignClassFrequencies(const Sources& sources, const WordFrequencies& words,
+                            std::vector<CharData>* chars);
+
 // Fills chars with everything but readings and numbers.
-std::string BuildCharacters(const Sources& sources, Model* model, BuildReport* report);
+std::string BuildCharacters(const Sources& sources, const WordFrequencies& words, Model* model,
+                            BuildReport* report);
 
 }  // namespace dazi::dictbuild

@@ -1,6 +1,7 @@
 #include "tools/dictbuild/Defaults.h"
 
 #include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Spellings.h"
 
 namespace dazi::dictbuild {
 
@@ -14,18 +15,22 @@ std::vector<std::array<int, 2>> ChooseDefaults(const Model& model) {
       if (current < 0) return true;
       const CharData& a = model.chars[static_cast<std::size_t>(candidate)];
       const CharData& b = model.chars[static_cast<std::size_t>(current)];
-      if (a.frequency != b.frequency) return a.frequency > b.frequency;
-      // A traditional form inherits the frequency of its simplified form: on a tie the
-      // traditional column prefers a Big5 character (這 before 这, but 表 before 錶).
+      const double fa = a.classFrequency[cls], fb = b.classFrequency[cls];
+      if (fa != fb) return fa > fb;
+      // On a tie the traditional column prefers a character of traditional texts (Big5).
       if (cls == 1 && a.big5 != b.big5) return a.big5;
       return a.number < b.number;
     };
     for (std::size_t i = 0; i < model.chars.size(); ++i) {
       const CharData& c = model.chars[i];
       if (!(c.classes & bit)) continue;
+      bool main = true;  // the first reading the class lists
       for (std::size_t j = 0; j < c.readings.size(); ++j) {
+        if (!ListedInClass(c, j, cls)) continue;
         auto& slot = best[static_cast<std::size_t>(c.readings[j].syllable)];
-        for (int kind = j == 0 ? 0 : 1; kind < 2; ++kind)
+        const int first = main ? 0 : 1;
+        main = false;
+        for (int kind = first; kind < 2; ++kind)
           if (better(static_cast<int>(i), slot[static_cast<std::size_t>(kind)]))
             slot[static_cast<std::size_t>(kind)] = static_cast<int>(i);
       }
@@ -53,8 +58,9 @@ std::string DefaultsSource(const std::vector<std::array<int, 2>>& defaults,
       "// clang-format off\n";
   for (int s = 0; s < kSyllableCount; ++s) {
     const auto& d = defaults[static_cast<std::size_t>(s)];
-    out += "{" + std::to_string(d[0]) + ", " + std::to_string(d[1]) + "},  // " + SyllableTable[s] +
-           " " + text(d[0]) + " " + text(d[1]) + "\n";
+    out += '{';
+    out += std::to_string(d[0]) + ", " + std::to_string(d[1]) + "},  // " + SyllableTable[s] + " " +
+           text(d[0]) + " " + text(d[1]) + "\n";
   }
   out += "// clang-format on\n";
   return out;

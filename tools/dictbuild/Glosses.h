@@ -5,21 +5,19 @@
 #include <string>
 #include <string_view>
 
+#include "tools/dictbuild/GlossText.h"
 #include "tools/dictbuild/Model.h"
 #include "tools/dictbuild/Sources.h"
 
 namespace dazi::dictbuild {
 
-inline constexpr std::size_t kMaxGlossBytes = 255;
+// Character glosses (GBK) by HanziIndex: Unihan's kDefinition, else the senses of the
+// character's CC-CEDICT entries (common before proper noun), without repeats.
+std::vector<std::string> CharacterGlosses(const Sources& sources, const Model& model);
 
-// UTF-8 gloss text -> GBK, senses separated by "; ", cut at a whole character within
-// kMaxGlossBytes. Characters without a GBK code become '?'.
-std::string GbkGloss(std::string_view utf8Senses);
-
-// Character glosses by HanziIndex.
-std::vector<std::string> CharacterGlosses(const Sources& sources);
-
-// "中【zhōng，zhòng】部首丨，4画。词语：中国 中间…" in GBK, full-width letters.
+// "中【zhōng，zhòng】部首丨，4画。词语：中国、中间…" in GBK: pinyin in plain letters with
+// GBK's tone-marked vowels, a trailing blank when the bytes are odd (the text is counted in
+// two-byte units), no radical that has no GBK code, each example word once.
 std::string DictionaryText(const Sources& sources, const Model& model, int hanziIndex,
                            const std::vector<std::string>& exampleWords);
 

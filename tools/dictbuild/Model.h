@@ -13,6 +13,10 @@ enum ClassBit : std::uint8_t { kSimplified = 1, kTraditional = 2, kVariant = 4 }
 struct Reading {
   int syllable = -1;       // SyllableTable index
   std::vector<int> tones;  // tones heard with this syllable, most used first
+  double share = 1;        // part of the character's use that has this reading
+  // The character has this reading only as the traditional form of another character (著 zhe
+  // for 着, 乾 gan for 干): simplified text writes the other one.
+  bool traditionalUse = false;
 };
 
 struct CharData {
@@ -20,7 +24,8 @@ struct CharData {
   std::string utf8;
   std::string gbk;
   std::uint8_t classes = 0;       // ClassBit set; variant excludes the other two
-  double frequency = 0;           // larger is more frequent
+  double frequency = 0;           // larger is more frequent; orders the character numbers
+  double classFrequency[3] = {};  // in simplified, traditional and variant text
   std::vector<Reading> readings;  // main reading first, at most 5
   std::string strokes;            // h s p n z, mainland order
   bool big5 = false;              // has a Big5 code: a character of traditional texts
@@ -34,10 +39,11 @@ struct WordData {
   std::vector<int> readingIndex;  // reading j of each character used by the word
   bool simplified = false;
   bool traditional = false;
-  long frequency = 0;   // jieba count of the simplified form
+  long frequency = 0;   // word frequency of the simplified form (WordFrequencies.h)
   int sourceOrder = 0;  // position in CC-CEDICT, to keep ties stable
-  std::string senses;   // CC-CEDICT senses, '/'-separated
-  int pattern = -1;     // index into the chosen reading patterns
+  // CC-CEDICT senses of every entry of the form with these syllables, '/'-separated per entry.
+  std::vector<std::pair<bool, std::string>> senses;  // (proper noun, senses)
+  int pattern = -1;                                  // index into the chosen reading patterns
   int group = 15;
 };
 

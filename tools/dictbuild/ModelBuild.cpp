@@ -13,10 +13,16 @@ namespace dazi::dictbuild {
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
                                const ModelMixWeights& weights, std::string* bytes,
                                SentenceModelReport* report) {
-  OpenGramModel lm;
-  if (auto e = lm.Load(openGramDir + "/lm_sc.t3g"); !e.empty()) return "open-gram: " + e;
-  OpenGramLexicon lexicon;
-  if (auto e = lexicon.Load(openGramDir + "/pydict_sc.bin"); !e.empty()) return "open-gram: " + e;
+  OpenGramModel loadedModel;
+  OpenGramLexicon loadedLexicon;
+  const bool handedOver = inputs.openGram.Count(1) > 0 && !inputs.openGramLexicon.words.empty();
+  if (!handedOver) {
+    if (auto e = loadedModel.Load(openGramDir + "/lm_sc.t3g"); !e.empty()) return "open-gram: " + e;
+    if (auto e = loadedLexicon.Load(openGramDir + "/pydict_sc.bin"); !e.empty())
+      return "open-gram: " + e;
+  }
+  const OpenGramModel& lm = handedOver ? inputs.openGram : loadedModel;
+  const OpenGramLexicon& lexicon = handedOver ? inputs.openGramLexicon : loadedLexicon;
 
   const ModelVocabulary vocabulary = JoinVocabulary(lm, lexicon, inputs.model, inputs.words);
   const ModelTextCounts counts = CountModelWords(inputs.textRuns, vocabulary);

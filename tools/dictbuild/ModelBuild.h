@@ -9,15 +9,19 @@
 
 #include "tools/dictbuild/Model.h"
 #include "tools/dictbuild/ModelMix.h"
+#include "tools/dictbuild/OpenGram.h"
 
 namespace dazi::dictbuild {
 
 // What the dictionary build hands over: the numbered characters, all words before they were
-// trimmed to the pools, and the running text as runs of HanziIndex.
+// trimmed to the pools, the running text as runs of HanziIndex, and open-gram when it has
+// read it already (empty otherwise: the model build reads it then).
 struct SentenceModelInputs {
   Model model;
   std::vector<WordData> words;
   std::vector<std::vector<int>> textRuns;
+  OpenGramModel openGram;
+  OpenGramLexicon openGramLexicon;
 };
 
 struct SentenceModelReport {

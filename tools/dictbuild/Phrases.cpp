@@ -8,9 +8,11 @@
 #include <unordered_map>
 
 #include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/ModelPhrases.h"
 #include "tools/dictbuild/SplitChunks.h"
 #include "tools/dictbuild/TextCounts.h"
 #include "tools/dictbuild/Utf8.h"
+#include "tools/dictbuild/Words.h"
 
 namespace dazi::dictbuild {
 namespace {
@@ -45,34 +47,6 @@ bool DecodeHanzi(std::string_view utf8, std::vector<int>* chars) {
   return true;
 }
 
-// Syllables of a jieba word: the longest CC-CEDICT words inside it give theirs, a character
-// left alone gets its main reading.
-bool GuessSyllables(const Model& model,
-                    const std::map<std::vector<int>, std::vector<int>>& cedictReadings,
-                    const std::vector<int>& chars, std::vector<int>* syllables) {
-  syllables->clear();
-  std::size_t k = 0;
-  while (k < chars.size()) {
-    std::size_t best = 0;
-    for (std::size_t len = chars.size() - k; len >= 2 && best == 0; --len) {
-      std::vector<int> part(chars.begin() + static_cast<long>(k),
-                            chars.begin() + static_cast<long>(k + len));
-      auto it = cedictReadings.find(part);
-      if (it == cedictReadings.end()) continue;
-      syllables->insert(syllables->end(), it->second.begin(), it->second.end());
-      best = len;
-    }
-    if (best == 0) {
-      const auto& readings = model.chars[static_cast<std::size_t>(chars[k])].readings;
-      if (readings.empty()) return false;
-      syllables->push_back(readings[0].syllable);
-      best = 1;
-    }
-    k += best;
-  }
-  return true;
-}
-
 std::string PinyinOf(const std::vector<int>& syllables) {
   std::string s;
   for (int x : syllables) s += SyllableTable[x];
@@ -97,17 +71,18 @@ std::vector<PhraseData> Candidates(const Sources& sources, const Model& model,
     seen.insert({p.chars, p.syllables});
     out.push_back(std::move(p));
   }
-  std::map<std::vector<int>, std::vector<int>> cedictReadings;  // most frequent reading first
-  std::set<std::vector<int>> cedictForms;
+  std::map<std::vector<int>, std::vector<int>> knownReadings;  // most frequent reading first
+  std::set<std::vector<int>> knownForms;
   for (const WordData& w : words) {
     if (w.chars.size() > kMaxPhraseChars) continue;
-    cedictForms.insert(w.chars);
-    if (w.simplified) cedictReadings.emplace(w.chars, w.syllables);
+    knownForms.insert(w.chars);
+    if (w.simplified) knownReadings.emplace(w.chars, w.syllables);
     if (w.frequency <= 0 || !seen.insert({w.chars, w.syllables}).second) continue;
     PhraseData p;
     p.chars = w.chars;
     p.syllables = w.syllables;
     p.frequency = w.frequency;
+    p.glossed = !w.senses.empty();
     p.simplified = w.simplified;
     p.traditional = w.traditional;
     out.push_back(std::move(p));
@@ -121,8 +96,8 @@ std::vector<PhraseData> Candidates(const Sources& sources, const Model& model,
     PhraseData p;
     if (!DecodeHanzi(word, &p.chars) || p.chars.size() < 2 || p.chars.size() > kMaxPhraseChars)
       continue;
-    if (cedictForms.count(p.chars)) continue;
-    if (!GuessSyllables(model, cedictReadings, p.chars, &p.syllables)) continue;
+    if (knownForms.count(p.chars)) continue;
+    if (!GuessSyllables(model, knownReadings, p.chars, &p.syllables)) continue;
     if (!seen.insert({p.chars, p.syllables}).second) continue;
     p.frequency = count;
     p.simplified = AllInClass(model, p.chars, kSimplified);
@@ -154,6 +129,29 @@ void AddTextEvidence(const Sources& sources, const Model& model,
     chunk.pinyin = PinyinOf(chunk.syllables);
     candidates->push_back(std::move(chunk));
   }
+}
+
+// The model's chunks, and no phrase whose letters the model reads better as other words.
+void AddModelEvidence(const Model& model, const WordFrequencies& frequencies,
+                      std::vector<PhraseData>* candidates, BuildReport* report) {
+  if (!frequencies.HasModel()) return;
+  std::vector<std::vector<int>> forms;
+  for (const PhraseData& p : *candidates) forms.push_back(p.chars);
+  std::vector<PhraseData> chunks = ModelChunks(model, frequencies, forms);
+  report->modelChunks = static_cast<int>(chunks.size());
+  for (PhraseData& chunk : chunks) {
+    chunk.pinyin = PinyinOf(chunk.syllables);
+    candidates->push_back(std::move(chunk));
+  }
+  const SplitJudge judge(model, frequencies.OpenGram());
+  const double total = frequencies.CountOf(1.0);
+  const auto gone =
+      std::remove_if(candidates->begin(), candidates->end(), [&](const PhraseData& p) {
+        return !p.curated &&
+               judge.PrefersSplit(p.chars, p.syllables, static_cast<double>(p.frequency) / total);
+      });
+  report->phrasesSplit = static_cast<int>(candidates->end() - gone);
+  candidates->erase(gone, candidates->end());
 }
 
 void AssignLevels(std::vector<PhraseData>* phrases) {
@@ -224,9 +222,11 @@ std::vector<PhraseData> AbbrevBlocks(const std::vector<PhraseData>& candidates,
 }  // namespace
 
 PhraseSet BuildPhrases(const Sources& sources, const Model& model,
-                       const std::vector<WordData>& words, BuildReport* report) {
+                       const std::vector<WordData>& words, const WordFrequencies& frequencies,
+                       BuildReport* report) {
   std::vector<PhraseData> candidates = Candidates(sources, model, words, report);
   AddTextEvidence(sources, model, &candidates, report);
+  AddModelEvidence(model, frequencies, &candidates, report);
   SortByFrequency(&candidates);
   AssignLevels(&candidates);
   // The split chunks go last in their blocks and stay out of the initials blocks.

@@ -6,6 +6,7 @@
 #include "tools/dictbuild/BuildReport.h"
 #include "tools/dictbuild/Model.h"
 #include "tools/dictbuild/Sources.h"
+#include "tools/dictbuild/WordFrequencies.h"
 
 namespace dazi::dictbuild {
 
@@ -24,7 +25,8 @@ struct PhraseData {
   std::string pinyin;
   long frequency = 0;
   bool curated = false;
-  bool chunk = false;  // characters written side by side, not a word: no initials entry
+  bool glossed = false;  // a dictionary word (CC-CEDICT), not a phrase of a frequency list
+  bool chunk = false;    // characters written side by side, not a word: no initials entry
   bool simplified = false;
   bool traditional = false;
   int level = 15;
@@ -35,8 +37,9 @@ struct PhraseSet {
   std::vector<PhraseData> abbrevs;  // in preference order
 };
 
-// words: every CC-CEDICT word with resolved readings, before pool trimming.
+// words: every dictionary word with resolved readings, before pool trimming.
 PhraseSet BuildPhrases(const Sources& sources, const Model& model,
-                       const std::vector<WordData>& words, BuildReport* report);
+                       const std::vector<WordData>& words, const WordFrequencies& frequencies,
+                       BuildReport* report);
 
 }  // namespace dazi::dictbuild

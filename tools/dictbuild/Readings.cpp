@@ -1,6 +1,7 @@
 #include "tools/dictbuild/Readings.h"
 
 #include <algorithm>
+#include <set>
 #include <unordered_map>
 
 #include "tools/dictbuild/Utf8.h"
@@ -28,6 +29,49 @@ void AddCandidate(std::vector<Candidate>* list, ToneSyllable r) {
   c.reading.tones.push_back(r.tone);
   c.order = static_cast<int>(list->size());
   list->push_back(std::move(c));
+}
+
+// Each reading's part of the character's use: the mean of the parts kHanyuPinlu and the words
+// give it, where they say anything; a reading neither mentions gets kUnheardShare (the main
+// reading, without any evidence, 1).
+std::vector<double> ReadingShares(const std::vector<Candidate>& list) {
+  double pinlu = 0, words = 0;
+  for (const Candidate& c : list) {
+    pinlu += static_cast<double>(c.pinlu);
+    words += static_cast<double>(c.wordUse);
+  }
+  std::vector<double> shares;
+  for (std::size_t j = 0; j < list.size(); ++j) {
+    std::vector<double> parts;
+    if (pinlu > 0) parts.push_back(static_cast<double>(list[j].pinlu) / pinlu);
+    if (words > 0) parts.push_back(static_cast<double>(list[j].wordUse) / words);
+    double share = j == 0 ? 1.0 : 0.0;
+    if (!parts.empty()) {
+      share = 0;
+      for (double p : parts) share += p / static_cast<double>(parts.size());
+    }
+    shares.push_back(std::max(share, kUnheardShare));
+  }
+  return shares;
+}
+
+// Per character: the syllables CC-CEDICT writes it with in a simplified form, and those it has
+// only as the traditional form of another character.
+struct FormUse {
+  std::vector<std::set<int>> simplified, traditional;
+};
+
+FormUse CedictFormUse(const std::vector<CedictEntry>& cedict, std::size_t n) {
+  FormUse use{std::vector<std::set<int>>(n), std::vector<std::set<int>>(n)};
+  for (const CedictEntry& e : cedict)
+    for (std::size_t k = 0; k < e.simplified.size(); ++k) {
+      use.simplified[static_cast<std::size_t>(HanziIndex(e.simplified[k]))].insert(
+          e.pinyin[k].syllable);
+      if (e.traditional[k] != e.simplified[k])
+        use.traditional[static_cast<std::size_t>(HanziIndex(e.traditional[k]))].insert(
+            e.pinyin[k].syllable);
+    }
+  return use;
 }
 
 std::string Utf8Of(const std::vector<char32_t>& cps) {
@@ -70,6 +114,7 @@ void AssignReadings(const Sources& sources, Model* model, BuildReport* report) {
       }
     }
   }
+  const FormUse formUse = CedictFormUse(sources.cedict, n);
   for (std::size_t i = 0; i < n; ++i) {
     auto& list = candidates[i];
     std::stable_sort(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) {
@@ -80,7 +125,17 @@ void AssignReadings(const Sources& sources, Model* model, BuildReport* report) {
     if (list.size() > kMaxReadings) list.resize(kMaxReadings);
     CharData& c = model->chars[i];
     c.readings.clear();
-    for (Candidate& cand : list) c.readings.push_back(std::move(cand.reading));
+    const std::vector<double> shares = ReadingShares(list);
+    for (std::size_t j = 0; j < list.size(); ++j) {
+      c.readings.push_back(std::move(list[j].reading));
+      Reading& r = c.readings.back();
+      r.share = shares[j];
+      bool standard = false;
+      for (const ToneSyllable& s : sources.unihan.chars[i].standard)
+        standard = standard || s.syllable == r.syllable;
+      r.traditionalUse = formUse.traditional[i].count(r.syllable) &&
+                         !formUse.simplified[i].count(r.syllable) && !standard;
+    }
     if (c.readings.empty()) ++report->charsWithoutReading;
   }
 }

@@ -55,6 +55,11 @@ std::string LoadSources(const SourcePaths& paths, Sources* out) {
   else
     out->shapes.assign(out->strokes.size(), {});
   if (auto e = LoadManPageRuns(paths.manPagesDir, &out->manPageRuns); !e.empty()) return e;
+  if (!paths.openGramDir.empty()) {
+    if (auto e = out->openGramLexicon.Load(paths.openGramDir + "/pydict_sc.bin"); !e.empty())
+      return e;
+    if (auto e = out->openGram.Load(paths.openGramDir + "/lm_sc.t3g"); !e.empty()) return e;
+  }
   return LoadCurated(paths.curatedWords, &out->curated);
 }
 

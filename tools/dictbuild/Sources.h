@@ -8,6 +8,7 @@
 #include "tools/dictbuild/Cedict.h"
 #include "tools/dictbuild/Decomposition.h"
 #include "tools/dictbuild/Medians.h"
+#include "tools/dictbuild/OpenGram.h"
 #include "tools/dictbuild/Unihan.h"
 
 namespace dazi::dictbuild {
@@ -20,6 +21,9 @@ struct SourcePaths {
   std::string curatedWords;  // data/curated/preferred-words.txt
   std::string mediansDir;    // node_modules/hanzi-writer-data; without it no 叉 is found
   std::string manPagesDir;   // manpages-zh's /usr/share/man/zh_CN; without it no word counts
+  // sunpinyin-data's folder of pydict_sc.bin and lm_sc.t3g; without it frequencies are jieba's
+  // alone and the phrase data has no chunks from the model.
+  std::string openGramDir;
 };
 
 struct CuratedWord {
@@ -39,6 +43,8 @@ struct Sources {
   int charsWithMedians = 0;
   DecompositionMap decompositions;            // cjk-decomp
   std::vector<std::vector<int>> manPageRuns;  // runs of hanzi (HanziIndex) of manpages-zh
+  OpenGramLexicon openGramLexicon;
+  OpenGramModel openGram;
 };
 
 std::string LoadSources(const SourcePaths& paths, Sources* out);

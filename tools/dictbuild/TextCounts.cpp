@@ -1,6 +1,7 @@
 #include "tools/dictbuild/TextCounts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace dazi::dictbuild {
@@ -48,10 +49,11 @@ void AddTextFrequencies(const Sources& sources, const AdjacentCounts& counts,
                         std::vector<PhraseData>* candidates) {
   const double scale = TextScale(sources, counts) * kTextWordWeight;
   for (PhraseData& p : *candidates) {
-    if (p.chars.size() > kMaxCountedWordChars || p.curated) continue;
+    if (p.chars.size() > kMaxCountedWordChars || p.curated || !p.glossed) continue;
     const auto it = counts.words.find(WordKey(p.chars));
     if (it == counts.words.end()) continue;
-    p.frequency += static_cast<long>(scale * static_cast<double>(it->second));
+    const double text = scale * static_cast<double>(it->second);
+    p.frequency += std::lround(std::min(text, kTextBoostLimit * static_cast<double>(p.frequency)));
   }
 }
 

@@ -10,9 +10,12 @@
 
 namespace dazi::dictbuild {
 
-// A word's count in the text weighs this many times its share of jieba's count (technical
-// text is what the typist writes; news text is what jieba counted).
+// A dictionary word's count in the text weighs this many times its share of jieba's count:
+// technical text settles technical homophones (备份 before 悲愤) ...
 inline constexpr double kTextWordWeight = 2.0;
+// ... but adds at most this many times the word's general frequency, so that it never
+// overturns the order of everyday words (他们 before 它们, which manual pages prefer).
+inline constexpr double kTextBoostLimit = 3.0;
 // Single characters written side by side this often in the text become a chunk.
 inline constexpr long kMinChunkCount = 10;
 
@@ -20,8 +23,9 @@ inline constexpr long kMinChunkCount = 10;
 AdjacentCounts CountTextWords(const Sources& sources, const Model& model,
                               const std::vector<PhraseData>& candidates);
 
-// Adds each candidate's count in the text, scaled to jieba's total and weighted, to its
-// frequency.
+// Adds each dictionary word's (glossed candidate's) count in the text, scaled to jieba's total
+// and weighted, to its frequency, at most kTextBoostLimit times that frequency. Phrases of the
+// frequency lists (它是) keep their general frequency.
 void AddTextFrequencies(const Sources& sources, const AdjacentCounts& counts,
                         std::vector<PhraseData>* candidates);
 

@@ -52,6 +52,7 @@ void ApplyField(UnihanChar& ch, std::string_view field, std::string_view value) 
     while (!value.empty()) AddReading(&ch.modern, NextField(&value, ' '));
   } else if (field == "kXHC1983" || field == "kTGHZ2013") {
     AddLocatedReadings(&ch.modern, value);
+    if (field == "kTGHZ2013") AddLocatedReadings(&ch.standard, value);
   } else if (field == "kHanyuPinyin") {
     AddLocatedReadings(&ch.historic, value);
   } else if (field == "kHanyuPinlu") {

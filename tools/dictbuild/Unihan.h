@@ -28,6 +28,7 @@ struct ReadingUse {
 struct UnihanChar {
   std::vector<ToneSyllable> modern;        // kMandarin, kXHC1983, kTGHZ2013 in that order
   std::vector<ToneSyllable> historic;      // kHanyuPinyin
+  std::vector<ToneSyllable> standard;      // kTGHZ2013 alone: the 2013 standard's readings
   std::vector<ReadingUse> pinlu;           // kHanyuPinlu
   std::string definition;                  // kDefinition
   bool gb2312 = false;                     // kGB0

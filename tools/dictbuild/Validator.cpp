@@ -200,10 +200,21 @@ class Checker {
         entriesOf_[s].push_back({n, attr});
       }
     }
-    // Ranks: one per character and initial; unique among the characters of each class.
+    // Ranks: one per character, initial and class; unique among the characters of each class.
+    // A character may be listed once per class; a class may leave out some of its readings.
+    for (std::uint32_t s = 1; s <= s_; ++s) {
+      std::map<std::uint32_t, std::uint32_t> classesOf;
+      for (auto [n, attr] : entriesOf_[s]) {
+        std::uint32_t& classes = classesOf[n];
+        if (classes & attr & kAttrClassMask)
+          Problem(kPyFile, "character " + std::to_string(n) +
+                               " is listed twice in one class under " + spellingTexts_[s - 1]);
+        classes |= attr & kAttrClassMask;
+      }
+      for (auto [n, classes] : classesOf) classBits_[n - 1] |= classes;
+    }
     for (int letter = 0; letter < 26; ++letter) {
-      std::map<std::uint32_t, std::uint32_t> rankOf;
-      std::array<std::map<std::uint32_t, std::uint32_t>, 3> holder;
+      std::array<std::map<std::uint32_t, std::uint32_t>, 3> rankOf, holder;
       for (std::uint32_t s = 1; s <= s_; ++s) {
         if (spellingTexts_[s - 1].empty() || spellingTexts_[s - 1][0] != 'a' + letter) continue;
         for (auto [n, attr] : entriesOf_[s]) {
@@ -213,19 +224,16 @@ class Checker {
                     "character " + std::to_string(n) + " has rank " + std::to_string(rank));
           if (classes == 0)
             Problem(kPyFile, "character " + std::to_string(n) + " belongs to no class");
-          if (classBits_[n - 1] != 0 && classBits_[n - 1] != classes)
-            Problem(kPyFile, "character " + std::to_string(n) + " changes class between spellings");
-          classBits_[n - 1] = classes;
-          auto [it, added] = rankOf.emplace(n, rank);
-          if (!added) {
-            if (it->second != rank)
-              Problem(kPyFile,
-                      "character " + std::to_string(n) + " has two ranks under one initial");
-            continue;
-          }
-          for (int k = 0; k < 3; ++k) {
+          for (std::size_t k = 0; k < 3; ++k) {
             if (!(classes & kClassAttr[k])) continue;
-            auto [h, fresh] = holder[static_cast<std::size_t>(k)].emplace(rank, n);
+            auto [it, added] = rankOf[k].emplace(n, rank);
+            if (!added) {
+              if (it->second != rank)
+                Problem(kPyFile, "character " + std::to_string(n) +
+                                     " has two ranks in one class under one initial");
+              continue;
+            }
+            auto [h, fresh] = holder[k].emplace(rank, n);
             if (!fresh)
               Problem(kPyFile, "characters " + std::to_string(h->second) + " and " +
                                    std::to_string(n) + " share rank " + std::to_string(rank) +
@@ -289,8 +297,11 @@ class Checker {
 
   // Every reading lists the character under its spelling (no character lost to a rank),
   // every listing is a reading, and the priority bit marks exactly the main reading.
+  // The main reading of a class is the first of the character's readings that the class lists.
   void CheckReadingsAgree() {
     std::vector<std::set<std::uint32_t>> listed(c_);
+    std::array<std::vector<std::set<std::uint32_t>>, 3> listedIn;
+    for (auto& l : listedIn) l.assign(c_, {});
     for (std::uint32_t s = 1; s <= s_; ++s) {
       for (auto [n, attr] : entriesOf_[s]) {
         const auto& r = readings_[n - 1];
@@ -299,11 +310,22 @@ class Checker {
         if (!isReading)
           Problem(kPyFile, "character " + std::to_string(n) + " is listed under " +
                                spellingTexts_[s - 1] + ", which is not its reading");
-        bool main = !r.empty() && r[0] == s;
-        if (main != ((attr & kAttrPriority) != 0))
-          Problem(kPyFile, "the priority bit of character " + std::to_string(n) + " under " +
-                               spellingTexts_[s - 1] + " does not mark its main reading");
         listed[n - 1].insert(s);
+        for (std::size_t k = 0; k < 3; ++k)
+          if (attr & kClassAttr[k]) listedIn[k][n - 1].insert(s);
+      }
+    }
+    for (std::uint32_t s = 1; s <= s_; ++s) {
+      for (auto [n, attr] : entriesOf_[s]) {
+        for (std::size_t k = 0; k < 3; ++k) {
+          if (!(attr & kClassAttr[k])) continue;
+          std::uint32_t main = 0;
+          for (std::uint32_t x : readings_[n - 1])
+            if (main == 0 && listedIn[k][n - 1].count(x)) main = x;
+          if ((main == s) != ((attr & kAttrPriority) != 0))
+            Problem(kPyFile, "the priority bit of character " + std::to_string(n) + " under " +
+                                 spellingTexts_[s - 1] + " does not mark its main reading");
+        }
       }
     }
     for (std::uint32_t n = 1; n <= c_; ++n)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <unordered_map>
 
 #include "engine/dict/DictLayout.h"
@@ -65,19 +66,89 @@ int GroupOfRank(long rank) {
   return std::min(g, 15);
 }
 
-void CollectWords(const Sources& sources, Model* model, BuildReport* report) {
+bool GuessSyllables(const Model& model, const std::map<std::vector<int>, std::vector<int>>& known,
+                    const std::vector<int>& chars, std::vector<int>* syllables) {
+  syllables->clear();
+  std::size_t k = 0;
+  while (k < chars.size()) {
+    std::size_t best = 0;
+    for (std::size_t len = chars.size() - k; len >= 2 && best == 0; --len) {
+      std::vector<int> part(chars.begin() + static_cast<long>(k),
+                            chars.begin() + static_cast<long>(k + len));
+      auto it = known.find(part);
+      if (it == known.end()) continue;
+      syllables->insert(syllables->end(), it->second.begin(), it->second.end());
+      best = len;
+    }
+    if (best == 0) {
+      const auto& readings = model.chars[static_cast<std::size_t>(chars[k])].readings;
+      if (readings.empty()) return false;
+      syllables->push_back(readings[0].syllable);
+      best = 1;
+    }
+    k += best;
+  }
+  return true;
+}
+
+namespace {
+
+bool DecodeTableHanzi(std::string_view utf8, std::vector<int>* chars) {
+  chars->clear();
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t cp = DecodeUtf8(utf8, &pos);
+    if (!IsTableHanzi(cp)) return false;
+    chars->push_back(HanziIndex(cp));
+  }
+  return true;
+}
+
+// A word CC-CEDICT lacks, for the simplified class, when its syllables are readings of its
+// characters.
+bool AddSimplifiedWord(const std::vector<int>& chars, const std::vector<int>& syllables,
+                       long frequency, Model* model, BuildReport* report) {
+  std::vector<char32_t> form;
+  for (int c : chars) form.push_back(kFirstHanzi + static_cast<char32_t>(c));
+  std::vector<ToneSyllable> pinyin;
+  for (int s : syllables) pinyin.push_back({s, 5});
+  WordData w;
+  if (!ResolveReadings(*model, form, pinyin, &w.readingIndex)) {
+    ++report->wordsReadingMismatch;
+    return false;
+  }
+  if (!AllInClass(*model, form, kSimplified)) {
+    ++report->wordsClassMismatch;
+    return false;
+  }
+  w.chars = chars;
+  w.syllables = syllables;
+  w.simplified = true;
+  w.frequency = frequency;
+  w.sourceOrder = static_cast<int>(model->words.size()) + 1;
+  model->words.push_back(std::move(w));
+  return true;
+}
+
+}  // namespace
+
+void CollectWords(const Sources& sources, const WordFrequencies& frequencies, Model* model,
+                  BuildReport* report) {
   std::map<std::pair<std::vector<int>, std::vector<int>>, std::size_t> byKey;
+  std::set<std::vector<int>> cedictForms;
   std::vector<int> index;
   int order = 0;
   for (const CedictEntry& e : sources.cedict) {
     ++order;
     if (e.simplified.size() < kMinWordChars || e.simplified.size() > kMaxWordChars) continue;
-    auto freq = sources.jieba.find(Utf8Of(e.simplified));
-    const long frequency = freq == sources.jieba.end() ? 0 : freq->second;
+    const auto frequency = std::lround(frequencies.Of(Utf8Of(e.simplified)));
     for (int form = 0; form < 2; ++form) {
       const auto& chars = form == 0 ? e.simplified : e.traditional;
       if (form == 1 && e.traditional == e.simplified) break;
       ++report->wordsCandidate;
+      std::vector<int> key, syllables;
+      for (char32_t cp : chars) key.push_back(HanziIndex(cp));
+      cedictForms.insert(key);
       if (!ResolveReadings(*model, chars, e.pinyin, &index)) {
         ++report->wordsReadingMismatch;
         continue;
@@ -89,8 +160,6 @@ void CollectWords(const Sources& sources, Model* model, BuildReport* report) {
         ++report->wordsClassMismatch;
         continue;
       }
-      std::vector<int> key, syllables;
-      for (char32_t cp : chars) key.push_back(HanziIndex(cp));
       for (const ToneSyllable& s : e.pinyin) syllables.push_back(s.syllable);
       auto [it, added] = byKey.try_emplace({key, syllables}, model->words.size());
       if (added) {
@@ -100,14 +169,47 @@ void CollectWords(const Sources& sources, Model* model, BuildReport* report) {
         w.readingIndex = index;
         w.frequency = frequency;
         w.sourceOrder = order;
-        w.senses = e.senses;
         model->words.push_back(std::move(w));
       }
       WordData& w = model->words[it->second];
       w.simplified = w.simplified || simplified;
       w.traditional = w.traditional || traditional;
       w.frequency = std::max(w.frequency, frequency);
+      w.senses.emplace_back(e.properNoun, e.senses);
     }
+  }
+  // Words of open-gram's lexicon that CC-CEDICT lacks, in their cheapest readings.
+  std::set<std::vector<int>> added;
+  std::vector<int> chars;
+  for (const OpenGramIndex::Word& g : frequencies.OpenGram().Words()) {
+    if (g.readings.empty() || !DecodeTableHanzi(g.utf8, &chars)) continue;
+    if (chars.size() < kMinWordChars || chars.size() > kMaxWordChars) continue;
+    if (cedictForms.count(chars)) continue;
+    const auto frequency = std::lround(frequencies.Of(g.utf8));
+    if (frequency <= 0) continue;
+    for (const OpenGramIndex::Reading& r : g.readings)
+      if (r.cost == g.readings.front().cost &&
+          AddSimplifiedWord(chars, r.syllables, frequency, model, report)) {
+        ++report->wordsFromOpenGram;
+        added.insert(chars);
+      }
+  }
+  // Frequent jieba words neither has, read like the known words inside them.
+  std::map<std::vector<int>, std::vector<int>> known;
+  for (const WordData& w : model->words)
+    if (w.simplified) known.emplace(w.chars, w.syllables);
+  std::vector<std::pair<std::string, long>> jieba;
+  for (const auto& [word, count] : sources.jieba)
+    if (count >= kJiebaWordMinCount) jieba.push_back({word, count});
+  std::sort(jieba.begin(), jieba.end());
+  std::vector<int> syllables;
+  for (const auto& [word, count] : jieba) {
+    if (!DecodeTableHanzi(word, &chars)) continue;
+    if (chars.size() < kMinWordChars || chars.size() > kMaxWordChars) continue;
+    if (cedictForms.count(chars) || added.count(chars)) continue;
+    if (!GuessSyllables(*model, known, chars, &syllables)) continue;
+    if (AddSimplifiedWord(chars, syllables, std::lround(frequencies.Of(word)), model, report))
+      ++report->wordsFromJieba;
   }
   // Group by frequency rank over all words.
   std::vector<std::size_t> byFrequency(model->words.size());

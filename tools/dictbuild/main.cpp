@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
       "set of them (--check).",
       "dazi-dictbuild");
   dazi::dictbuild::SourcePaths paths;
-  std::string outDir, checkDir, defaultsOut, defaultsIn, openGramDir;
+  std::string outDir, checkDir, defaultsOut, defaultsIn;
   const std::string build = "Building";
   app.add_option("--out", outDir, "Folder the dictionaries are written to")
       ->option_text("DIR")
@@ -121,8 +121,9 @@ int main(int argc, char** argv) {
                  "manpages-zh's folder (word counts; without it none)")
       ->option_text("DIR")
       ->group(build);
-  app.add_option("--open-gram", openGramDir,
-                 "sunpinyin-data's folder (open-gram): also write the sentence model srf_pub.ngm")
+  app.add_option("--open-gram", paths.openGramDir,
+                 "sunpinyin-data's folder (open-gram): word frequencies, words and phrase order; "
+                 "also write the sentence model srf_pub.ngm")
       ->option_text("DIR")
       ->group(build);
   const std::string check = "Checking";
@@ -149,5 +150,5 @@ int main(int argc, char** argv) {
   }
 
   if (!checkDir.empty()) return Check(checkDir, defaultsIn);
-  return Build(paths, outDir, defaultsOut, openGramDir);
+  return Build(paths, outDir, defaultsOut, paths.openGramDir);
 }

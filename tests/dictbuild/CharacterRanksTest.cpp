@@ -1,0 +1,229 @@
+// Where a character stands in the candidate lists: spelling records, ranks per class and
+// initial, reading shares and the readings of traditional use.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Characters.h"
+#include "tools/dictbuild/Readings.h"
+#include "tools/dictbuild/Spellings.h"
+#include "tools/dictbuild/Utf8.h"
+
+namespace dazi::dictbuild {
+namespace {
+
+int Syllable(const char* s) {
+  return FindSyllable(s, static_cast<int>(std::strlen(s)));
+}
+
+struct ReadingSpec {
+  const char* syllable;
+  double share;
+  bool traditionalUse = false;
+};
+
+CharData Char(int number, std::uint8_t classes, std::vector<ReadingSpec> readings,
+              double simplified, double traditional = 0) {
+  CharData c;
+  c.number = number;
+  c.classes = classes;
+  c.strokes = "h";
+  c.classFrequency[0] = simplified;
+  c.classFrequency[1] = traditional;
+  for (const ReadingSpec& r : readings) {
+    Reading reading;
+    reading.syllable = Syllable(r.syllable);
+    reading.share = r.share;
+    reading.traditionalUse = r.traditionalUse;
+    c.readings.push_back(reading);
+  }
+  return c;
+}
+
+constexpr std::uint8_t kST = kSimplified | kTraditional;
+
+int Rank(const RankTable& ranks, char letter, int cls, std::size_t index) {
+  return ranks[static_cast<std::size_t>(letter - 'a')][static_cast<std::size_t>(cls)][index];
+}
+
+// The lookup files a character under the first record that lists it: a syllable's records
+// must come before those of every longer syllable it begins (zhe before zhei), so that a
+// character read both ways counts as an exact reading of what was typed.
+TEST(SpellingOrderTest, ASyllableComesBeforeTheLongerSyllablesItBegins) {
+  Model model;
+  for (int s = 0; s < kSyllableCount; ++s)
+    model.chars.push_back(Char(s + 1, kSimplified, {{SyllableTable[s], 1}}, 1));
+  BuildReport report;
+  const SpellingTable table = BuildSpellings(model, &report);
+  for (int s = 0; s < kSyllableCount; ++s)
+    for (int t = 0; t < kSyllableCount; ++t) {
+      const std::size_t n = std::strlen(SyllableTable[s]);
+      if (s == t || std::strncmp(SyllableTable[s], SyllableTable[t], n) != 0) continue;
+      EXPECT_LT(table.numberOf.at({s, 'h'}), table.numberOf.at({t, 'h'}))
+          << SyllableTable[s] << " after " << SyllableTable[t];
+    }
+}
+
+TEST(RankTest, EachClassRanksByItsOwnFrequency) {
+  // 后 is frequent in simplified text; traditional text writes most of its uses as 後.
+  Model model;
+  model.chars = {Char(1, kST, {{"hou", 1}}, 1000, 100), Char(2, kTraditional, {{"hou", 1}}, 0, 900),
+                 Char(3, kST, {{"hou", 1}}, 500, 500)};
+  BuildReport report;
+  const RankTable ranks = AssignRanks(model, &report);
+  EXPECT_EQ(Rank(ranks, 'h', 0, 0), 1);
+  EXPECT_EQ(Rank(ranks, 'h', 0, 2), 2);
+  EXPECT_EQ(Rank(ranks, 'h', 0, 1), 0);  // 後 is not simplified
+  EXPECT_EQ(Rank(ranks, 'h', 1, 1), 1);
+  EXPECT_EQ(Rank(ranks, 'h', 1, 2), 2);
+  EXPECT_EQ(Rank(ranks, 'h', 1, 0), 3);
+  // 后 is listed once per class (two ranks), 候 once for both.
+  const SpellingTable table = BuildSpellings(model, &report);
+  const auto& entries = table.spellings[table.numberOf.at({Syllable("hou"), 'h'}) - 1].entries;
+  std::vector<std::pair<int, int>> listed;  // (character number, attribute without priority)
+  for (const auto& e : entries)
+    listed.push_back({e.charNo, e.attribute & ~dictwriter::kAttrPriority});
+  EXPECT_EQ(listed, (std::vector<std::pair<int, int>>{
+                        {1, 1 | dictwriter::kAttrSimplified},
+                        {2, 1 | dictwriter::kAttrTraditional},
+                        {3, 2 | dictwriter::kAttrSimplified | dictwriter::kAttrTraditional},
+                        {1, 3 | dictwriter::kAttrTraditional}}));
+}
+
+TEST(RankTest, ARareReadingRanksByItsOwnShare) {
+  // 广 is read ān almost never: under a it comes after the characters really read so.
+  Model model;
+  model.chars = {Char(1, kSimplified, {{"guang", 0.99}, {"an", 0.01}}, 10000),
+                 Char(2, kSimplified, {{"an", 1}}, 3000), Char(3, kSimplified, {{"an", 1}}, 500)};
+  BuildReport report;
+  const RankTable ranks = AssignRanks(model, &report);
+  EXPECT_EQ(Rank(ranks, 'a', 0, 1), 1);
+  EXPECT_EQ(Rank(ranks, 'a', 0, 2), 2);
+  EXPECT_EQ(Rank(ranks, 'a', 0, 0), 3);
+  EXPECT_EQ(Rank(ranks, 'g', 0, 0), 1);
+}
+
+TEST(RankTest, SimplifiedClassLeavesOutReadingsOfTraditionalUse) {
+  // 著 is zhe only as the traditional form of 着; simplified text reads it zhù (著名).
+  Model model;
+  model.chars = {
+      Char(1, kST, {{"zhe", 0.9, true}, {"zhu", 0.07}, {"zhuo", 0.03}}, 400, 4000),
+      Char(2, kST, {{"zhe", 1}}, 5000, 5000),
+      // 後: simplified only through its traditional use; it keeps the reading, far behind.
+      Char(3, kSimplified, {{"hou", 1, true}}, 600), Char(4, kSimplified, {{"hou", 1}}, 10)};
+  const CharData& zhu = model.chars[0];
+  EXPECT_FALSE(ListedInClass(zhu, 0, 0));
+  EXPECT_TRUE(ListedInClass(zhu, 0, 1));
+  EXPECT_EQ(MainInClass(zhu, 0), 1u);
+  EXPECT_EQ(MainInClass(zhu, 1), 0u);
+  EXPECT_NEAR(ShareInClass(zhu, 1, 0), 0.7, 1e-9);
+  EXPECT_TRUE(ListedInClass(model.chars[2], 0, 0));
+
+  BuildReport report;
+  const SpellingTable table = BuildSpellings(model, &report);
+  auto entriesOf = [&](const char* syllable) {
+    std::vector<std::pair<int, int>> out;  // (character number, attribute without rank)
+    for (const auto& e : table.spellings[table.numberOf.at({Syllable(syllable), 'h'}) - 1].entries)
+      out.push_back({e.charNo, e.attribute & 0xF000});
+    return out;
+  };
+  using namespace dictwriter;
+  EXPECT_EQ(entriesOf("zhe"), (std::vector<std::pair<int, int>>{
+                                  {2, kAttrSimplified | kAttrTraditional | kAttrPriority},
+                                  {1, kAttrTraditional | kAttrPriority}}));
+  EXPECT_EQ(entriesOf("zhu"), (std::vector<std::pair<int, int>>{
+                                  {1, kAttrTraditional}, {1, kAttrSimplified | kAttrPriority}}));
+  const RankTable ranks = AssignRanks(model, &report);
+  EXPECT_EQ(Rank(ranks, 'h', 0, 3), 1);  // 600 * 0.01 < 10
+  EXPECT_EQ(Rank(ranks, 'h', 0, 2), 2);
+}
+
+// Sources and model sized for the whole table, with a few characters filled in.
+struct SmallSources {
+  SmallSources() {
+    sources.unihan.chars.resize(static_cast<std::size_t>(kHanziCount));
+    sources.junda.assign(static_cast<std::size_t>(kHanziCount), 0);
+    model.chars.resize(static_cast<std::size_t>(kHanziCount));
+    for (int i = 0; i < kHanziCount; ++i) {
+      CharData& c = model.chars[static_cast<std::size_t>(i)];
+      AppendUtf8(&c.utf8, kFirstHanzi + static_cast<char32_t>(i));
+    }
+  }
+  static std::size_t At(const char* utf8) {
+    std::size_t pos = 0;
+    return static_cast<std::size_t>(HanziIndex(DecodeUtf8(utf8, &pos)));
+  }
+  UnihanChar& Unihan(const char* utf8) { return sources.unihan.chars[At(utf8)]; }
+  CharData& Of(const char* utf8) { return model.chars[At(utf8)]; }
+  void Word(const char* traditional, const char* simplified, std::vector<const char*> pinyin,
+            const char* senses = "x") {
+    CedictEntry e;
+    for (std::size_t pos = 0; pos < std::strlen(traditional);)
+      e.traditional.push_back(DecodeUtf8(traditional, &pos));
+    for (std::size_t pos = 0; pos < std::strlen(simplified);)
+      e.simplified.push_back(DecodeUtf8(simplified, &pos));
+    for (const char* p : pinyin) e.pinyin.push_back(ParseNumberedPinyin(p));
+    e.senses = senses;
+    sources.cedict.push_back(e);
+  }
+  Sources sources;
+  Model model;
+};
+
+TEST(ReadingsTest, SharesOfUseAndReadingsOfTraditionalUse) {
+  SmallSources s;
+  UnihanChar& zhu = s.Unihan("著");
+  zhu.modern = {ParseMarkedPinyin("zhe"), ParseMarkedPinyin("zhù"), ParseMarkedPinyin("zhuó")};
+  zhu.standard = {ParseMarkedPinyin("zhù"), ParseMarkedPinyin("zhuó")};
+  zhu.pinlu = {{ParseMarkedPinyin("zhe"), 900},
+               {ParseMarkedPinyin("zhù"), 70},
+               {ParseMarkedPinyin("zhuó"), 30}};
+  s.Word("著", "着", {"zhe5"});
+  s.Word("著", "著", {"zhu4"});
+  UnihanChar& guang = s.Unihan("广");
+  guang.modern = {ParseMarkedPinyin("guǎng"), ParseMarkedPinyin("ān")};
+  guang.pinlu = {{ParseMarkedPinyin("guǎng"), 500}};
+  BuildReport report;
+  AssignReadings(s.sources, &s.model, &report);
+
+  const auto& r = s.Of("著").readings;
+  ASSERT_EQ(r.size(), 3u);
+  EXPECT_EQ(r[0].syllable, Syllable("zhe"));
+  EXPECT_TRUE(r[0].traditionalUse);  // only as 着's traditional form, and not standard
+  EXPECT_FALSE(r[1].traditionalUse);
+  EXPECT_FALSE(r[2].traditionalUse);  // the 2013 standard has it
+  EXPECT_NEAR(r[0].share, 0.9, 1e-9);
+  EXPECT_NEAR(r[1].share, 0.07, 1e-9);
+  const auto& g = s.Of("广").readings;
+  ASSERT_EQ(g.size(), 2u);
+  EXPECT_NEAR(g[0].share, 1, 1e-9);
+  EXPECT_EQ(g[1].share, kUnheardShare);
+}
+
+TEST(ClassFrequencyTest, TraditionalFormsShareTheirSimplifiedCharacterByTheWordsWritten) {
+  SmallSources s;
+  s.Of("后").classes = kSimplified | kTraditional;
+  s.Of("後").classes = kTraditional;
+  s.sources.junda[SmallSources::At("后")] = 1000;
+  s.Word("以後", "以后", {"yi3", "hou4"});
+  s.Word("皇后", "皇后", {"huang2", "hou4"});
+  s.Word("後", "后", {"hou4"});
+  s.Word("后", "后", {"hou4"});
+  s.Word("後來", "后来", {"hou4", "lai2"}, "variant of 後來|后来[hou4 lai2]");  // no weight
+  s.sources.jieba = {{"以后", 900}, {"皇后", 100}, {"后来", 5000}};
+  const OpenGramLexicon lexicon;
+  const OpenGramModel lm;
+  const OpenGramIndex openGram(lexicon, lm);
+  const WordFrequencies frequencies(s.sources.jieba, openGram);
+  AssignClassFrequencies(s.sources, frequencies, &s.model.chars);
+  EXPECT_DOUBLE_EQ(s.Of("后").classFrequency[0], 1000);
+  EXPECT_DOUBLE_EQ(s.Of("后").classFrequency[1], 100);
+  EXPECT_DOUBLE_EQ(s.Of("後").classFrequency[1], 900);
+  EXPECT_DOUBLE_EQ(s.Of("後").classFrequency[0], 0);
+}
+
+}  // namespace
+}  // namespace dazi::dictbuild
