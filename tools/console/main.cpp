@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   dazi::console::ConsoleSession session;
+  if (!loaded.warning.empty()) session.Notify(loaded.warning);
   std::string line;
   while (std::getline(std::cin, line)) std::cout << session.HandleLine(line) << std::endl;
   return 0;

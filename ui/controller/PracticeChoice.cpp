@@ -49,10 +49,10 @@ void PracticeController::ChooseCandidate(int index) {
   s.PageIndex = 0;
 
   if (StartsWithPadSymbol(s.InputText))
-    LearnPhrase();
+    Learn();
   else
     CollectForLearning(a);
-  if (s.CandidateKinds[a] == kLearnedWordKind) LearnPhrase();
+  if (s.CandidateKinds[a] == kLearnedWordKind) Learn();
 
   if (!s.RemainingInput.empty() && PinyinActive()) return ContinueWithRemainingInput();
 
@@ -81,6 +81,11 @@ void PracticeController::CollectForLearning(int slot) {
   const int32 kind =
       IsKeypadCharacterKind(s.CandidateKinds[slot]) ? kCharacterKind : s.CandidateKinds[slot];
   CollectChoice(s.CandidateOutputs[slot], s.CandidateCharCodes[slot], count, kind);
+}
+
+void PracticeController::Learn() {
+  std::string failure = LearnPhrase();
+  if (!failure.empty()) view_.notices.push_back(std::move(failure));
 }
 
 void PracticeController::UpdateChain(int slot) {

@@ -78,7 +78,7 @@ void PracticeController::WritePunctuation(char key) {
     WriteOutput(PairedQuote(key, s.QuoteState));
   else
     WriteOutput(FullWidthSymbols(key));
-  LearnPhrase();
+  Learn();
   ClearAndHide();  // a pending input is dropped unconverted
 }
 

@@ -109,12 +109,12 @@ void PracticeController::SpeedButtonKXZDClick() {
   view_.panelZDVisible = s.DictPanelOpen == 1;
 }
 
-bool PracticeController::AcceptSettings(std::uint8_t flags) {
+bool PracticeController::AcceptSettings(std::uint8_t flags, std::string* error) {
   // Only the three active boxes reach the byte; the state fields change at once.
   const std::uint8_t kept =
       flags & (kSettingAutoAssociate | kSettingShowEnglish | kSettingShowDictionary);
   ApplySettingsByte(kept);
-  return WriteSettingsByte(kept);
+  return WriteSettingsByte(kept, error);
 }
 
 void PracticeController::BeginWordMaking() {
