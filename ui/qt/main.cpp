@@ -1,5 +1,5 @@
-// dazi: the typing-practice program. It works in its data folder (the executable's folder,
-// or --data DIR) and shows the main window; --print-counts only loads the folder and reports
+// dazi: the typing-practice program. It works in its data folder (~/.local/share/dazi, or
+// --data DIR) and shows the main window; --print-counts only loads the folder and reports
 // what it holds, without a window.
 #include <cstdio>
 #include <string>
@@ -7,6 +7,7 @@
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/DataFolder.h"
+#include "ui/controller/SuppliedFiles.h"
 #include "ui/qt/CommandLine.h"
 
 #ifdef DAZI_WITH_WINDOW
@@ -40,8 +41,15 @@ int main(int argc, char** argv) {
   const dazi::ProgramOptions options = dazi::ReadCommandLine(argc, argv);
   if (options.exitStatus) return *options.exitStatus;
 
-  const std::string folder = options.dataFolder.value_or(dazi::ExecutableFolder());
+  // Without --data: the user's own folder outside the build, with the dictionaries that lie
+  // beside the executable linked into it.
+  const std::string folder = options.dataFolder.value_or(dazi::DefaultDataFolder());
   std::string error;
+  if (!options.dataFolder &&
+      !dazi::ProvideDataFolder(folder, dazi::ExecutableFolder(), dazi::SuppliedFiles(), &error)) {
+    std::fprintf(stderr, "dazi: %s\n", error.c_str());
+    return 1;
+  }
   if (!dazi::EnterDataFolder(folder, &error)) {
     std::fprintf(stderr, "dazi: %s\n", error.c_str());
     return 1;
