@@ -16,7 +16,9 @@ DictStream::~DictStream() {
 
 bool DictStream::Open(const std::string& path, std::string* error) {
   Close();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: a FIFO at the name would otherwise hold the open until a writer comes; the
+  // check below then refuses it.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (error) *error = std::strerror(errno);
     return false;

@@ -1,8 +1,7 @@
 #include "engine/model/SentenceMethod.h"
 
-#include <fstream>
-
 #include "engine/user/AtomicFile.h"
+#include "engine/user/FileRead.h"
 
 namespace dazi {
 namespace {
@@ -20,9 +19,10 @@ void SetSentenceMethod(SentenceMethod method) {
 }
 
 SentenceMethod ReadSentenceMethod() {
-  std::ifstream in(kSentenceMethodFile, std::ios::binary);
-  char value = 0;
-  return in.get(value) && value == 1 ? SentenceMethod::kModel : SentenceMethod::kRules;
+  // Read without blocking: a FIFO at the name must not stop the start.
+  const FileContents file = ReadWholeFile(kSentenceMethodFile);
+  const bool model = file.status == ReadStatus::Read && !file.bytes.empty() && file.bytes[0] == 1;
+  return model ? SentenceMethod::kModel : SentenceMethod::kRules;
 }
 
 bool WriteSentenceMethod(SentenceMethod method) {

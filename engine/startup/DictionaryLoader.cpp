@@ -21,6 +21,12 @@ bool OpenStream(DictStream& stream, const char* name, LoadResult* result) {
   return false;
 }
 
+void AddWarning(LoadResult* result, const std::string& text) {
+  if (text.empty()) return;
+  if (!result->warning.empty()) result->warning += '\n';
+  result->warning += text;
+}
+
 void LoadZcHeader() {
   DictStream& zc = Dict.zc;
   SrfState.CharCount = static_cast<int32>(zc.ReadU16(kZcCharCountPos));
@@ -94,8 +100,9 @@ bool ReopenCharTableAfterEditor(std::string* error) {
 LoadResult LoadDictionaries() {
   LoadResult result;
   AdvanceEngineGeneration();  // the streams and tables below are replaced
-  EnsureSettingsFile();
-  ApplySettingsByte(ReadSettingsByte());
+  std::string settingsProblem;
+  ApplySettingsByte(LoadSettingsByte(&settingsProblem));
+  AddWarning(&result, settingsProblem);
 
   DictStream* const streams[] = {&Dict.zc, &Dict.py, &Dict.pys, &Dict.lm, &Dict.cpy, &Dict.zy};
   for (std::size_t i = 0; i < std::size(streams); ++i)
@@ -103,9 +110,7 @@ LoadResult LoadDictionaries() {
 
   LoadZcHeader();
   LoadSpellings();
-  if (!EnsureUserFiles())
-    result.warning = std::string("Cannot create the user files ") + kUserLexiconFile + " and " +
-                     kUserCorpusFile + ": learning is off";
+  AddWarning(&result, EnsureUserFiles());
   LoadUserLexicon();
   BuildPrivateCodes();
   LoadPhraseIndex();

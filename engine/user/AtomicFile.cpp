@@ -1,26 +1,91 @@
 #include "engine/user/AtomicFile.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <vector>
 
 namespace dazi {
+namespace {
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return false;
-    }
+bool Fail(std::string* error, const std::string& reason) {
+  if (error) *error = reason;
+  return false;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    done += static_cast<std::size_t>(wrote);
   }
+  return true;
+}
+
+// The file that a write to path really replaces: the end of a chain of symbolic links.
+std::filesystem::path Target(const std::string& path) {
+  constexpr int kLongestChain = 40;
+  std::filesystem::path at(path);
   std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) std::remove(temp.c_str());
-  return !ec;
+  for (int i = 0; i < kLongestChain && std::filesystem::is_symlink(at, ec); ++i) {
+    const std::filesystem::path next = std::filesystem::read_symlink(at, ec);
+    if (ec) break;
+    at = next.is_absolute() ? next : at.parent_path() / next;
+  }
+  return at;
+}
+
+// What a file created the ordinary way would get: 0666 less the process's umask.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
+  const std::filesystem::path target = Target(path);
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) return Fail(error, "not a regular file");
+  // A file the user made read-only stays as it is, although the rename could replace it.
+  if (exists && ::access(target.c_str(), W_OK) != 0) return Fail(error, std::strerror(errno));
+  // A name of its own for each writer, so two programs never share a temporary file.
+  std::string name = target.string() + ".tmp.XXXXXX";
+  std::vector<char> temp(name.begin(), name.end());
+  temp.push_back('\0');
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return Fail(error, std::strerror(errno));
+  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const int writeErrno = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed) {
+    ::unlink(temp.data());
+    return Fail(error, std::strerror(written ? errno : writeErrno));
+  }
+  // Keep the old file's permissions; mkstemp made the new one private to the owner.
+  ::chmod(temp.data(), exists ? st.st_mode & 07777 : NewFileMode());
+  if (::rename(temp.data(), target.c_str()) != 0) {
+    const int renameErrno = errno;
+    ::unlink(temp.data());
+    return Fail(error, std::strerror(renameErrno));
+  }
+  // The rename itself reaches the disk with the folder.
+  const std::filesystem::path folder =
+      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
 }
 
 }  // namespace dazi

@@ -18,12 +18,21 @@ void CollectChoice(const std::string& text, const int32* codes, int count, int32
 void ClearCollectedPhrase();
 
 // Remembers the collected phrase at its first completion and saves it to srf_pub.dat and
-// srf_pub.usr at its second.
-void LearnPhrase();
+// srf_pub.usr at its second. Returns what the user must be told when the save failed (empty
+// otherwise); a phrase that could not be saved stays unsaved, so its next completion tries
+// again.
+std::string LearnPhrase();
+
+// Adds a word (character numbers) to both user files as one change under the data folder's
+// lock: both are read afresh (another program may have added words), the word goes into each
+// file that lacks it, and if srf_pub.usr cannot be written srf_pub.dat is put back, so the
+// two files never disagree. A file that exists but cannot be read is never replaced. Returns
+// the message for the user on failure, empty on success.
+std::string SaveUserWord(const int32* codes, int count);
 
 // At a punctuation mark: LearnPhrase, then a new phrase begins whatever became of this one, so
 // only what was typed between two marks is learned, and an overlong phrase does not block the
-// ones after it.
-void LearnPhraseAtMark();
+// ones after it. Returns what LearnPhrase returns.
+std::string LearnPhraseAtMark();
 
 }  // namespace dazi

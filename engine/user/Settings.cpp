@@ -1,23 +1,27 @@
 #include "engine/user/Settings.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "engine/core/Unit_Data.h"
+#include "engine/user/AtomicFile.h"
+#include "engine/user/FileRead.h"
 
 namespace dazi {
 
-bool EnsureSettingsFile() {
-  std::error_code ec;
-  if (std::filesystem::exists(kSettingsFile, ec)) return true;
-  return WriteSettingsByte(kDefaultSettingsByte);
+std::uint8_t LoadSettingsByte(std::string* problem) {
+  const FileContents file = ReadWholeFile(kSettingsFile);
+  std::string error;
+  if (file.status == ReadStatus::Missing && !WriteSettingsByte(kDefaultSettingsByte, &error))
+    *problem = std::string("Cannot create ") + kSettingsFile + ": " + error;
+  if (file.status == ReadStatus::Unreadable)
+    *problem = std::string("Cannot read ") + kSettingsFile + " (" + file.error +
+               "): the default settings are used";
+  if (file.status != ReadStatus::Read || file.bytes.empty()) return kDefaultSettingsByte;
+  return static_cast<std::uint8_t>(file.bytes[0]);
 }
 
 std::uint8_t ReadSettingsByte() {
-  std::ifstream in(kSettingsFile, std::ios::binary);
-  char value = 0;
-  if (!in.get(value)) return kDefaultSettingsByte;
-  return static_cast<std::uint8_t>(value);
+  const FileContents file = ReadWholeFile(kSettingsFile);
+  if (file.status != ReadStatus::Read || file.bytes.empty()) return kDefaultSettingsByte;
+  return static_cast<std::uint8_t>(file.bytes[0]);
 }
 
 void ApplySettingsByte(std::uint8_t value) {
@@ -26,12 +30,9 @@ void ApplySettingsByte(std::uint8_t value) {
   SrfState.ShowDictionary = (value & kSettingShowDictionary) ? 1 : 0;
 }
 
-bool WriteSettingsByte(std::uint8_t value) {
-  // One byte: overwriting in place cannot leave a half-written file.
-  std::ofstream out(kSettingsFile, std::ios::binary | std::ios::trunc);
-  out.put(static_cast<char>(value));
-  out.close();
-  return static_cast<bool>(out);
+bool WriteSettingsByte(std::uint8_t value, std::string* error) {
+  // Truncating in place would leave an empty file if the program died between the two steps.
+  return WriteFileAtomically(kSettingsFile, std::string(1, static_cast<char>(value)), error);
 }
 
 }  // namespace dazi

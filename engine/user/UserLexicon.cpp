@@ -1,9 +1,6 @@
 #include "engine/user/UserLexicon.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -15,6 +12,7 @@
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/user/AtomicFile.h"
+#include "engine/user/FileRead.h"
 
 namespace dazi {
 namespace {
@@ -62,16 +60,53 @@ std::size_t EndOfRecords(std::string_view bytes) {
   return pos;
 }
 
+std::optional<std::string> RecordBytes(const int32* codes, int count) {
+  return EncodeUserWord(
+      std::span<const int32>(codes, static_cast<std::size_t>(std::max(count, 0))));
+}
+
+// A new corpus: one category with the words of the lexicon, each written from the character
+// table; records with a character the table lacks cannot be written as text and are left out.
+std::string CorpusFromLexicon(const std::string& lexicon) {
+  std::string corpus = GbkFromUtf8("我的词语") + kCorpusLineEnd;
+  std::size_t pos = 0;
+  while (const auto codes = DecodeUserWord(lexicon, &pos)) {
+    std::string text;
+    bool whole = codes->size() >= 2;
+    for (const std::uint32_t code : *codes) {
+      const std::string ch = CharText(static_cast<int>(code));
+      whole = whole && ch.size() == 2;
+      text += ch;
+    }
+    if (whole && !CorpusHasEntry(corpus, text)) corpus = CorpusWithLine(corpus, text);
+  }
+  return corpus;
+}
+
+std::string CannotRead(const char* name, const std::string& reason) {
+  return std::string("无法读取文件 ") + name + " (" + reason + ")";
+}
+
 }  // namespace
 
-bool EnsureUserFiles() {
-  std::error_code ec;
-  bool ok = true;
-  if (!std::filesystem::exists(kUserLexiconFile, ec))
-    ok = WriteFileAtomically(kUserLexiconFile, std::string(1, kUserLexiconEnd)) && ok;
-  if (!std::filesystem::exists(kUserCorpusFile, ec))
-    ok = WriteFileAtomically(kUserCorpusFile, GbkFromUtf8("我的词语") + kCorpusLineEnd) && ok;
-  return ok;
+std::string EnsureUserFiles() {
+  const FileContents lexicon = ReadWholeFile(kUserLexiconFile);
+  const FileContents corpus = ReadWholeFile(kUserCorpusFile);
+  std::string problem, error;
+  auto tell = [&problem](const std::string& text) {
+    problem += (problem.empty() ? "" : "\n") + text;
+  };
+  if (lexicon.status == ReadStatus::Unreadable) tell(CannotRead(kUserLexiconFile, lexicon.error));
+  if (corpus.status == ReadStatus::Unreadable) tell(CannotRead(kUserCorpusFile, corpus.error));
+  if (lexicon.status == ReadStatus::Missing &&
+      !WriteFileAtomically(kUserLexiconFile, std::string(1, kUserLexiconEnd), &error))
+    tell(std::string("无法创建文件 ") + kUserLexiconFile + " (" + error + ")");
+  // Without srf_pub.dat the editor would rebuild srf_pub.usr empty: give it the words.
+  if (corpus.status == ReadStatus::Missing &&
+      !WriteFileAtomically(kUserCorpusFile, CorpusFromLexicon(lexicon.bytes), &error))
+    tell(std::string("无法创建文件 ") + kUserCorpusFile + " (" + error + ")");
+  if (!problem.empty()) problem += "\n学到的词语将不能保存。";
+  return problem;
 }
 
 void LoadUserLexicon() {
@@ -104,37 +139,68 @@ void LoadUserLexicon() {
   }
 }
 
-bool AppendUserWord(const std::string& path) {
-  std::string bytes;
-  {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;  // the lexicon is extended, never created here
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  const int count = std::clamp(SrfState.CollectedCodeCount, 0, kCollectedCapacity);
-  std::optional<std::string> record = EncodeUserWord(
-      std::span<const int32>(SrfState.CollectedCodes, static_cast<std::size_t>(count)));
-  if (!record) return false;
+std::optional<std::string> LexiconWithRecord(const std::string& lexicon, const int32* codes,
+                                             int count) {
+  std::optional<std::string> record = RecordBytes(codes, count);
+  if (!record) return std::nullopt;
   *record += kUserLexiconEnd;
   // The record and a new end byte overwrite the old end byte and what follows it; bytes
-  // past them are kept. The file is then replaced whole, so a crash leaves the old lexicon.
+  // past them are kept.
+  std::string bytes = lexicon;
   const std::size_t at = EndOfRecords(bytes);
   bytes.replace(at, std::min(record->size(), bytes.size() - at), *record);
-  return WriteFileAtomically(path, bytes);
+  return bytes;
 }
 
-bool AppendCorpusLine(const std::string& path, const std::string& text) {
-  std::string contents;
-  {
-    std::ifstream in(path, std::ios::binary);
-    if (in) contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+bool LexiconHasRecord(const std::string& lexicon, const int32* codes, int count) {
+  std::size_t pos = 0;
+  while (const auto record = DecodeUserWord(lexicon, &pos)) {
+    if (record->size() != static_cast<std::size_t>(count)) continue;
+    if (std::equal(record->begin(), record->end(), codes,
+                   [](std::uint32_t a, int32 b) { return static_cast<std::int64_t>(a) == b; }))
+      return true;
   }
+  return false;
+}
+
+std::string CorpusWithLine(const std::string& corpus, const std::string& text) {
+  std::string contents = corpus;
   // Lines end in CR LF; a last line without its ending gets one before the new line.
   if (!contents.empty() && contents.back() != '\n') contents += kCorpusLineEnd;
   contents += kCorpusEntryIndent;
   contents += text;
   contents += kCorpusLineEnd;
-  return WriteFileAtomically(path, contents);
+  return contents;
+}
+
+bool CorpusHasEntry(const std::string& corpus, const std::string& text) {
+  std::size_t pos = 0;
+  while (pos < corpus.size()) {
+    std::size_t end = corpus.find('\n', pos);
+    if (end == std::string::npos) end = corpus.size();
+    std::string_view line(corpus.data() + pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() != kCorpusEntryIndent) continue;
+    line.remove_prefix(std::min(line.find_first_not_of(kCorpusEntryIndent), line.size()));
+    if (line == text) return true;
+  }
+  return false;
+}
+
+bool AppendUserWord(const std::string& path) {
+  const FileContents file = ReadWholeFile(path);
+  if (file.status != ReadStatus::Read) return false;  // extended, never created here
+  const int count = std::clamp(SrfState.CollectedCodeCount, 0, kCollectedCapacity);
+  const std::optional<std::string> bytes =
+      LexiconWithRecord(file.bytes, SrfState.CollectedCodes, count);
+  return bytes && WriteFileAtomically(path, *bytes);
+}
+
+bool AppendCorpusLine(const std::string& path, const std::string& text) {
+  const FileContents file = ReadWholeFile(path);
+  if (file.status == ReadStatus::Unreadable) return false;  // never taken as empty
+  return WriteFileAtomically(path, CorpusWithLine(file.bytes, text));
 }
 
 }  // namespace dazi

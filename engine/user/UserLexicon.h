@@ -3,26 +3,44 @@
 // data folder, which is the current directory.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "engine/core/Unit_Data.h"
 #include "engine/dict/DictLayout.h"
 
 namespace dazi {
 
-// Creates a missing srf_pub.usr (the single 0 byte) and a missing srf_pub.dat (one category
-// line). False when a missing file could not be created.
-bool EnsureUserFiles();
+// Creates a missing srf_pub.usr (the single 0 byte) and a missing srf_pub.dat, which gets one
+// category holding the words of srf_pub.usr, so that the word-making editor, which rebuilds
+// srf_pub.usr from srf_pub.dat, finds them all. A file that exists but cannot be read is left
+// alone. Returns what the user should be told (empty when all is well). Needs srf_pub.zc open.
+std::string EnsureUserFiles();
 
 // (Re)loads srf_pub.usr into the user word tables with the readings of each character.
 // Words longer than the tables hold and words beyond the 4001st are skipped.
 void LoadUserLexicon();
 
-// Appends the collected phrase as one record to the existing lexicon at path, keeping the
-// final 0. The file is rewritten whole through a temporary file, like the corpus below.
+// The lexicon bytes with one more record of count character numbers, in place of the final 0
+// (after the last whole record when the 0 is missing), then a new final 0.
+// Nothing when the word cannot be stored as a record (EncodeUserWord).
+std::optional<std::string> LexiconWithRecord(const std::string& lexicon, const int32* codes,
+                                             int count);
+// The corpus bytes with the line TAB + text added at the end, in CR LF.
+std::string CorpusWithLine(const std::string& corpus, const std::string& text);
+// Whether the lexicon holds a record of exactly these character numbers.
+bool LexiconHasRecord(const std::string& lexicon, const int32* codes, int count);
+// Whether the corpus holds an entry line (after its TABs) equal to text.
+bool CorpusHasEntry(const std::string& corpus, const std::string& text);
+
+// Appends the collected phrase as one record to the lexicon at path, keeping the final 0. The
+// file is rewritten whole through a temporary file; false (nothing written) when it cannot
+// be read or written.
 bool AppendUserWord(const std::string& path);
 
 // Appends the line TAB + text (GBK) to the corpus at path; the file is rewritten whole
-// through a temporary file, so a crash leaves either the old or the new file.
+// through a temporary file, so a crash leaves either the old or the new file. A file that
+// exists but cannot be read is never replaced (false).
 bool AppendCorpusLine(const std::string& path, const std::string& text);
 
 }  // namespace dazi

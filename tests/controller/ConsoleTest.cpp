@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -122,6 +123,17 @@ TEST_F(ConsoleLines, CommandsDriveTheStatusBarAndSettings) {
   Line(":dict");
   EXPECT_EQ(SrfState.DictPanelOpen, 0);  // the dictionary setting is off
   EXPECT_THAT(Line(":reload"), StartsWith("{\"input\":"));
+}
+
+// A learned phrase that cannot be saved is reported in the next report's status.notice,
+// once.
+TEST_F(ConsoleLines, AFailedSaveIsReportedInTheStatusNotice) {
+  std::filesystem::remove("srf_pub.usr");
+  std::filesystem::create_directory("srf_pub.usr");
+  for (const char* line : {"ni", "1", "hao", "1", ",", "ni", "1", "hao", "1"})
+    EXPECT_THAT(Line(line), HasSubstr("\"notice\":\"\""));
+  EXPECT_THAT(Line(","), HasSubstr("\"notice\":\"词语“你好”未能保存: 无法读取文件 srf_pub.usr"));
+  EXPECT_THAT(Line(""), HasSubstr("\"notice\":\"\""));
 }
 
 TEST_F(ConsoleLines, PreviewsAreTwentyFourStrings) {

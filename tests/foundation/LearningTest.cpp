@@ -57,9 +57,8 @@ TEST_F(Learning, RemembersFirstSavesSecondIgnoresThird) {
   EXPECT_EQ(SrfState.CollectedText, "");
   const std::string record("\x04\x01\x00\x02\x00\x03\x00\x04\x00\x00", 10);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), record);
-  std::string expectedCorpus = corpusBefore_ + "\t";
-  for (int i = 0; i < 4; ++i) expectedCorpus += "\xD6\xD0";
-  expectedCorpus += "\r\n";
+  // The line spells the record's characters 中国人民.
+  const std::string expectedCorpus = corpusBefore_ + "\t\xD6\xD0\xB9\xFA\xC8\xCB\xC3\xF1\r\n";
   EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), expectedCorpus);
 
   Choose({1, 2});

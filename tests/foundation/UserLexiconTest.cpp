@@ -140,18 +140,18 @@ TEST_F(UserLexicon, AppendUserWordOverwritesOnlyADamagedPartialRecord) {
   EXPECT_EQ(SrfState.UserWordCount, 2);
 }
 
-TEST_F(UserLexicon, AppendUserWordReplacesTheFileAndKeepsTheOldOneWhenItCannot) {
-  const std::string before = Record({1, 2}) + std::string(1, '\0');
-  folder_.WriteBytes("srf_pub.usr", before);
+TEST_F(UserLexicon, AppendUserWordReplacesTheFileAndWritesNothingWhenItCannot) {
   SrfState.CollectedCodes[0] = 3;
   SrfState.CollectedCodes[1] = 4;
   SrfState.CollectedCodeCount = 2;
-  // No temporary file can be made beside it: the lexicon is left exactly as it was.
-  std::filesystem::create_directory("srf_pub.usr.tmp");
+  // The lexicon is a link into a folder that is gone: nothing is made in the link's place.
+  std::filesystem::create_symlink("gone/srf_pub.usr", "srf_pub.usr");
   EXPECT_FALSE(AppendUserWord("srf_pub.usr"));
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), before);
-  std::filesystem::remove("srf_pub.usr.tmp");
+  EXPECT_TRUE(std::filesystem::is_symlink("srf_pub.usr"));
+  std::filesystem::remove("srf_pub.usr");
 
+  const std::string before = Record({1, 2}) + std::string(1, '\0');
+  folder_.WriteBytes("srf_pub.usr", before);
   struct stat st0 {
   }, st1{};
   ASSERT_EQ(::stat("srf_pub.usr", &st0), 0);
@@ -159,7 +159,8 @@ TEST_F(UserLexicon, AppendUserWordReplacesTheFileAndKeepsTheOldOneWhenItCannot) 
   ASSERT_EQ(::stat("srf_pub.usr", &st1), 0);
   // A new file renamed over the old one: a crash mid-write cannot leave a cut record.
   EXPECT_NE(st0.st_ino, st1.st_ino);
-  EXPECT_FALSE(std::filesystem::exists("srf_pub.usr.tmp"));
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
             Record({1, 2}) + Record({3, 4}) + std::string(1, '\0'));
 }
@@ -182,7 +183,8 @@ TEST_F(UserLexicon, AppendCorpusLineReplacesTheFileInsteadOfRewritingInPlace) {
   ASSERT_EQ(::stat("srf_pub.dat", &st1), 0);
   // A new file renamed over the old one: a crash mid-write cannot leave half a corpus.
   EXPECT_NE(st0.st_ino, st1.st_ino);
-  EXPECT_FALSE(std::filesystem::exists("srf_pub.dat.tmp"));
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
 }
 
 }  // namespace

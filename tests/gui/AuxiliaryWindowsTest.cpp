@@ -248,6 +248,26 @@ TEST_F(AuxiliaryWindows, AWordMadeInTheEditorCanBeTypedAtOnce) {
   EXPECT_NE(folder_.ReadBytes("srf_pub.dat").find(GbkFromUtf8("\t好人\r\n")), std::string::npos);
 }
 
+// srf_pub.dat lost while srf_pub.usr holds words: start-up must not give the editor an
+// empty corpus to rebuild the lexicon from.
+TEST_F(AuxiliaryWindows, OpeningTheEditorWithoutACorpusKeepsTheLexicon) {
+  window_.reset();
+  std::string lexicon;
+  for (const auto& [a, b] : {std::pair{1, 2}, {3, 4}, {4, 5}, {5, 6}, {1, 5}, {3, 2}})
+    lexicon += std::string{2, static_cast<char>(a), 0, static_cast<char>(b), 0};
+  lexicon += '\0';
+  folder_.WriteBytes("srf_pub.usr", lexicon);
+  std::filesystem::remove("srf_pub.dat");
+  Open(nullptr);
+  ASSERT_EQ(SrfState.UserWordCount, 6);
+  EditorAnswers answers;
+  RunMenuItem<TForm_User_Main>(
+      "N3", [&](TForm_User_Main* editor) { editor->SetPrompts(answers.Prompts()); });
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), lexicon);
+  EXPECT_EQ(SrfState.UserWordCount, 6);
+  EXPECT_TRUE(notices_.empty());
+}
+
 TEST_F(AuxiliaryWindows, ACharacterTableThatCannotBeReopenedIsReported) {
   RunMenuItem<TForm_User_Main>(
       "N3", [](TForm_User_Main*) { std::filesystem::rename("srf_pub.zc", "srf_pub.zc.away"); });

@@ -3,6 +3,8 @@
 // still do their work.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -131,6 +133,33 @@ const CommandLineCase kCases[] = {
      {"{data} passes"},
      {}},
 };
+
+// Without --data both programs work in $XDG_DATA_HOME/dazi, made on first start, with the
+// built dictionaries linked in; the user files are written there, never beside the programs.
+TEST(DefaultDataFolder, BothProgramsWorkInTheUsersFolderOutsideTheBuild) {
+  TempDataFolder scratch;
+  const std::string bin = ExecutableFolder();
+  if (!std::filesystem::exists(bin + "/srf_pub.zc")) GTEST_SKIP() << "no built dictionaries";
+  const std::string before = ReadFile(bin + "/srf_pub.usr");
+  const char* old = std::getenv("XDG_DATA_HOME");
+  const std::string kept = old ? old : "";
+  ::setenv("XDG_DATA_HOME", scratch.File("share").c_str(), 1);
+  const Outcome counts = RunProgram(bin + "/dazi", {"--print-counts"}, scratch);
+  const Outcome console = RunProgram(bin + "/dazi-console", {}, scratch);
+  if (old)
+    ::setenv("XDG_DATA_HOME", kept.c_str(), 1);
+  else
+    ::unsetenv("XDG_DATA_HOME");
+
+  const std::string data = scratch.File("share/dazi");
+  EXPECT_EQ(counts.status, 0) << counts.err;
+  EXPECT_NE(counts.out.find("data folder: " + data + "\n"), std::string::npos) << counts.out;
+  EXPECT_EQ(console.status, 0) << console.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(data + "/srf_pub.zc"));
+  for (const char* user : {"srf_pykx.set", "srf_pub.usr", "srf_pub.dat"})
+    EXPECT_TRUE(std::filesystem::is_regular_file(data + "/" + user)) << user;
+  EXPECT_EQ(ReadFile(bin + "/srf_pub.usr"), before);
+}
 
 std::string CaseName(const ::testing::TestParamInfo<CommandLineCase>& tested) {
   return tested.param.name;

@@ -6,13 +6,13 @@
 
 #include "engine/core/Gbk.h"
 #include "tests/support/TempDataFolder.h"
+#include "tests/usercorpus/CorpusTestSupport.h"
 
 namespace dazi {
 namespace {
 
-std::string G(const char* utf8) {
-  return GbkFromUtf8(utf8);
-}
+using testing::CharTableFile;
+using testing::G;
 
 // n copies of the character 中 (two GBK bytes each).
 std::string Zhong(int n) {
@@ -21,15 +21,17 @@ std::string Zhong(int n) {
   return s;
 }
 
-// 人名 with 李明, 王芳; 地名 with 北京. The table is not loaded, so srf_pub.usr is not
-// rewritten by these tests (its rebuilding has its own tests).
+// 人名 with 李明, 王芳; 地名 with 北京. srf_pub.usr is rebuilt after each change; what it
+// holds has its own tests.
 class UserCorpusRules : public ::testing::Test {
  protected:
   void SetUp() override {
     original_ = G("人名") + "\r\n\t" + G("李明") + "\r\n\t" + G("王芳") + "\r\n" + G("地名") +
                 "\r\n\t" + G("北京") + "\r\n";
     folder_.WriteBytes("srf_pub.dat", original_);
+    folder_.WriteBytes("srf_pub.zc", CharTableFile("人名李明王芳地北京张强中城市"));
     ASSERT_TRUE(corpus_.LoadCorpusTree());
+    ASSERT_TRUE(corpus_.LoadCharTable("srf_pub.zc"));
   }
   std::string Dat() const { return folder_.ReadBytes("srf_pub.dat"); }
   static std::string Message(CorpusOutcome outcome) { return OutcomeMessage(outcome); }
@@ -64,8 +66,7 @@ TEST_F(UserCorpusRules, AddPutsTheTrimmedTextFirstInTheCategoryOfTheSelection) {
   EXPECT_EQ(Message(corpus_.AddTarget(std::nullopt, &category)), "请选择增加的分类!");
   ASSERT_EQ(corpus_.AddTarget(CorpusNode{0, 1}, &category), CorpusOutcome::Done);  // an entry
   EXPECT_EQ(category, 0);
-  // Without a character table srf_pub.usr cannot be rebuilt; the tree is written anyway.
-  EXPECT_EQ(corpus_.Add(category, " \t" + G("张强") + "  "), CorpusOutcome::LexiconNotWritten);
+  EXPECT_EQ(corpus_.Add(category, " \t" + G("张强") + "  "), CorpusOutcome::Done);
   EXPECT_EQ(corpus_.Tree()[0].entries.front(), G("张强"));
   EXPECT_EQ(Dat(), G("人名") + "\r\n\t" + G("张强") + "\r\n\t" + G("李明") + "\r\n\t" + G("王芳") +
                        "\r\n" + G("地名") + "\r\n\t" + G("北京") + "\r\n");
@@ -128,7 +129,7 @@ TEST_F(UserCorpusRules, AChangeThatCannotBeWrittenIsDropped) {
   EXPECT_EQ(corpus_.Tree()[0].entries.size(), 2u);
   EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, G("张强")), CorpusOutcome::CorpusNotWritten);
   EXPECT_EQ(corpus_.Tree()[0].entries[0], G("李明"));
-  EXPECT_FALSE(std::filesystem::exists("srf_pub.dat.tmp"));
+  EXPECT_FALSE(testing::TemporaryFileLeft("srf_pub.dat"));
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ std::string ConsoleSession::HandleLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (!line.empty() && line.front() == ':') {
     const std::string error = RunCommand(line);
-    return error.empty() ? Report() : ErrorReport(error);
+    return error.empty() ? ReportAndClearNotices() : ErrorReport(error);
   }
   const keys::ParsedKeys parsed = keys::ParseKeys(line);
   if (!parsed.error.empty()) return ErrorReport(parsed.error);
@@ -58,7 +58,19 @@ std::string ConsoleSession::HandleLine(std::string_view line) {
       controller_.Edit1KeyPress(static_cast<char>(key.character));
     controller_.Memo1KeyUp(key.virtualKey);
   }
-  return Report();
+  return ReportAndClearNotices();
+}
+
+void ConsoleSession::Notify(const std::string& message) {
+  if (!notice_.empty()) notice_ += '\n';
+  notice_ += message;
+}
+
+std::string ConsoleSession::ReportAndClearNotices() {
+  for (const std::string& message : controller_.TakeNotices()) Notify(message);
+  std::string report = Report();
+  notice_.clear();
+  return report;
 }
 
 std::string ConsoleSession::RunCommand(std::string_view line) {
@@ -70,8 +82,9 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
   if (name == ":settings") {
     int value = 0;
     if (!ParseByte(argument, &value)) return "settings wants a byte 0-255";
-    if (!controller_.AcceptSettings(static_cast<std::uint8_t>(value)))
-      return std::string(kSettingsFile) + " could not be written";
+    std::string error;
+    if (!controller_.AcceptSettings(static_cast<std::uint8_t>(value), &error))
+      return std::string(kSettingsFile) + " could not be written: " + error;
     return {};
   }
   if (name == ":sentence") return ChooseSentenceMethod(argument);
@@ -139,7 +152,8 @@ std::string ConsoleSession::Report() const {
        {{"method", Utf8FromGbk(view.statusBar.label14)},
         {"class", Utf8FromGbk(view.statusBar.label15)},
         {"punct", Utf8FromGbk(view.statusBar.label17)},
-        {"language", Utf8FromGbk(view.statusBar.label13)}}},
+        {"language", Utf8FromGbk(view.statusBar.label13)},
+        {"notice", notice_}}},
       {"output", Utf8FromGbk(controller_.OutputText())},
   };
   return JsonLine(report);

@@ -21,13 +21,20 @@ class ConsoleSession {
   // The JSON report of the current state.
   std::string Report() const;
 
+  // A message for the user (UTF-8), given in status.notice of the next report.
+  void Notify(const std::string& message);
+
   PracticeController& Controller() { return controller_; }
 
  private:
   // Runs a command line; returns an error message, empty on success.
   std::string RunCommand(std::string_view line);
 
+  // Takes the controller's notices, reports, and forgets the notices reported.
+  std::string ReportAndClearNotices();
+
   PracticeController controller_;
+  std::string notice_;  // messages not yet reported, one a line
 };
 
 // {"error": message}

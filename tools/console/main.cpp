@@ -11,6 +11,7 @@
 #include "tools/console/BatchConversion.h"
 #include "tools/console/ConsoleSession.h"
 #include "ui/controller/DefaultSentence.h"
+#include "ui/controller/SuppliedFiles.h"
 
 int main(int argc, char** argv) {
   CLI::App app(
@@ -18,11 +19,10 @@ int main(int argc, char** argv) {
       ":command, answered with one JSON line. See docs/console.md.",
       "dazi-console");
   std::string folder;
-  const CLI::Option* data =
-      app.add_option("--data", folder,
-                     "The data folder: dictionaries and user files (default: the executable's "
-                     "folder)")
-          ->option_text("DIR");
+  const CLI::Option* data = app.add_option("--data", folder,
+                                           "The data folder: dictionaries and user files (default: "
+                                           "$XDG_DATA_HOME/dazi, i.e. ~/.local/share/dazi)")
+                                ->option_text("DIR");
   bool convert = false;
   app.add_flag("--convert", convert,
                "Convert pinyin lines to text, one output line per input line, instead of typing");
@@ -44,8 +44,14 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 2;
   }
 
-  if (data->count() == 0) folder = dazi::ExecutableFolder();
   std::string error;
+  if (data->count() == 0) {
+    folder = dazi::DefaultDataFolder();
+    if (!dazi::ProvideDataFolder(folder, dazi::ExecutableFolder(), dazi::SuppliedFiles(), &error)) {
+      std::cout << dazi::console::ErrorReport(error) << std::endl;
+      return 1;
+    }
+  }
   if (!dazi::EnterDataFolder(folder, &error)) {
     std::cout << dazi::console::ErrorReport(error) << std::endl;
     return 1;
@@ -68,6 +74,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   dazi::console::ConsoleSession session;
+  if (!loaded.warning.empty()) session.Notify(loaded.warning);
   std::string line;
   while (std::getline(std::cin, line)) std::cout << session.HandleLine(line) << std::endl;
   return 0;

@@ -50,10 +50,10 @@ void PracticeController::ChooseCandidate(int index) {
   s.PageIndex = 0;
 
   if (StartsWithPadSymbol(s.InputText))
-    LearnPhraseAtMark();
+    LearnAtMark();
   else
     CollectForLearning(a);
-  if (s.CandidateKinds[a] == kLearnedWordKind) LearnPhrase();
+  if (s.CandidateKinds[a] == kLearnedWordKind) Learn();
 
   if (!s.RemainingInput.empty() && PinyinActive()) return ContinueWithRemainingInput();
 
@@ -85,6 +85,18 @@ void PracticeController::CollectForLearning(int slot) {
   const int32 kind =
       IsKeypadCharacterKind(s.CandidateKinds[slot]) ? kCharacterKind : s.CandidateKinds[slot];
   CollectChoice(s.CandidateOutputs[slot], s.CandidateCharCodes[slot], count, kind);
+}
+
+void PracticeController::Learn() {
+  PassOnNotice(LearnPhrase());
+}
+
+void PracticeController::LearnAtMark() {
+  PassOnNotice(LearnPhraseAtMark());
+}
+
+void PracticeController::PassOnNotice(std::string message) {
+  if (!message.empty()) view_.notices.push_back(std::move(message));
 }
 
 void PracticeController::UpdateChain(int slot) {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/core/Unit_Data.h"
 #include "ui/controller/ViewState.h"
@@ -19,6 +21,8 @@ class PracticeController {
   PracticeController();
 
   const ViewState& View() const { return view_; }
+  // Hands over the pending notices and forgets them.
+  std::vector<std::string> TakeNotices() { return std::exchange(view_.notices, {}); }
   // The whole practice text (GBK), also the part that Memo1 does not show.
   const std::string& OutputText() const { return outputText_; }
   // The byte of the practice text that the next character takes: its end, or in 英 the
@@ -53,8 +57,9 @@ class PracticeController {
   void SpeedButtonZD01Click(int button);  // dictionary button 1..10
 
   // Accepting the settings dialog with the given box bits (0x01, 0x08, 0x10): sets the
-  // switches and stores the byte. False when srf_pykx.set could not be written.
-  bool AcceptSettings(std::uint8_t flags);
+  // switches and stores the byte. False (reason in *error) when srf_pykx.set could not be
+  // written.
+  bool AcceptSettings(std::uint8_t flags, std::string* error = nullptr);
 
   // Word-making: the character table is closed while the corpus editor runs; afterwards it
   // is reopened and the user lexicon reloaded. False (reason in *error) when reopening fails.
@@ -89,6 +94,9 @@ class PracticeController {
 
   // Choosing.
   void CollectForLearning(int slot);
+  void Learn();        // LearnPhrase, with a failed save passed on as a notice
+  void LearnAtMark();  // the same at a punctuation mark
+  void PassOnNotice(std::string message);
   void UpdateChain(int slot);
   void SetAssociationPrefix(int slot);
   void OfferFollowOns();

@@ -92,7 +92,7 @@ void PracticeController::WritePunctuation(char key) {
     WriteOutput(PairedQuote(key, s.QuoteState));
   else
     WriteOutput(FullWidthSymbols(key));
-  LearnPhraseAtMark();
+  LearnAtMark();
   ClearAndHide();  // a pending input is dropped unconverted
 }
 

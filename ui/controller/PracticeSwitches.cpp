@@ -113,7 +113,7 @@ void PracticeController::SpeedButtonKXZDClick() {
   view_.panelZDVisible = s.DictPanelOpen == 1;
 }
 
-bool PracticeController::AcceptSettings(std::uint8_t flags) {
+bool PracticeController::AcceptSettings(std::uint8_t flags, std::string* error) {
   // Only the three active boxes reach the byte; the state fields change at once.
   const std::uint8_t kept =
       flags & (kSettingAutoAssociate | kSettingShowEnglish | kSettingShowDictionary);
@@ -121,7 +121,7 @@ bool PracticeController::AcceptSettings(std::uint8_t flags) {
   // Without glosses there is no English output to stay in.
   if (SrfState.ShowEnglish != 1) SrfState.EnglishMode = 0;
   RedrawShownPage();
-  return WriteSettingsByte(kept);
+  return WriteSettingsByte(kept, error);
 }
 
 // The page on the bar is drawn again with the switches as they are now.

@@ -74,6 +74,10 @@ struct ViewState {
   HelpView help;
 
   std::vector<std::string> memo1Lines;  // pieces of 80 bytes of the practice text
+
+  // Messages for the user (UTF-8), e.g. a learned word that could not be saved, oldest first.
+  // The window shows each in a "提示框" box; whoever shows them takes them.
+  std::vector<std::string> notices;
 };
 
 }  // namespace dazi

@@ -11,11 +11,10 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
       "dazi");
   ProgramOptions options;
   std::string folder;
-  const CLI::Option* data =
-      app.add_option("--data", folder,
-                     "The data folder: dictionaries and user files (default: the "
-                     "executable's folder)")
-          ->option_text("DIR");
+  const CLI::Option* data = app.add_option("--data", folder,
+                                           "The data folder: dictionaries and user files (default: "
+                                           "$XDG_DATA_HOME/dazi, i.e. ~/.local/share/dazi)")
+                                ->option_text("DIR");
   app.add_flag("--print-counts", options.printCounts,
                "Load the data folder, print what it holds and exit, without a window");
   app.set_version_flag("-v,--version", std::string("dazi ") + DAZI_VERSION,

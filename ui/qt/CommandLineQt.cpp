@@ -36,8 +36,8 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
                                    QStringLiteral("Print the version and exit."));
   const QCommandLineOption data(
       QStringLiteral("data"),
-      QStringLiteral("The data folder: dictionaries and user files (default: the "
-                     "executable's folder)."),
+      QStringLiteral("The data folder: dictionaries and user files (default: "
+                     "$XDG_DATA_HOME/dazi, i.e. ~/.local/share/dazi)."),
       QStringLiteral("DIR"));
   const QCommandLineOption printCounts(
       QStringLiteral("print-counts"),

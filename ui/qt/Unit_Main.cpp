@@ -146,9 +146,12 @@ void TForm_Main::N1Click() {
   if (!controller_) return;
   TForm_Set dialog(this);
   if (dialog.exec() == QDialog::Accepted) {
-    if (!controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF)))
+    std::string error;
+    if (!controller_->AcceptSettings(static_cast<std::uint8_t>(dialog.SettingsFlags() & 0xFF),
+                                     &error))
       notice_(this, QStringLiteral("提示框"),
-              QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSettingsFile));
+              QStringLiteral("无法写入文件 ") + QString::fromLatin1(kSettingsFile) +
+                  QStringLiteral(": ") + QString::fromStdString(error));
     if (dialog.SmartSentenceEnabled() &&
         !AcceptSentenceMethod(dialog.SmartSentence() ? SentenceMethod::kModel
                                                      : SentenceMethod::kRules))
@@ -187,6 +190,9 @@ void TForm_Main::Run(const std::function<void(PracticeController&)>& call) {
   if (!controller_) return;
   call(*controller_);
   PaintView();
+  // A learned word that could not be saved, say: the user must know at once.
+  for (const std::string& text : controller_->TakeNotices())
+    notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
 }
 
 void TForm_Main::PaintView() {

@@ -25,11 +25,6 @@ constexpr const char* kHomePage = DAZI_HOME_PAGE;
 
 const QString kNoticeCaption = QStringLiteral("提示框");
 
-QString FileNotReadable(const char* name) {
-  return QStringLiteral("无法打开文件 ") + QString::fromLatin1(name) +
-         QStringLiteral(", 未重建用户词库!");
-}
-
 }  // namespace
 
 CorpusPrompts CorpusPrompts::Standard() {
@@ -140,15 +135,13 @@ void TForm_User_Main::showEvent(QShowEvent* event) {
   shown_ = true;
 }
 
-// Loads both files and rebuilds srf_pub.usr once. Without either file the rebuild would
-// empty the lexicon, so it is left as it is and the user told why.
+// Loads both files and rebuilds srf_pub.usr once. When a file cannot be read nothing is
+// rebuilt and the editor takes no changes; words that only srf_pub.usr holds are put back
+// into srf_pub.dat first, so the rebuild keeps them. The user is told either way.
 void TForm_User_Main::FormShow() {
-  const bool corpusRead = corpus_.LoadCorpusTree();
+  const std::vector<std::string> messages = corpus_.Open(kZcFile);
   FillTree(std::nullopt);
-  const bool tableRead = corpus_.LoadCharTable(kZcFile);
-  if (!corpusRead) return Notice(FileNotReadable(kUserCorpusFile));
-  if (!tableRead) return Notice(FileNotReadable(kZcFile));
-  WriteUserLexicon(false);
+  for (const std::string& text : messages) Notice(QString::fromStdString(text));
 }
 
 void TForm_User_Main::MenuItemClick(QAction* sender) {
@@ -199,15 +192,21 @@ void TForm_User_Main::DeleteEntry() {
 }
 
 void TForm_User_Main::WriteUserLexicon(bool showMessage) {
-  if (!corpus_.WriteUserLexicon()) return void(Report(CorpusOutcome::LexiconNotWritten));
+  if (!corpus_.Editable()) return void(Report(CorpusOutcome::NotEditable));
+  const bool written = corpus_.WriteUserLexicon();
+  FillTree(Selected());  // read again if another program had changed srf_pub.dat
+  if (!written) return void(Report(CorpusOutcome::LexiconBehind));
   if (showMessage) Notice(QStringLiteral("祝贺：保存完成!"));
 }
 
 bool TForm_User_Main::Report(CorpusOutcome outcome) {
   const std::string message = OutcomeMessage(outcome);
+  // The tree may have changed without the command: written with a lexicon that lags
+  // behind, or read again after another program changed the file.
+  if (outcome == CorpusOutcome::LexiconBehind || outcome == CorpusOutcome::ChangedElsewhere)
+    FillTree(std::nullopt);
   if (!message.empty()) Notice(QString::fromStdString(message));
-  // A tree that was written but whose lexicon was not still changed: show it.
-  return outcome == CorpusOutcome::Done || outcome == CorpusOutcome::LexiconNotWritten;
+  return outcome == CorpusOutcome::Done;
 }
 
 void TForm_User_Main::Notice(const QString& text) {

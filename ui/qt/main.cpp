@@ -1,5 +1,5 @@
-// dazi: the typing-practice program. It works in its data folder (the executable's folder,
-// or --data DIR) and shows the main window; --print-counts only loads the folder and reports
+// dazi: the typing-practice program. It works in its data folder (~/.local/share/dazi, or
+// --data DIR) and shows the main window; --print-counts only loads the folder and reports
 // what it holds, without a window; --screenshot FILE types the --type keys into the window,
 // saves its picture and exits.
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/DataFolder.h"
+#include "ui/controller/SuppliedFiles.h"
 #include "ui/qt/CommandLine.h"
 
 #ifdef DAZI_WITH_WINDOW
@@ -49,8 +50,13 @@ int main(int argc, char** argv) {
   std::optional<std::string> screenshot = options.screenshot;
   if (screenshot) screenshot = std::filesystem::absolute(*screenshot).string();
 
-  const std::string folder = options.dataFolder.value_or(dazi::ExecutableFolder());
+  const std::string folder = options.dataFolder.value_or(dazi::DefaultDataFolder());
   std::string error;
+  if (!options.dataFolder &&
+      !dazi::ProvideDataFolder(folder, dazi::ExecutableFolder(), dazi::SuppliedFiles(), &error)) {
+    std::fprintf(stderr, "dazi: %s\n", error.c_str());
+    return 1;
+  }
   if (!dazi::EnterDataFolder(folder, &error)) {
     std::fprintf(stderr, "dazi: %s\n", error.c_str());
     return 1;

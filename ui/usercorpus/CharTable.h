@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace dazi {
 
@@ -21,9 +22,12 @@ class CharTable {
   // The 1-based number of the two-byte GBK character; the first position where a character
   // occurs more than once. nullopt when the table does not hold it.
   std::optional<int> Find(std::string_view character) const;
+  // The two GBK bytes of character number n; nullopt outside the table.
+  std::optional<std::string> Character(int number) const;
 
  private:
   std::unordered_map<std::uint16_t, int> numbers_;
+  std::vector<std::uint16_t> codes_;  // codes_[n - 1]: the code of character number n
   int size_ = 0;
   bool loaded_ = false;
 };

@@ -1,12 +1,16 @@
 #include "ui/usercorpus/UserCorpus.h"
 
-#include <fstream>
-#include <iterator>
+#include <filesystem>
+#include <set>
 #include <utility>
 
+#include "engine/core/Gbk.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/user/AtomicFile.h"
+#include "engine/user/FileRead.h"
+#include "engine/user/UserFilesLock.h"
+#include "engine/user/UserLexicon.h"
 
 namespace dazi {
 
@@ -19,7 +23,32 @@ bool HasControlBytes(const std::string& text) {
   return false;
 }
 
+// The character numbers of each whole record of srf_pub.usr, up to its 0 byte.
+std::vector<std::vector<int>> LexiconRecords(const std::string& bytes) {
+  std::vector<std::vector<int>> records;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const auto length = static_cast<unsigned char>(bytes[pos]);
+    if (length == 0 || pos + 1 + 2 * std::size_t{length} > bytes.size()) break;
+    std::vector<int> codes;
+    for (std::size_t j = 0; j < length; ++j)
+      codes.push_back(static_cast<unsigned char>(bytes[pos + 1 + 2 * j]) |
+                      static_cast<unsigned char>(bytes[pos + 2 + 2 * j]) << 8);
+    records.push_back(std::move(codes));
+    pos += 1 + 2 * std::size_t{length};
+  }
+  return records;
+}
+
+std::string CannotRead(const std::string& name, const FileContents& file) {
+  return "无法读取文件 " + name + " (" + file.error + "), 用户语料不能修改!";
+}
+
 }  // namespace
+
+std::string RecoveredCategory() {
+  return GbkFromUtf8("恢复的词语");
+}
 
 std::string OutcomeMessage(CorpusOutcome outcome) {
   switch (outcome) {
@@ -45,7 +74,13 @@ std::string OutcomeMessage(CorpusOutcome outcome) {
     case CorpusOutcome::CorpusNotWritten:
       return std::string("无法写入文件 ") + kUserCorpusFile + ", 内容未改变!";
     case CorpusOutcome::LexiconNotWritten:
-      return std::string("无法重建文件 ") + kUserLexiconFile + "!";
+      return std::string("无法写入文件 ") + kUserLexiconFile + ", 内容未改变!";
+    case CorpusOutcome::LexiconBehind:
+      return std::string("无法重建文件 ") + kUserLexiconFile + "! 下次打开造词时再重建。";
+    case CorpusOutcome::NotEditable:
+      return "用户语料文件无法读取, 不能修改!";
+    case CorpusOutcome::ChangedElsewhere:
+      return "用户语料已被另一个程序修改, 已重新读取, 请再操作一次!";
   }
   return {};
 }
@@ -107,20 +142,107 @@ UserCorpus::UserCorpus() : UserCorpus(kUserCorpusFile, kUserLexiconFile) {}
 UserCorpus::UserCorpus(std::string corpusPath, std::string lexiconPath)
     : corpusPath_(std::move(corpusPath)), lexiconPath_(std::move(lexiconPath)) {}
 
+std::vector<std::string> UserCorpus::Open(const std::string& charTablePath) {
+  charTablePath_ = charTablePath;
+  const UserFilesLock lock;
+  if (!lock.Held()) {
+    LoadCorpusTree();
+    lexiconUnreadable_ = true;  // without the lock nothing may be written
+    return {"无法锁定用户文件 (" + lock.Error() + "), 用户语料不能修改!"};
+  }
+  return OpenLocked();
+}
+
+std::vector<std::string> UserCorpus::OpenLocked() {
+  std::vector<std::string> messages;
+  const FileContents corpus = ReadWholeFile(corpusPath_);
+  LoadCorpusTree();
+  if (corpus.status == ReadStatus::Unreadable) messages.push_back(CannotRead(corpusPath_, corpus));
+  if (!LoadCharTable(charTablePath_))
+    messages.push_back("无法读取文件 " + charTablePath_ + ", 未重建用户词库!");
+  const FileContents lexicon = ReadWholeFile(lexiconPath_);
+  lexiconUnreadable_ = lexicon.status == ReadStatus::Unreadable;
+  if (lexiconUnreadable_) messages.push_back(CannotRead(lexiconPath_, lexicon));
+  if (!Editable()) return messages;
+
+  // srf_pub.usr is rebuilt from the tree: words only it holds are put into the tree first.
+  CorpusTree recovered = tree_;
+  const int added = RecoverLexiconWords(lexicon.bytes, &recovered);
+  if (added > 0) {
+    const std::string bytes = FormatCorpus(recovered);
+    if (!WriteFileAtomically(corpusPath_, bytes)) {
+      lexiconUnreadable_ = true;  // the rebuild would drop those words: take no changes
+      messages.push_back("无法写入文件 " + corpusPath_ + ", 用户语料不能修改!");
+      return messages;
+    }
+    tree_ = std::move(recovered);
+    corpusBytes_ = bytes;
+    messages.push_back(lexiconPath_ + " 中有 " + std::to_string(added) + " 个词语不在 " +
+                       corpusPath_ + " 中, 已加入分类“" + Utf8FromGbk(RecoveredCategory()) + "”。");
+  }
+  if (!WriteLexiconLocked()) messages.push_back(OutcomeMessage(CorpusOutcome::LexiconBehind));
+  return messages;
+}
+
+int UserCorpus::RecoverLexiconWords(const std::string& lexicon, CorpusTree* tree) const {
+  std::set<std::string> spelled;
+  for (const CorpusCategory& category : *tree)
+    for (const std::string& entry : category.entries) spelled.insert(TrimBlanks(entry));
+  std::vector<std::string> missing;
+  for (const std::vector<int>& codes : LexiconRecords(lexicon)) {
+    std::string text;
+    bool known = true;
+    for (const int code : codes) {
+      const std::optional<std::string> character = table_.Character(code);
+      known = known && character.has_value();
+      if (known) text += *character;
+    }
+    // A record with a number outside the table names no character: it cannot be a word.
+    if (known && spelled.insert(text).second) missing.push_back(text);
+  }
+  if (missing.empty()) return 0;
+  auto place = tree->begin();
+  while (place != tree->end() && place->text != RecoveredCategory()) ++place;
+  if (place == tree->end()) place = tree->insert(tree->end(), {RecoveredCategory(), {}});
+  for (std::string& text : missing) place->entries.push_back(std::move(text));
+  return static_cast<int>(missing.size());
+}
+
 bool UserCorpus::LoadCorpusTree() {
   tree_.clear();
-  std::ifstream in(corpusPath_, std::ios::binary);
-  if (!in) return false;
-  tree_ = ParseCorpus(
-      std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+  corpusBytes_.clear();
+  const FileContents file = ReadWholeFile(corpusPath_);
+  corpusRead_ = file.status != ReadStatus::Unreadable;
+  if (file.status != ReadStatus::Read) return corpusRead_;
+  corpusBytes_ = file.bytes;
+  tree_ = ParseCorpus(file.bytes);
   return true;
 }
 
 bool UserCorpus::LoadCharTable(const std::string& path) {
+  charTablePath_ = path;
   return table_.Load(path);
 }
 
+bool UserCorpus::Editable() const {
+  return corpusRead_ && table_.Loaded() && !lexiconUnreadable_;
+}
+
 bool UserCorpus::WriteUserLexicon() {
+  if (!Editable()) return false;
+  const UserFilesLock lock;
+  if (!lock.Held()) return false;
+  // Rebuilding from a tree that misses another program's new words would drop them.
+  const FileContents corpus = ReadWholeFile(corpusPath_);
+  if (corpus.status == ReadStatus::Unreadable) return false;
+  if (corpus.bytes != corpusBytes_) {
+    OpenLocked();
+    return Editable();
+  }
+  return WriteLexiconLocked();
+}
+
+bool UserCorpus::WriteLexiconLocked() {
   if (!table_.Loaded()) return false;
   return WriteFileAtomically(lexiconPath_, UserLexiconBytes(tree_, table_));
 }
@@ -148,6 +270,7 @@ CorpusOutcome UserCorpus::AddTarget(const std::optional<CorpusNode>& selected,
 }
 
 CorpusOutcome UserCorpus::Add(int category, const std::string& answer) {
+  if (!Editable()) return CorpusOutcome::NotEditable;
   const std::string text = TrimBlanks(answer);
   if (text.empty() || HasControlBytes(text)) return CorpusOutcome::InvalidText;
   if (text.size() > kMaxEntryBytes) return CorpusOutcome::TooLong;
@@ -163,6 +286,7 @@ CorpusOutcome UserCorpus::CheckModify(const std::optional<CorpusNode>& selected)
 }
 
 CorpusOutcome UserCorpus::Modify(CorpusNode node, const std::string& answer) {
+  if (!Editable()) return CorpusOutcome::NotEditable;
   if (answer.empty()) return CorpusOutcome::EmptyText;
   if (answer == Text(node)) return CorpusOutcome::Unchanged;
   if (HasControlBytes(answer)) return CorpusOutcome::InvalidText;
@@ -182,6 +306,7 @@ CorpusOutcome UserCorpus::CheckDelete(const std::optional<CorpusNode>& selected)
 }
 
 CorpusOutcome UserCorpus::Delete(CorpusNode node) {
+  if (!Editable()) return CorpusOutcome::NotEditable;
   if (node.IsCategory()) return CorpusOutcome::CategoryNotDeletable;
   CorpusTree changed = tree_;
   auto& entries = changed.at(static_cast<std::size_t>(node.category)).entries;
@@ -190,10 +315,33 @@ CorpusOutcome UserCorpus::Delete(CorpusNode node) {
 }
 
 CorpusOutcome UserCorpus::Commit(CorpusTree changed) {
-  if (!WriteFileAtomically(corpusPath_, FormatCorpus(changed)))
-    return CorpusOutcome::CorpusNotWritten;
+  if (!Editable()) return CorpusOutcome::NotEditable;
+  const UserFilesLock lock;
+  if (!lock.Held()) return CorpusOutcome::CorpusNotWritten;
+  // Another program (a second window, the console) may have saved a learned word since the
+  // tree was read: writing the old tree back would lose it.
+  const FileContents current = ReadWholeFile(corpusPath_);
+  if (current.status == ReadStatus::Unreadable) return CorpusOutcome::CorpusNotWritten;
+  if (current.bytes != corpusBytes_) {
+    OpenLocked();
+    return CorpusOutcome::ChangedElsewhere;
+  }
+  const std::string bytes = FormatCorpus(changed);
+  if (!WriteFileAtomically(corpusPath_, bytes)) return CorpusOutcome::CorpusNotWritten;
+  if (table_.Loaded() && WriteFileAtomically(lexiconPath_, UserLexiconBytes(changed, table_))) {
+    tree_ = std::move(changed);
+    corpusBytes_ = bytes;
+    return CorpusOutcome::Done;
+  }
+  // The two files must agree: put srf_pub.dat back as it was.
+  std::error_code ec;
+  const bool restored = current.status == ReadStatus::Read
+                            ? WriteFileAtomically(corpusPath_, corpusBytes_)
+                            : std::filesystem::remove(corpusPath_, ec);
+  if (restored) return CorpusOutcome::LexiconNotWritten;
   tree_ = std::move(changed);
-  return WriteUserLexicon() ? CorpusOutcome::Done : CorpusOutcome::LexiconNotWritten;
+  corpusBytes_ = bytes;
+  return CorpusOutcome::LexiconBehind;
 }
 
 }  // namespace dazi

@@ -38,7 +38,10 @@ enum class CorpusOutcome {
   NoEntryForDelete,
   CategoryNotDeletable,
   CorpusNotWritten,
-  LexiconNotWritten,
+  LexiconNotWritten,  // srf_pub.dat was put back: nothing changed
+  LexiconBehind,      // srf_pub.dat holds the change, srf_pub.usr could not follow
+  NotEditable,        // a user file or the character table could not be read
+  ChangedElsewhere,   // another program changed srf_pub.dat: the tree was read again
 };
 
 // The message shown for an outcome (UTF-8), empty for Done and Unchanged.
@@ -61,20 +64,34 @@ std::string FormatCorpus(const CorpusTree& tree);
 // two characters, all of them in the table, and at most kMaxLexiconWordChars; then a 0 byte.
 std::string UserLexiconBytes(const CorpusTree& tree, const CharTable& table);
 
+// The category that words of srf_pub.usr missing from srf_pub.dat are put back into.
+std::string RecoveredCategory();
+
 class UserCorpus {
  public:
   // The files in the data folder (the current directory) by default.
   UserCorpus();
   UserCorpus(std::string corpusPath, std::string lexiconPath);
 
-  // LoadCorpusTree: replaces the tree by the file's contents. False when it cannot be read;
-  // the tree is then empty.
+  // The editor's opening, under the data folder's lock (engine/user/UserFilesLock.h): reads
+  // srf_pub.dat, the character table at charTablePath and srf_pub.usr; puts every word of
+  // srf_pub.usr that srf_pub.dat lacks back into srf_pub.dat (category RecoveredCategory());
+  // then rebuilds srf_pub.usr from the tree. If a file cannot be read nothing is written and
+  // the editor takes no changes (Editable() is false). Returns the messages for the user.
+  std::vector<std::string> Open(const std::string& charTablePath);
+
+  // LoadCorpusTree: replaces the tree by the file's contents. False when it exists but cannot
+  // be read; the tree is then empty. A missing file gives an empty tree.
   bool LoadCorpusTree();
   // LoadCharTable: reads the character table of srf_pub.zc.
   bool LoadCharTable(const std::string& path);
   // WriteUserLexicon: rebuilds srf_pub.usr from the tree. Refused (false, file untouched)
-  // without a character table, which would leave out every entry.
+  // without a character table, which would leave out every entry, or while the editor takes
+  // no changes.
   bool WriteUserLexicon();
+  // Whether changes can be written: srf_pub.dat and the character table were read, and
+  // srf_pub.usr was not found unreadable.
+  bool Editable() const;
 
   const CorpusTree& Tree() const { return tree_; }
   const std::string& Text(CorpusNode node) const;
@@ -93,14 +110,24 @@ class UserCorpus {
  private:
   bool Exists(const std::string& text) const;
   // Writes the changed tree to srf_pub.dat and takes it on success, then rebuilds
-  // srf_pub.usr. A tree that could not be written is dropped, so the editor never shows
-  // what the file does not hold.
+  // srf_pub.usr; if that fails srf_pub.dat is put back. A tree that could not be written is
+  // dropped, so the editor never shows what the file does not hold. Under the lock, and only
+  // when srf_pub.dat still holds what the tree was read from.
   CorpusOutcome Commit(CorpusTree changed);
+  // Open without taking the lock (the caller holds it).
+  std::vector<std::string> OpenLocked();
+  // Adds the words of the lexicon bytes that no entry of the tree spells; how many.
+  int RecoverLexiconWords(const std::string& lexicon, CorpusTree* tree) const;
+  bool WriteLexiconLocked();
 
   std::string corpusPath_;
   std::string lexiconPath_;
+  std::string charTablePath_;
   CorpusTree tree_;
   CharTable table_;
+  std::string corpusBytes_;  // srf_pub.dat as last read or written
+  bool corpusRead_ = false;
+  bool lexiconUnreadable_ = false;
 };
 
 }  // namespace dazi

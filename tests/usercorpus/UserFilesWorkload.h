@@ -1,0 +1,38 @@
+// A data folder with a small dictionary of ten characters and the writers of every user
+// file, for the tests that kill a writer mid-way or run two writers at once: learning's save,
+// the editor's add and the settings byte. Words are three of the ten characters.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/core/Unit_Data.h"
+
+namespace dazi::testing {
+
+// Writes the dictionary into the current folder and loads it.
+void LoadWorkloadDictionary();
+
+// The character numbers of word number n (0-999): three distinct-looking digits of n.
+std::vector<int32> WorkloadWord(int n);
+// Its GBK text.
+std::string WorkloadText(int n);
+
+// Learning saves word n (as a phrase's second completion does). Empty, or the failure.
+std::string LearnWorkloadWord(int n);
+// The editor adds word n first into the first category, reading the files again as often
+// as another writer changed them. True when added.
+bool EditorAddsWorkloadWord(int n);
+
+// What the files hold, each checked for whole records and lines: the words of srf_pub.usr
+// (as text), the entries of srf_pub.dat, and whether both files and srf_pykx.set (one byte)
+// are well-formed. problem says what is wrong.
+struct UserFilesState {
+  std::multiset<std::string> lexiconWords;
+  std::multiset<std::string> corpusEntries;
+  std::string problem;
+};
+UserFilesState ReadUserFilesState();
+
+}  // namespace dazi::testing
