@@ -119,26 +119,41 @@ void CollectPredicted(Lists& lists) {
   }
 }
 
-void WriteCharacterResults(const Lists& lists) {
-  const TLumiskCand& s = SrfState;
-  for (int i = 0; i < lists.predictedCount; ++i) {
-    const int lookup = lists.main[lists.predicted[i]].lookup;
-    AppendKeypadResult(s.LookupList[lookup], kCharacterKind, &s.LookupStrokes[lookup]);
-  }
-  for (int m = 0; m < lists.mainCount; ++m) {
-    const MainMatch& match = lists.main[m];
-    if (match.earlier || match.predicted) continue;
-    AppendKeypadResult(s.LookupList[match.lookup], kCharacterKind, &s.LookupStrokes[match.lookup]);
-  }
-  for (int i = 0; i < lists.variantCount; ++i) {
-    const int lookup = lists.variant[i];
-    AppendKeypadResult(s.LookupList[lookup], CodeVariantKind(s.LookupVariants[lookup]),
-                       &s.LookupStrokes[lookup]);
-  }
+// The characters passed over at a shorter input that still match.
+void AppendPassedOver(Lists& lists) {
+  lists.passedOverBegin = SrfState.ResultCount;
   for (int i = 0; i < lists.earlierCount; ++i) {
     const EarlierShown& earlier = lists.earlier[i];
     if (earlier.stillMatches) AppendKeypadResult(earlier.ch, earlier.kind, earlier.strokes);
   }
+  lists.passedOverEnd = SrfState.ResultCount;
+}
+
+// Predicted characters first, then the other main matches, then the code variants. The
+// passed-over characters follow the first page of those rather than all of them: a typist
+// who types a character's strokes as the help teaches, without looking at the bar in between,
+// still finds it on the next page.
+void WriteCharacterResults(Lists& lists) {
+  const TLumiskCand& s = SrfState;
+  bool passedOverWritten = false;
+  const auto append = [&](int lookup, int32 kind) {
+    if (!passedOverWritten && s.ResultCount >= kKeypadFirstPage) {
+      AppendPassedOver(lists);
+      passedOverWritten = true;
+    }
+    AppendKeypadResult(s.LookupList[lookup], kind, &s.LookupStrokes[lookup]);
+  };
+  for (int i = 0; i < lists.predictedCount; ++i)
+    append(lists.main[lists.predicted[i]].lookup, kCharacterKind);
+  for (int m = 0; m < lists.mainCount; ++m) {
+    const MainMatch& match = lists.main[m];
+    if (!match.earlier && !match.predicted) append(match.lookup, kCharacterKind);
+  }
+  for (int i = 0; i < lists.variantCount; ++i) {
+    const int lookup = lists.variant[i];
+    append(lookup, CodeVariantKind(s.LookupVariants[lookup]));
+  }
+  if (!passedOverWritten) AppendPassedOver(lists);
 }
 
 }  // namespace
@@ -177,6 +192,8 @@ void LoadFirstStrokeList(const std::string& input) {
 
 void MatchStrokes(const std::string& input) {
   TLumiskCand& s = SrfState;
+  Lists& lists = keypad::CurrentKeypadScratch().lists;
+  lists.passedOverBegin = lists.passedOverEnd = 0;
   if (KeypadPunctuationIndex(input) >= 0) {
     s.ResultCount = 0;
     const int marks = std::clamp(s.LookupCount, 0, kResultCapacity);
@@ -185,7 +202,6 @@ void MatchStrokes(const std::string& input) {
   }
   s.ResultCount = 0;
   if (input.empty()) return;
-  Lists& lists = keypad::CurrentKeypadScratch().lists;
   lists.earlierCount = lists.mainCount = lists.variantCount = lists.predictedCount = 0;
   CollectEarlierShown(lists, input.size());
   CollectPredictedChars(lists);

@@ -7,6 +7,7 @@
 #include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/StrokeCodes.h"
+#include "engine/keypad/internal/KeypadScratch.h"
 
 namespace dazi {
 
@@ -19,9 +20,15 @@ void BuildStrokePreviews() {
   if (length >= kStrokeCodeDigits || KeypadPunctuationIndex(s.InputText) >= 0) return;
   const int results = std::min({s.ResultCount, kResultCapacity, kStrokeStringCapacity});
   if (results <= kKeypadFirstPage) return;
+  const keypad::StrokeMatchLists& lists = keypad::CurrentKeypadScratch().lists;
   int stored = 0;
   for (int k = kKeypadFirstPage; k < results && stored < kPreviewCount; ++k) {
-    if (s.ResultKinds[k] != kCharacterKind) break;
+    // The code variants close the characters; passed-over ones matched through a variant
+    // sit among them and are only stepped over.
+    if (s.ResultKinds[k] != kCharacterKind) {
+      if (k >= lists.passedOverBegin && k < lists.passedOverEnd) continue;
+      break;
+    }
     const std::string& strokes = s.ResultStrokes[k];
     if (strokes.size() <= length) continue;
     const int d = strokes[length] - '0';

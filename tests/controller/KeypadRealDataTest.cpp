@@ -147,6 +147,19 @@ TEST_F(KeypadRealData, HelpExamplesTypedByTheirWholeCodesAreOnTheFirstPage) {
   }
 }
 
+// Typed only as far as the help teaches, stroke by stroke without a look at the bar, the
+// example is passed over one stroke before; it must wait on the next page, not far behind.
+TEST_F(KeypadRealData, HelpExamplesTypedAsTaughtAreOnTheFirstTwoPages) {
+  constexpr int kTwoPages = 8;
+  for (const auto& [text, taught] : {std::pair{"向", "325"}, std::pair{"打", "151"}}) {
+    session_->HandleLine("{Esc}");
+    TypeStrokes(taught);
+    const int position = ResultPosition(Number(text));
+    EXPECT_GE(position, 0) << text;
+    EXPECT_LT(position, kTwoPages) << text;
+  }
+}
+
 TEST_F(KeypadRealData, FrequentCharactersTypedByTheirWholeCodeAreOnTheFirstTwoPages) {
   constexpr std::size_t kCharacters = 300;
   constexpr int kTwoPages = 8;
