@@ -102,6 +102,7 @@ TEST_F(LessonWindow, LessonViewShowsRightAndWrongAndEndsWithResults) {
   ASSERT_EQ(results->Missed()->rowCount(), 1);
   EXPECT_EQ(results->Missed()->item(0, 0)->text(), QStringLiteral("你"));
   EXPECT_EQ(results->Missed()->item(0, 2)->text(), QStringLiteral("3235（撇竖撇折）"));
+  EXPECT_NE(results->Missed()->cellWidget(0, 4), nullptr);  // its strokes, numbered
   results->close();
 
   // Free typing as before.

@@ -10,8 +10,10 @@
 #include "engine/user/DataFolder.h"
 #include "tests/support/RealDictionaries.h"
 #include "tests/support/TempDataFolder.h"
+#include "ui/lessons/CharacterFacts.h"
 #include "ui/lessons/Lesson.h"
 #include "ui/lessons/LessonCatalogue.h"
+#include "ui/lessons/StrokePictures.h"
 #include "ui/lessons/Utf8Chars.h"
 
 namespace dazi::testing {
@@ -57,6 +59,29 @@ TEST(LessonMaterial, EveryLessonIsReadableAndTypeable) {
   EXPECT_GE(poems, 5);
   EXPECT_EQ(charLessons, 10);
   EXPECT_EQ(groupedChars.size(), 1000u);  // 1-1000, none twice
+}
+
+// The results name a character's pinyin and KX code and draw its strokes with their keys.
+TEST(LessonMaterial, CharacterFactsAndStrokePictures) {
+  TempDataFolder folder;
+  if (std::string why = LinkRealDictionaries(folder.Path()); !why.empty()) GTEST_SKIP() << why;
+  ASSERT_TRUE(LoadDictionaries().ok);
+  const lessons::CharacterFacts guo = lessons::FactsOf("国");
+  EXPECT_EQ(guo.pinyin, "guó");
+  EXPECT_THAT(guo.strokes, ::testing::StartsWith("25"));
+  EXPECT_TRUE(lessons::FactsOf("😀").strokes.empty());
+
+  const std::string file =
+      ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
+  const std::optional<lessons::StrokePicture> shi = lessons::FindStrokePicture(file, "十");
+  ASSERT_TRUE(shi);
+  EXPECT_EQ(shi->keys, "66");  // the two strokes cross: one 叉
+  ASSERT_EQ(shi->strokes.size(), 2u);
+  EXPECT_LT(shi->strokes[0].front().x, shi->strokes[0].back().x);  // 横 from left to right
+  const std::optional<lessons::StrokePicture> ren = lessons::FindStrokePicture(file, "人");
+  ASSERT_TRUE(ren);
+  EXPECT_EQ(ren->keys, "34");
+  EXPECT_FALSE(lessons::FindStrokePicture(file, "a"));
 }
 
 }  // namespace

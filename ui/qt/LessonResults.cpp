@@ -4,20 +4,24 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
+#include "engine/user/DataFolder.h"
 #include "ui/lessons/CharacterFacts.h"
+#include "ui/lessons/LessonCatalogue.h"
+#include "ui/lessons/StrokePictures.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/WidgetSupport.h"
 
 namespace dazi {
 namespace {
 
-constexpr QSize kChartSize{370, 270};
+constexpr QSize kChartSize{370, 220};
 
 QValueAxis* Axis(const QString& title, double top) {
   auto* axis = new QValueAxis;
@@ -97,6 +101,46 @@ QChartView* PastSessions(QWidget* parent, const std::vector<lessons::SessionRow>
   return ChartView(parent, QStringLiteral("ProgressChart"), chart);
 }
 
+constexpr int kPictureSize = 84;
+
+// The strokes in writing order over a light frame, each started by its order number (blue)
+// and the KX key it is typed with (red).
+QPixmap DrawStrokes(const lessons::StrokePicture& picture) {
+  QPixmap pixmap(kPictureSize, kPictureSize);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0xe0, 0xc8, 0xc8), 1, Qt::DashLine));
+  painter.drawLine(0, kPictureSize / 2, kPictureSize, kPictureSize / 2);
+  painter.drawLine(kPictureSize / 2, 0, kPictureSize / 2, kPictureSize);
+  const double scale = kPictureSize / 1024.0;
+  auto at = [scale](const lessons::StrokePicture::Point& p) {
+    return QPointF(p.x * scale, (900 - p.y) * scale);
+  };
+  painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  for (const auto& stroke : picture.strokes) {
+    QPolygonF line;
+    for (const auto& p : stroke) line << at(p);
+    painter.drawPolyline(line);
+  }
+  QFont font = SansFont(9);
+  font.setBold(true);
+  painter.setFont(font);
+  for (std::size_t i = 0; i < picture.strokes.size(); ++i) {
+    const QPointF start = at(picture.strokes[i].front());
+    const QRectF badge(start.x() - 6, start.y() - 6, 12, 12);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x20, 0x60, 0xd0));
+    painter.drawEllipse(badge);
+    painter.setPen(Qt::white);
+    painter.drawText(badge, Qt::AlignCenter, QString::number(i + 1));
+    painter.setPen(QColor(0xd0, 0x1c, 0x1c));
+    painter.drawText(QRectF(start.x() + 5, start.y() - 14, 10, 10), Qt::AlignCenter,
+                     QString(QLatin1Char(picture.keys[i])));
+  }
+  return pixmap;
+}
+
 QString FiguresText(const lessons::LessonFigures& f) {
   return QStringLiteral(
              "速度 <b>%1</b> 字/分　正确率 <b>%2%</b>　击键 <b>%3</b>　回改 <b>%4</b>　"
@@ -146,13 +190,16 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
   auto* caption = new QLabel(
       missed.empty() ? QStringLiteral("本次没有错字。") : QStringLiteral("错得最多的字："), this);
   layout->addWidget(caption);
-  missed_ = new QTableWidget(static_cast<int>(missed.size()), 4, this);
+  missed_ = new QTableWidget(static_cast<int>(missed.size()), 5, this);
   missed_->setObjectName(QStringLiteral("MissedCharacters"));
   missed_->setHorizontalHeaderLabels({QStringLiteral("字"), QStringLiteral("拼音"),
-                                      QStringLiteral("ＫＸ笔画码"), QStringLiteral("错/练")});
+                                      QStringLiteral("ＫＸ笔画码"), QStringLiteral("错/练"),
+                                      QStringLiteral("笔顺（蓝：第几笔　红：键）")});
   missed_->verticalHeader()->hide();
   missed_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  missed_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  missed_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+  const std::string pictures =
+      ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
   for (std::size_t i = 0; i < missed.size(); ++i) {
     const lessons::CharacterFacts facts = lessons::FactsOf(missed[i].character);
     const int row = static_cast<int>(i);
@@ -165,9 +212,18 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
     missed_->setItem(
         row, 3,
         new QTableWidgetItem(QStringLiteral("%1/%2").arg(missed[i].wrong).arg(missed[i].seen)));
+    if (const std::optional<lessons::StrokePicture> picture =
+            lessons::FindStrokePicture(pictures, missed[i].character)) {
+      auto* label = new QLabel(missed_);
+      label->setObjectName(QStringLiteral("StrokePicture"));
+      label->setPixmap(DrawStrokes(*picture));
+      label->setAlignment(Qt::AlignCenter);
+      missed_->setCellWidget(row, 4, label);
+      missed_->setRowHeight(row, kPictureSize + 4);
+    }
   }
   missed_->setVisible(!missed.empty());
-  missed_->setMaximumHeight(200);
+  missed_->setMinimumHeight(kPictureSize + 32);
   layout->addWidget(missed_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
