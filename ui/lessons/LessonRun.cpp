@@ -66,7 +66,7 @@ void LessonRun::WritePlace(std::size_t place, const std::string& gbk) {
 void LessonRun::Observe(std::string_view practiceText) {
   if (stopped_ || practiceText == lastText_) return;  // most keys only change the input
   lastText_.assign(practiceText);
-  static thread_local std::vector<std::string> now;
+  std::vector<std::string>& now = scratch_;
   SplitGbk(practiceText, &now);
   std::size_t same = 0;
   while (same < now.size() && same < written_.size() && now[same] == written_[same]) ++same;

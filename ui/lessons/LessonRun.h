@@ -99,6 +99,7 @@ class LessonRun {
   std::vector<Place> places_;
   std::vector<std::string> written_;  // GBK characters now written
   std::string lastText_;              // the practice text last observed
+  std::vector<std::string> scratch_;  // its characters, kept to spare allocations
   std::vector<SpeedSample> speed_;
   int keys_ = 0;
   int backspaces_ = 0;

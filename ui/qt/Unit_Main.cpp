@@ -145,6 +145,8 @@ void TForm_Main::FormShow() {
 }
 
 void TForm_Main::FormDestroy() {
+  // Closing the window ends a lesson as the end button does (stored when long enough).
+  if (lessonPractice_) lessonPractice_->End();
   Dict.CloseAll();
 }
 
