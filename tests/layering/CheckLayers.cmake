@@ -13,11 +13,13 @@ set(allowed_engine_keypad "engine/core;engine/dict;engine/candidates;engine/keyp
 set(allowed_engine_model "engine/core;engine/dict;engine/user;engine/pinyin;engine/model")
 set(allowed_ui_controller "engine;ui/controller")
 set(allowed_ui_usercorpus "engine;ui/usercorpus")
-set(toolkit_free engine ui/controller ui/usercorpus tools/console)
+set(allowed_ui_lessons "engine;ui/controller;ui/lessons")
+set(toolkit_free engine ui/controller ui/usercorpus ui/lessons tools/console)
 
 set(problems "")
 foreach(folder engine_core engine_dict engine_user engine_startup engine_candidates engine_pinyin
-               engine_sentence engine_keypad engine_model ui_controller ui_usercorpus)
+               engine_sentence engine_keypad engine_model ui_controller ui_usercorpus
+               ui_lessons)
   string(REPLACE "_" "/" path ${folder})
   file(GLOB_RECURSE sources ${ROOT}/${path}/*.h ${ROOT}/${path}/*.cpp)
   foreach(source ${sources})

@@ -8,6 +8,7 @@
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/model/ModelSentence.h"
+#include "engine/user/DataFolder.h"
 #include "tools/console/Json.h"
 #include "ui/controller/DefaultSentence.h"
 #include "ui/controller/KeyTokens.h"
@@ -33,6 +34,24 @@ std::string ChooseSentenceMethod(std::string_view argument) {
   return {};
 }
 
+Json LessonReport(const lessons::LessonRun& run) {
+  const lessons::LessonFigures f = run.Figures();
+  const lessons::Lesson& lesson = run.Source();
+  return Json{{"id", lesson.id},
+              {"title", lesson.title},
+              {"line", lesson.lines[static_cast<std::size_t>(run.CurrentLine())]},
+              {"position", f.position},
+              {"length", f.length},
+              {"right", f.right},
+              {"wrong", f.wrong},
+              {"keys", f.keys},
+              {"backspaces", f.backspaces},
+              {"seconds", f.seconds},
+              {"cpm", f.cpm},
+              {"accuracy", f.accuracy},
+              {"done", f.done}};
+}
+
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\r')) text.remove_suffix(1);
@@ -45,18 +64,51 @@ std::string ErrorReport(std::string_view message) {
   return JsonLine(Json{{"error", message}});
 }
 
+ConsoleSession::ConsoleSession()
+    : ConsoleSession(ExecutableFolder() + "/" + lessons::kLessonsFolder) {}
+
+ConsoleSession::ConsoleSession(std::string lessonsFolder)
+    : catalogue_(std::move(lessonsFolder)), lessons_(controller_, lessons::kHistoryFile) {}
+
+std::string ConsoleSession::ListLessons() {
+  Json list = Json::array();
+  for (const lessons::Lesson& lesson : catalogue_.Lessons())
+    list.push_back(Json{{"id", lesson.id},
+                        {"title", lesson.title},
+                        {"group", lesson.group},
+                        {"method", lessons::MethodName(lesson.method)}});
+  return JsonLine(Json{{"lessons", std::move(list)}});
+}
+
+std::string ConsoleSession::RunLessonCommand(std::string_view argument) {
+  if (argument.empty()) return "lesson wants a lesson id, a .txt file or end";
+  if (argument == "end") {
+    if (!lessons_.Running()) return "no lesson is running";
+    lessons_.End();
+    return {};
+  }
+  std::vector<std::string> notices;
+  std::string error;
+  std::optional<lessons::Lesson> lesson =
+      catalogue_.Resolve(std::string(argument), lessons_.History(), &notices, &error);
+  for (const std::string& notice : notices) Notify(notice);
+  if (!lesson) return error;
+  lessons_.Start(std::move(*lesson));
+  return {};
+}
+
 std::string ConsoleSession::HandleLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (!line.empty() && line.front() == ':') {
+    if (Trim(line) == ":lessons") return ListLessons();
     const std::string error = RunCommand(line);
     return error.empty() ? ReportAndClearNotices() : ErrorReport(error);
   }
   const keys::ParsedKeys parsed = keys::ParseKeys(line);
   if (!parsed.error.empty()) return ErrorReport(parsed.error);
   for (const keys::KeyEvent& key : parsed.keys) {
-    if (key.character != keys::kNoCharacter)
-      controller_.Edit1KeyPress(static_cast<char>(key.character));
-    controller_.Memo1KeyUp(key.virtualKey);
+    if (key.character != keys::kNoCharacter) lessons_.KeyPress(static_cast<char>(key.character));
+    lessons_.KeyUp(key.virtualKey);
   }
   return ReportAndClearNotices();
 }
@@ -68,6 +120,7 @@ void ConsoleSession::Notify(const std::string& message) {
 
 std::string ConsoleSession::ReportAndClearNotices() {
   for (const std::string& message : controller_.TakeNotices()) Notify(message);
+  for (const std::string& message : lessons_.TakeNotices()) Notify(message);
   std::string report = Report();
   notice_.clear();
   return report;
@@ -88,6 +141,7 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
     return {};
   }
   if (name == ":sentence") return ChooseSentenceMethod(argument);
+  if (name == ":lesson") return RunLessonCommand(argument);
   if (!argument.empty()) return "command takes no argument: " + std::string(name);
   PracticeController& c = controller_;
   if (name == ":method") {
@@ -131,7 +185,7 @@ std::string ConsoleSession::Report() const {
   }
   Json previews = Json::array();
   for (const std::string& preview : view.keypad.previews) previews.push_back(Utf8FromGbk(preview));
-  const Json report = {
+  Json report = {
       {"input", Utf8FromGbk(s.InputText)},
       {"remaining", Utf8FromGbk(s.RemainingInput)},
       {"method", s.MethodClass},
@@ -156,6 +210,7 @@ std::string ConsoleSession::Report() const {
         {"notice", notice_}}},
       {"output", Utf8FromGbk(controller_.OutputText())},
   };
+  if (const lessons::LessonRun* run = lessons_.Run()) report["lesson"] = LessonReport(*run);
   return JsonLine(report);
 }
 

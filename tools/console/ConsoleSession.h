@@ -7,13 +7,18 @@
 #include <string_view>
 
 #include "ui/controller/PracticeController.h"
+#include "ui/lessons/LessonCatalogue.h"
+#include "ui/lessons/LessonPractice.h"
 
 namespace dazi::console {
 
 class ConsoleSession {
  public:
-  // Expects the dictionaries to be loaded in the current directory.
-  ConsoleSession() = default;
+  // Expects the dictionaries to be loaded in the current directory, which also holds the
+  // lesson history. Lessons are read from lessonsFolder (default: "lessons" beside the
+  // executable).
+  ConsoleSession();
+  explicit ConsoleSession(std::string lessonsFolder);
 
   // Handles one input line (without its line end) and returns the JSON answer.
   std::string HandleLine(std::string_view line);
@@ -25,15 +30,22 @@ class ConsoleSession {
   void Notify(const std::string& message);
 
   PracticeController& Controller() { return controller_; }
+  lessons::LessonPractice& Lessons() { return lessons_; }
 
  private:
   // Runs a command line; returns an error message, empty on success.
   std::string RunCommand(std::string_view line);
 
+  // :lessons and :lesson ID|FILE.txt|end.
+  std::string ListLessons();
+  std::string RunLessonCommand(std::string_view argument);
+
   // Takes the controller's notices, reports, and forgets the notices reported.
   std::string ReportAndClearNotices();
 
   PracticeController controller_;
+  lessons::LessonCatalogue catalogue_;
+  lessons::LessonPractice lessons_;
   std::string notice_;  // messages not yet reported, one a line
 };
 

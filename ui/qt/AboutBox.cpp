@@ -31,7 +31,10 @@ QString AboutText() {
              "<li><b>manpages-zh</b> 中文手册页：词语的使用频率（GFDL-1.2+）。</li>"
              "<li><b>open-gram</b>，SunPinyin 项目（sunpinyin-data）：“智能整句”的语言模型，"
              "经改编，依 CC BY-SA 3.0 发布。</li>"
-             "</ul>")
+             "</ul>"
+             "<p><b>练习课程</b>：常用字词与笔画练习由以上数据生成；古诗选自 npm "
+             "<b>chinese-poetry</b> 的《唐诗三百首》（MIT），按 Unihan 与 CC-CEDICT 转为简体；"
+             "文章为本项目原创。</p>")
       .arg(QStringLiteral(DAZI_VERSION));
 }
 

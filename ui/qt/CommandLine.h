@@ -1,7 +1,7 @@
 // dazi's command line: [--data DIR] [--print-counts] [--type KEYS] [--screenshot FILE]
-// [--help] [--version]. Read with QCommandLineParser in the window build and with CLI11 in the
-// build without Qt; both answer --help, --version and mistakes the same way. The scripted
-// screenshot (--type, --screenshot) needs the window, so only the window build takes it.
+// [--lesson ID|FILE.txt] [--help] [--version]. Read with QCommandLineParser in the window build and
+// with CLI11 in the build without Qt; both answer --help, --version and mistakes the same way. The
+// scripted screenshot (--type, --screenshot) needs the window, so only the window build takes it.
 #pragma once
 
 #include <optional>
@@ -17,6 +17,7 @@ struct ProgramOptions {
   bool printCounts = false;               // --print-counts
   std::optional<std::string> typeKeys;    // --type KEYS, in the console's key notation
   std::optional<std::string> screenshot;  // --screenshot FILE (PNG)
+  std::optional<std::string> lesson;      // --lesson ID|FILE.txt (window build only)
 };
 
 ProgramOptions ReadCommandLine(int argc, char** argv);

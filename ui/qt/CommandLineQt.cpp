@@ -52,7 +52,12 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Show the window, type the --type keys, save a PNG picture of the window "
                      "to FILE and exit."),
       QStringLiteral("FILE"));
-  parser.addOptions({help, version, data, printCounts, type, screenshot});
+  const QCommandLineOption lesson(
+      QStringLiteral("lesson"),
+      QStringLiteral("Start in a practice lesson: a lesson id (as dazi-console's :lessons lists "
+                     "them), weak, or a .txt file of your own."),
+      QStringLiteral("ID|FILE.txt"));
+  parser.addOptions({help, version, data, printCounts, type, screenshot, lesson});
 
   ProgramOptions options;
   QString error;
@@ -83,6 +88,7 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   if (parser.isSet(type)) options.typeKeys = parser.value(type).toStdString();
   if (parser.isSet(screenshot))
     options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
+  if (parser.isSet(lesson)) options.lesson = QFile::encodeName(parser.value(lesson)).toStdString();
   return options;
 }
 

@@ -58,6 +58,7 @@ inline constexpr QRect kStatusLabels[5] = {
     {138, 2, 24, 26},  // Label16
     {164, 2, 44, 26},  // Label17
 };
+inline constexpr QRect kSpeedButtonLesson{494, 205, 110, 30};
 inline constexpr QRect kSpeedButton2{612, 205, 118, 30};
 inline constexpr QRect kSpeedButton1{742, 205, 43, 30};
 inline constexpr int kPopupRaise = 100;  // the toolbar menu opens this far above the click

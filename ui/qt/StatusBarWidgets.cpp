@@ -117,6 +117,12 @@ StatusBarWidgets::StatusBarWidgets(QWidget* window, const StatusBarHandlers& han
   close->setFont(SansFont(20));
   close->setToolTip(QStringLiteral("退出"));
 
+  QToolButton* lessons = FlatButton(window, QStringLiteral("SpeedButtonLesson"),
+                                    layout::kSpeedButtonLesson, handlers.n5Click);
+  lessons->setText(QStringLiteral("课程练习"));
+  lessons->setFont(SansFont(layout::kApplicationFontPixels));
+  lessons->setToolTip(QStringLiteral("选一课练习：目标文字、速度、正确率和历次成绩"));
+
   BuildPopupMenu(window, handlers);
   methodButtons_ = std::make_unique<MethodButtons>(window, handlers.speedButtonLYClick,
                                                    handlers.speedButtonKXClick);
@@ -136,6 +142,10 @@ void StatusBarWidgets::BuildPopupMenu(QWidget* window, const StatusBarHandlers& 
   QAction* n3 = popupMenu1_->addAction(QStringLiteral("造词..."));
   n3->setObjectName(QStringLiteral("N3"));
   QObject::connect(n3, &QAction::triggered, [click = handlers.n3Click] { click(); });
+  popupMenu1_->addSeparator();
+  QAction* n5 = popupMenu1_->addAction(QStringLiteral("课程练习..."));
+  n5->setObjectName(QStringLiteral("N5"));
+  QObject::connect(n5, &QAction::triggered, [click = handlers.n5Click] { click(); });
   popupMenu1_->addSeparator();
   QAction* n4 = popupMenu1_->addAction(QStringLiteral("关于..."));
   n4->setObjectName(QStringLiteral("N4"));

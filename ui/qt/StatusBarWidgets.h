@@ -23,6 +23,7 @@ struct StatusBarHandlers {
   std::function<void()> speedButton2Click;                       // clear the practice text
   std::function<void()> n1Click, n2Click;                        // settings, help
   std::function<void()> n3Click, n4Click;                        // word-making, about
+  std::function<void()> n5Click;                                 // lessons (menu and button)
 };
 
 class StatusBarWidgets {

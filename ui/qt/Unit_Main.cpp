@@ -14,10 +14,14 @@
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/startup/DictionaryLoader.h"
+#include "engine/user/DataFolder.h"
 #include "ui/controller/DefaultSentence.h"
 #include "ui/controller/VirtualKeys.h"
+#include "ui/lessons/WeakPoints.h"
 #include "ui/qt/AboutBox.h"
 #include "ui/qt/KeyTranslation.h"
+#include "ui/qt/LessonChooser.h"
+#include "ui/qt/LessonResults.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/Unit_Set.h"
 #include "ui/qt/Unit_User_Main.h"
@@ -51,6 +55,13 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
   });
 
   BuildMemo1();
+  // Above Memo1, below the candidate panels made after it.
+  lessonView_ = new LessonView(this, [this] { EndLesson(); });
+  lessonClock_ = new QTimer(this);
+  lessonClock_->setInterval(1000);
+  connect(lessonClock_, &QTimer::timeout, this, [this] {
+    if (lessonPractice_) lessonView_->ShowRun(lessonPractice_->Run());
+  });
   candidateBar_ = std::make_unique<CandidateBarWidgets>(
       this, [this] { Run([](PracticeController& c) { c.SpeedButtonKXZDClick(); }); });
   dictionaryPanel_ = std::make_unique<DictionaryPanelWidgets>(this, [this](int button) {
@@ -99,6 +110,7 @@ StatusBarHandlers TForm_Main::StatusHandlers() {
   h.n2Click = [this] { N2Click(); };
   h.n3Click = [this] { N3Click(); };
   h.n4Click = [this] { N4Click(); };
+  h.n5Click = [this] { N5Click(); };
   return h;
 }
 
@@ -123,12 +135,18 @@ void TForm_Main::FormShow() {
   // The controller starts with the pinyin method (ComboBox1 item 0, MethodClass 0) and an
   // empty practice text.
   controller_ = std::make_unique<PracticeController>();
+  lessonPractice_ = std::make_unique<lessons::LessonPractice>(*controller_, lessons::kHistoryFile);
+  catalogue_ = std::make_unique<lessons::LessonCatalogue>(ExecutableFolder() + "/" +
+                                                          lessons::kLessonsFolder);
   BuildHelpTrees();
   PaintView();
   memo1_->setFocus();
+  if (!pendingLesson_.empty()) StartLesson(std::exchange(pendingLesson_, {}));
 }
 
 void TForm_Main::FormDestroy() {
+  // Closing the window ends a lesson as the end button does (stored when long enough).
+  if (lessonPractice_) lessonPractice_->End();
   Dict.CloseAll();
 }
 
@@ -189,19 +207,84 @@ void TForm_Main::N3Click() {
 void TForm_Main::Run(const std::function<void(PracticeController&)>& call) {
   if (!controller_) return;
   call(*controller_);
+  lessonPractice_->Observe();  // a click may have written, too
   PaintView();
   // A learned word that could not be saved, say: the user must know at once.
-  for (const std::string& text : controller_->TakeNotices())
+  ShowNotices(controller_->TakeNotices());
+  ShowNotices(lessonPractice_->TakeNotices());
+  if (lessonPractice_->Running() && lessonPractice_->Run()->Stopped()) EndLesson();
+}
+
+void TForm_Main::ShowNotices(const std::vector<std::string>& notices) {
+  for (const std::string& text : notices)
     notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
 }
 
+void TForm_Main::N5Click() {
+  if (!controller_) return;
+  lessonPractice_->OpenHistory();
+  ShowNotices(lessonPractice_->TakeNotices());
+  auto* chooser =
+      new LessonChooser(this, catalogue_->Lessons(), lessonPractice_->History().Summaries());
+  chooser->setAttribute(Qt::WA_DeleteOnClose);
+  connect(chooser, &QDialog::accepted, this, [this, chooser] {
+    const std::string choice = chooser->Choice();
+    StartLesson(choice);
+  });
+  chooser->open();
+}
+
+bool TForm_Main::StartLesson(const std::string& argument) {
+  if (!controller_) return false;
+  std::vector<std::string> notices;
+  std::string error;
+  std::optional<lessons::Lesson> lesson =
+      catalogue_->Resolve(argument, lessonPractice_->History(), &notices, &error);
+  ShowNotices(notices);
+  if (!lesson) {
+    notice_(this, QStringLiteral("提示框"),
+            argument == lessons::kWeakPointsId
+                ? QStringLiteral("还没有弱项：练习记录中没有打错的字。")
+                : QString::fromStdString(error));
+    return false;
+  }
+  lessonPractice_->Start(std::move(*lesson));
+  lessonClock_->start();
+  PaintView();
+  memo1_->setFocus();
+  return true;
+}
+
+// Back to free practice; the results of a lesson begun come up beside the window.
+void TForm_Main::EndLesson() {
+  if (!lessonPractice_ || !lessonPractice_->Running()) return;
+  lessonPractice_->End();
+  lessonClock_->stop();
+  PaintView();
+  ShowNotices(lessonPractice_->TakeNotices());
+  const lessons::LessonRun* run = lessonPractice_->LastRun();
+  if (!run || run->Figures().position == 0) return;
+  auto* results =
+      new LessonResults(this, *run, lessonPractice_->History().Sessions(run->Source().id));
+  results->open();
+}
+
 void TForm_Main::PaintView() {
-  const ViewState& view = controller_->View();
+  ViewState view = controller_->View();
+  if (lessonPractice_ && lessonPractice_->Running()) {
+    // In a lesson the panels open below the line being typed, leaving it and its target in
+    // sight.
+    const int shift =
+        layout::kMemo1.top() + LessonView::CurrentPairBottom() + 2 - view.panel2Position.top;
+    view.panel2Position.top += shift;
+    view.candidatePanelPosition.top += shift;
+  }
   candidateBar_->Paint(view);
   dictionaryPanel_->Paint(view, candidateBar_->VisibleCandidatePanel());
   statusBar_->Paint(view.statusBar);
   if (helpPanel_) helpPanel_->Paint(view.help);
   PaintMemo1();
+  lessonView_->ShowRun(lessonPractice_ ? lessonPractice_->Run() : nullptr);
 }
 
 // Memo1 shows the lines of the view state with the caret where the next character goes;
@@ -237,7 +320,9 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
     }
     const int character = KeyCharacter(key.key(), key.text());
     if (character != kNoKeyCharacter)
-      Run([character](PracticeController& c) { c.Edit1KeyPress(static_cast<char>(character)); });
+      Run([this, character](PracticeController&) {
+        lessonPractice_->KeyPress(static_cast<char>(character));
+      });
     return true;
   }
   if (key.isAutoRepeat()) return true;
@@ -245,7 +330,7 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
   ctrlAlone_ = false;
   if (ctrl && !tap) return true;
   const int code = VirtualKeyCode(key.key(), key.modifiers());
-  if (code != 0) Run([code](PracticeController& c) { c.Memo1KeyUp(code); });
+  if (code != 0) Run([this, code](PracticeController&) { lessonPractice_->KeyUp(code); });
   return true;
 }
 

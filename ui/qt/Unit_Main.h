@@ -5,15 +5,19 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "ui/controller/PracticeController.h"
+#include "ui/lessons/LessonCatalogue.h"
+#include "ui/lessons/LessonPractice.h"
 #include "ui/qt/CandidateBarWidgets.h"
 #include "ui/qt/DictionaryPanelWidgets.h"
 #include "ui/qt/HelpPanelWidgets.h"
+#include "ui/qt/LessonView.h"
 #include "ui/qt/PracticeArea.h"
 #include "ui/qt/StatusBarWidgets.h"
 #include "ui/qt/WebPanelWidgets.h"
@@ -39,6 +43,12 @@ class TForm_Main : public QWidget {
   // The web panel has judged its page and shows the feedback button.
   bool WebPanelSettled() const { return webPanel_->Settled(); }
   const WebPanelWidgets& WebPanel() const { return *webPanel_; }
+  // The lesson running in the practice area, if any (from the first showing on).
+  lessons::LessonPractice* Lessons() { return lessonPractice_.get(); }
+  // Starts a lesson by id or a text file's path, as the chooser does; false when it cannot.
+  bool StartLesson(const std::string& argument);
+  // The same once the window is first shown (the command line's --lesson).
+  void StartLessonWhenShown(std::string argument) { pendingLesson_ = std::move(argument); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -60,6 +70,9 @@ class TForm_Main : public QWidget {
   void N2Click();                    // toolbar menu: help, the first topic of the method
   void N3Click();                    // toolbar menu: word-making
   void N4Click();                    // toolbar menu: about
+  void N5Click();                    // toolbar menu and button: the lesson chooser
+  void EndLesson();                  // the end button, or the lesson's last character
+  void ShowNotices(const std::vector<std::string>& notices);
 
   void BuildMemo1();
   StatusBarHandlers StatusHandlers();
@@ -78,6 +91,11 @@ class TForm_Main : public QWidget {
   std::unique_ptr<DictionaryPanelWidgets> dictionaryPanel_;
   std::unique_ptr<HelpPanelWidgets> helpPanel_;     // from the first showing on
   std::unique_ptr<PracticeController> controller_;  // from the first showing on
+  std::unique_ptr<lessons::LessonCatalogue> catalogue_;
+  std::unique_ptr<lessons::LessonPractice> lessonPractice_;  // from the first showing on
+  LessonView* lessonView_ = nullptr;
+  QTimer* lessonClock_ = nullptr;  // ticks the figures' time while a lesson runs
+  std::string pendingLesson_;
   bool dictionariesLoaded_ = false;
   bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
   bool dragging_ = false;

@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
   // The picture's path is taken from where the program was started, not the data folder.
   std::optional<std::string> screenshot = options.screenshot;
   if (screenshot) screenshot = std::filesystem::absolute(*screenshot).string();
+  std::optional<std::string> lesson = options.lesson;
+  if (lesson && std::filesystem::path(*lesson).extension() == ".txt")
+    lesson = std::filesystem::absolute(*lesson).string();
 
   const std::string folder = options.dataFolder.value_or(dazi::DefaultDataFolder());
   std::string error;
@@ -76,9 +79,11 @@ int main(int argc, char** argv) {
     // Notices go to stderr: no message box waits for a user.
     dazi::TForm_Main window(dazi::PrintNotice);
     if (!window.DictionariesLoaded()) return 1;
+    if (lesson) window.StartLessonWhenShown(*lesson);
     return dazi::RunScriptedScreenshot(window, keys.keys, QFile::decodeName(screenshot->c_str()));
   }
   dazi::TForm_Main window;
+  if (lesson) window.StartLessonWhenShown(*lesson);
   window.show();
   return app.exec();
 #else

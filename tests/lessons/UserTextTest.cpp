@@ -1,0 +1,45 @@
+// The user's own text as a lesson: UTF-8 or GBK, blank lines dropped, untypeable characters
+// left out and named.
+#include <gmock/gmock.h>
+
+#include "engine/core/Gbk.h"
+#include "ui/lessons/UserText.h"
+
+namespace dazi::lessons {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(UserText, SameLessonFromUtf8AndGbk) {
+  const std::string utf8 = "今天 天气好。\r\n\r\n  \n我们去公园😀玩吧\n";
+  const std::string gbkWithoutEmoji = GbkFromUtf8("今天 天气好。\r\n\r\n  \n我们去公园玩吧\n");
+  struct Case {
+    std::string bytes;
+    std::string encoding;
+    std::string skipped;
+  };
+  for (const Case& c : {Case{utf8, "UTF-8", "😀"}, Case{"\xEF\xBB\xBF" + utf8, "UTF-8", "😀"},
+                        Case{gbkWithoutEmoji, "GBK", ""}}) {
+    std::string error;
+    const std::optional<UserText> text = UserTextFromBytes(c.bytes, "my text.txt", &error);
+    ASSERT_TRUE(text) << error;
+    EXPECT_EQ(text->encoding, c.encoding);
+    EXPECT_EQ(text->skipped, c.skipped);
+    EXPECT_EQ(text->lesson.title, "my text");
+    EXPECT_THAT(text->lesson.lines, ElementsAre("今天天气好。", "我们去公园玩吧"));
+  }
+}
+
+TEST(UserText, LongLinesAreCutAndUnreadableBytesRefused) {
+  std::string error;
+  const std::optional<UserText> text =
+      UserTextFromBytes(std::string(kUserLineCharacters * 3 + 1, 'a'), "a.txt", &error);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->lesson.lines.size(), 4u);
+  EXPECT_FALSE(UserTextFromBytes("\xFF\xFF\xFE", "bad.txt", &error));
+  EXPECT_NE(error.find("bad.txt"), std::string::npos);
+  EXPECT_FALSE(UserTextFromBytes("\n \n", "empty.txt", &error));
+}
+
+}  // namespace
+}  // namespace dazi::lessons

