@@ -72,14 +72,19 @@ void DaziEngine::keyEvent(const fcitx::InputMethodEntry& entry, fcitx::KeyEvent&
     typingInto_ = ic;
     const PracticeController::KeyUse use = controller_->TypeKey(*key);
     typingInto_ = nullptr;
-    if (use == PracticeController::KeyUse::Taken) event.filterAndAccept();
     PassOnNotices();
     FillPanel(ic, *controller_, keypadMethod_,
               [this](fcitx::InputContext* target, int slot) { ChooseCandidate(target, slot); });
+    // Taken only once everything for it worked; a failure above passes the key on.
+    if (use == PracticeController::KeyUse::Taken) event.filterAndAccept();
   } catch (const std::exception& e) {
     // The daemon serves every program: a failure costs this key, never the daemon.
     typingInto_ = nullptr;
     FCITX_ERROR() << "dazi: key " << event.key().toString() << " failed: " << e.what();
+    DropComposition(ic);
+  } catch (...) {
+    typingInto_ = nullptr;
+    FCITX_ERROR() << "dazi: key " << event.key().toString() << " failed";
     DropComposition(ic);
   }
 }
@@ -96,6 +101,10 @@ void DaziEngine::ChooseCandidate(fcitx::InputContext* ic, int slot) {
   } catch (const std::exception& e) {
     typingInto_ = nullptr;
     FCITX_ERROR() << "dazi: choosing a candidate failed: " << e.what();
+    DropComposition(ic);
+  } catch (...) {
+    typingInto_ = nullptr;
+    FCITX_ERROR() << "dazi: choosing a candidate failed";
     DropComposition(ic);
   }
 }
