@@ -12,6 +12,10 @@ APT_PACKAGES=(
   fonts-noto-cjk xvfb xauth
   unicode-data rime-data-stroke python3-jieba manpages-zh sunpinyin-data
   bzip2 libbz2-dev zlib1g-dev libsqlite3-dev
+  # The fcitx5 addon, its in-process tests (fcitx5's test frontend is in fcitx5-modules) and
+  # the trial script that types through the real daemon over DBus.
+  libfcitx5core-dev libfcitx5utils-dev libfcitx5config-dev fcitx5-modules-dev fcitx5-modules
+  fcitx5 dbus python3-dbus python3-gi
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/core/DataLocation.h"
 #include "engine/core/MethodClass.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
@@ -38,7 +39,7 @@ std::vector<int32> Decode(Engine& e, std::string_view letters, const std::vector
 
 bool LoadSentenceModel(std::string* error) {
   auto engine = std::make_unique<Engine>();
-  if (!engine->file.Open(model::kModelFileName, error)) {
+  if (!engine->file.Open(DictionaryPath(model::kModelFileName), error)) {
     TheEngine().reset();
     return false;
   }

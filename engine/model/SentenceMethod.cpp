@@ -1,5 +1,6 @@
 #include "engine/model/SentenceMethod.h"
 
+#include "engine/core/DataLocation.h"
 #include "engine/user/AtomicFile.h"
 #include "engine/user/FileRead.h"
 
@@ -20,13 +21,13 @@ void SetSentenceMethod(SentenceMethod method) {
 
 SentenceMethod ReadSentenceMethod() {
   // Read without blocking: a FIFO at the name must not stop the start.
-  const FileContents file = ReadWholeFile(kSentenceMethodFile);
+  const FileContents file = ReadWholeFile(UserFilePath(kSentenceMethodFile));
   const bool model = file.status == ReadStatus::Read && !file.bytes.empty() && file.bytes[0] == 1;
   return model ? SentenceMethod::kModel : SentenceMethod::kRules;
 }
 
 bool WriteSentenceMethod(SentenceMethod method) {
-  return WriteFileAtomically(kSentenceMethodFile,
+  return WriteFileAtomically(UserFilePath(kSentenceMethodFile),
                              std::string(1, static_cast<char>(static_cast<int>(method))));
 }
 

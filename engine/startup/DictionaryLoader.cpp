@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "engine/core/DataLocation.h"
 #include "engine/core/EngineGeneration.h"
 #include "engine/core/TextTrim.h"
 #include "engine/core/Unit_Data.h"
@@ -15,7 +16,7 @@ namespace {
 
 bool OpenStream(DictStream& stream, const char* name, LoadResult* result) {
   std::string reason;
-  if (stream.Open(name, &reason)) return true;
+  if (stream.Open(DictionaryPath(name), &reason)) return true;
   result->ok = false;
   result->message = std::string("Cannot open file \"") + name + "\": " + reason;
   return false;
@@ -92,7 +93,7 @@ void ReleaseCharTableForEditor() {
 
 bool ReopenCharTableAfterEditor(std::string* error) {
   Dict.zc.Close();
-  const bool reopened = Dict.zc.Open(kZcFile, error);
+  const bool reopened = Dict.zc.Open(DictionaryPath(kZcFile), error);
   LoadUserLexicon();
   return reopened;
 }

@@ -1,6 +1,7 @@
 #include "engine/user/Learning.h"
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/DataLocation.h"
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/user/AtomicFile.h"
@@ -45,8 +46,8 @@ std::string SaveUserWord(const int32* codes, int count) {
   const std::string text = TextOfCodes(codes, count);
   const UserFilesLock lock;
   if (!lock.Held()) return NotSaved(text, lock.Error());
-  const FileContents corpus = ReadWholeFile(kUserCorpusFile);
-  const FileContents lexicon = ReadWholeFile(kUserLexiconFile);
+  const FileContents corpus = ReadWholeFile(UserFilePath(kUserCorpusFile));
+  const FileContents lexicon = ReadWholeFile(UserFilePath(kUserLexiconFile));
   for (const auto* file : {&corpus, &lexicon}) {
     if (file->status != ReadStatus::Unreadable) continue;
     const char* name = file == &corpus ? kUserCorpusFile : kUserLexiconFile;
@@ -60,18 +61,21 @@ std::string SaveUserWord(const int32* codes, int count) {
   const bool inCorpus = CorpusHasEntry(oldCorpus, text);
   const bool inLexicon = LexiconHasRecord(oldLexicon, codes, count);
   std::string error;
-  if (!inCorpus && !WriteFileAtomically(kUserCorpusFile, CorpusWithLine(oldCorpus, text), &error))
+  if (!inCorpus &&
+      !WriteFileAtomically(UserFilePath(kUserCorpusFile), CorpusWithLine(oldCorpus, text), &error))
     return NotSaved(text, std::string("无法写入文件 ") + kUserCorpusFile + " (" + error + ")");
   const std::optional<std::string> newLexicon = LexiconWithRecord(oldLexicon, codes, count);
   if (!newLexicon) error = "not a storable word";
-  if (inLexicon || (newLexicon && WriteFileAtomically(kUserLexiconFile, *newLexicon, &error)))
+  if (inLexicon ||
+      (newLexicon && WriteFileAtomically(UserFilePath(kUserLexiconFile), *newLexicon, &error)))
     return {};
   std::string message =
       NotSaved(text, std::string("无法写入文件 ") + kUserLexiconFile + " (" + error + ")");
   // Put srf_pub.dat back; if even that fails, the editor's next rebuild of srf_pub.usr from
   // srf_pub.dat brings the two together again.
-  const bool restored = inCorpus || (corpus.status == ReadStatus::Read &&
-                                     WriteFileAtomically(kUserCorpusFile, corpus.bytes));
+  const bool restored =
+      inCorpus || (corpus.status == ReadStatus::Read &&
+                   WriteFileAtomically(UserFilePath(kUserCorpusFile), corpus.bytes));
   if (!restored) message += std::string("; ") + kUserCorpusFile + " 已含此词, 下次造词时加入";
   return message;
 }

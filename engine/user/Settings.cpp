@@ -1,5 +1,6 @@
 #include "engine/user/Settings.h"
 
+#include "engine/core/DataLocation.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/user/AtomicFile.h"
 #include "engine/user/FileRead.h"
@@ -7,7 +8,7 @@
 namespace dazi {
 
 std::uint8_t LoadSettingsByte(std::string* problem) {
-  const FileContents file = ReadWholeFile(kSettingsFile);
+  const FileContents file = ReadWholeFile(UserFilePath(kSettingsFile));
   std::string error;
   if (file.status == ReadStatus::Missing && !WriteSettingsByte(kDefaultSettingsByte, &error))
     *problem = std::string("Cannot create ") + kSettingsFile + ": " + error;
@@ -19,7 +20,7 @@ std::uint8_t LoadSettingsByte(std::string* problem) {
 }
 
 std::uint8_t ReadSettingsByte() {
-  const FileContents file = ReadWholeFile(kSettingsFile);
+  const FileContents file = ReadWholeFile(UserFilePath(kSettingsFile));
   if (file.status != ReadStatus::Read || file.bytes.empty()) return kDefaultSettingsByte;
   return static_cast<std::uint8_t>(file.bytes[0]);
 }
@@ -32,7 +33,8 @@ void ApplySettingsByte(std::uint8_t value) {
 
 bool WriteSettingsByte(std::uint8_t value, std::string* error) {
   // Truncating in place would leave an empty file if the program died between the two steps.
-  return WriteFileAtomically(kSettingsFile, std::string(1, static_cast<char>(value)), error);
+  return WriteFileAtomically(UserFilePath(kSettingsFile), std::string(1, static_cast<char>(value)),
+                             error);
 }
 
 }  // namespace dazi

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <thread>
 
+#include "engine/core/DataLocation.h"
+
 namespace dazi {
 namespace {
 
@@ -19,8 +21,8 @@ constexpr auto kRetryPause = std::chrono::milliseconds(10);
 }  // namespace
 
 UserFilesLock::UserFilesLock() {
-  const int fd =
-      ::open(kUserFilesLockFile, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW, 0644);
+  const int fd = ::open(UserFilePath(kUserFilesLockFile).c_str(),
+                        O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW, 0644);
   if (fd < 0) {
     error_ = std::string(kUserFilesLockFile) + ": " + std::strerror(errno);
     return;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/core/CandidateKinds.h"
+#include "engine/core/DataLocation.h"
 #include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
@@ -90,8 +91,8 @@ std::string CannotRead(const char* name, const std::string& reason) {
 }  // namespace
 
 std::string EnsureUserFiles() {
-  const FileContents lexicon = ReadWholeFile(kUserLexiconFile);
-  const FileContents corpus = ReadWholeFile(kUserCorpusFile);
+  const FileContents lexicon = ReadWholeFile(UserFilePath(kUserLexiconFile));
+  const FileContents corpus = ReadWholeFile(UserFilePath(kUserCorpusFile));
   std::string problem, error;
   auto tell = [&problem](const std::string& text) {
     problem += (problem.empty() ? "" : "\n") + text;
@@ -99,11 +100,11 @@ std::string EnsureUserFiles() {
   if (lexicon.status == ReadStatus::Unreadable) tell(CannotRead(kUserLexiconFile, lexicon.error));
   if (corpus.status == ReadStatus::Unreadable) tell(CannotRead(kUserCorpusFile, corpus.error));
   if (lexicon.status == ReadStatus::Missing &&
-      !WriteFileAtomically(kUserLexiconFile, std::string(1, kUserLexiconEnd), &error))
+      !WriteFileAtomically(UserFilePath(kUserLexiconFile), std::string(1, kUserLexiconEnd), &error))
     tell(std::string("无法创建文件 ") + kUserLexiconFile + " (" + error + ")");
   // Without srf_pub.dat the editor would rebuild srf_pub.usr empty: give it the words.
   if (corpus.status == ReadStatus::Missing &&
-      !WriteFileAtomically(kUserCorpusFile, CorpusFromLexicon(lexicon.bytes), &error))
+      !WriteFileAtomically(UserFilePath(kUserCorpusFile), CorpusFromLexicon(lexicon.bytes), &error))
     tell(std::string("无法创建文件 ") + kUserCorpusFile + " (" + error + ")");
   if (!problem.empty()) problem += "\n学到的词语将不能保存。";
   return problem;
@@ -113,7 +114,7 @@ void LoadUserLexicon() {
   AdvanceEngineGeneration();  // the user word tables are replaced
   SrfState.UserWordCount = 0;
   DictStream file;
-  if (!file.Open(kUserLexiconFile)) return;
+  if (!file.Open(UserFilePath(kUserLexiconFile))) return;
   const std::string bytes = file.ReadBytes(0, file.Size());
   std::size_t pos = 0;
   // Stops at the end byte; a truncated last record is not a word.

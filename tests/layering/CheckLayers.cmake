@@ -14,12 +14,13 @@ set(allowed_engine_model "engine/core;engine/dict;engine/user;engine/pinyin;engi
 set(allowed_ui_controller "engine;ui/controller")
 set(allowed_ui_usercorpus "engine;ui/usercorpus")
 set(allowed_ui_lessons "engine;ui/controller;ui/lessons")
-set(toolkit_free engine ui/controller ui/usercorpus ui/lessons tools/console)
+set(allowed_platform_fcitx5 "engine;ui/controller;platform/fcitx5")
+set(toolkit_free engine ui/controller ui/usercorpus ui/lessons tools/console platform/fcitx5)
 
 set(problems "")
 foreach(folder engine_core engine_dict engine_user engine_startup engine_candidates engine_pinyin
                engine_sentence engine_keypad engine_model ui_controller ui_usercorpus
-               ui_lessons)
+               ui_lessons platform_fcitx5)
   string(REPLACE "_" "/" path ${folder})
   file(GLOB_RECURSE sources ${ROOT}/${path}/*.h ${ROOT}/${path}/*.cpp)
   foreach(source ${sources})

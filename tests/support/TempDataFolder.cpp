@@ -5,6 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "engine/core/DataLocation.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
 
@@ -18,11 +19,13 @@ TempDataFolder::TempDataFolder() {
   std::filesystem::current_path(path_);
   Dict.CloseAll();
   ResetEngineState();
+  SetDataLocation({});
 }
 
 TempDataFolder::~TempDataFolder() {
   Dict.CloseAll();
   ResetEngineState();
+  SetDataLocation({});
   std::error_code ec;
   std::filesystem::current_path(previous_, ec);
   std::filesystem::remove_all(path_, ec);

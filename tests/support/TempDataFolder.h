@@ -1,5 +1,6 @@
 // A fresh temporary data folder that a test works in: made the current directory, with the
-// engine record and the dictionary streams reset; everything is removed afterwards.
+// engine record, the dictionary streams and the data location reset; everything is removed
+// afterwards.
 #pragma once
 
 #include <filesystem>

@@ -5,11 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/core/Unit_Data.h"
+#include "ui/controller/KeyTokens.h"
 #include "ui/controller/ViewState.h"
 
 namespace dazi {
@@ -29,10 +32,30 @@ class PracticeController {
   // blank that evens a single byte typed before.
   std::size_t NextWritePosition() const;
 
+  // What a key did. Taken: it acted on the input method (the input, the candidates, a
+  // conversion, a switch, or text other than its own character). Passed: it did nothing, or
+  // only what any text box does with it (writing its own character, deleting the last one),
+  // which an input method leaves to the program it types into. The practice text, standing
+  // for that program, shows the effect of a passed key itself.
+  enum class KeyUse { Passed, Taken };
+
   // Key handling: the character of a key, then its release with the virtual-key code. The
   // release of Ctrl (17) stands for a tap of Ctrl alone; the window hands on no other.
-  void Edit1KeyPress(char key);
-  void Memo1KeyUp(int virtualKey);
+  KeyUse Edit1KeyPress(char key);
+  KeyUse Memo1KeyUp(int virtualKey);
+  // Both events of one key; Taken when either took it.
+  KeyUse TypeKey(const keys::KeyEvent& key);
+
+  // Where chosen text goes (GBK, without the padding of the practice text). Unset, it goes to
+  // the practice text; set, the practice text is left alone and keys that pass on are not
+  // written anywhere, since the program that gets them writes them.
+  using OutputSink = std::function<void(const std::string& gbk)>;
+  void SetOutputSink(OutputSink sink) { sink_ = std::move(sink); }
+
+  // Drops the input, its candidates and follow-on words, a pending sentence and the phrase
+  // collected for learning, as when typing moves to another text field: the engine keeps a
+  // single record, which must not carry one field's typing into another.
+  void ResetComposition();
 
   // Candidate bar, paging, choosing and output.
   void RefreshCandidates();
@@ -70,18 +93,21 @@ class PracticeController {
   bool PinyinActive() const;
   bool SentenceClassActive() const;
   bool EnglishInputActive() const;  // Label13 shows 英
+  bool Composing() const;           // an input, a split rest or candidates are on show
 
   // Key rules.
   void TypePinyinLetter(char key);
-  void ChooseByDigit(char key);
-  void TypeSpace();
-  void WritePunctuation(char key);
+  KeyUse ChooseByDigit(char key);
+  KeyUse TypeSpace();
+  KeyUse WritePunctuation(char key);
   void DeleteBackward();
   void PressLeft();
   void PressEnter();
   void PressEscape();
-  void WriteTypedCharacter(char key);  // 英: one byte, as typed
-  void DeleteTypedCharacter();         // 英: Backspace with no input
+  void WriteToPracticeText(const std::string& text);  // empty text deletes the last character
+  void WriteKeyItself(char key);                      // a key that passes on: its own character
+  void WriteTypedCharacter(char key);                 // 英: one byte, as typed
+  void DeleteTypedCharacter();                        // 英: Backspace with no input
 
   // Drawing helpers.
   void ClearAndHide();
@@ -114,15 +140,17 @@ class PracticeController {
   void ContinueWithRemainingInput();     // a choice hands the rest of a split input on
 
   // Places for the stroke keypad engine.
-  bool KeypadKeyPress(char key);     // letters, digits and pad symbols; true when taken
-  void KeypadKeyUp(int virtualKey);  // numeric-pad strokes, paging, deleting, choosing
-  void KeypadLookup();               // stroke lookup, first page and previews for InputText
-  void KeypadPageFill();             // fill page PageIndex of the keypad results
+  // Letters, digits and pad symbols; nothing for a key the keypad rules do not handle.
+  std::optional<KeyUse> KeypadKeyPress(char key);
+  KeyUse KeypadKeyUp(int virtualKey);  // numeric-pad strokes, paging, deleting, choosing
+  void KeypadLookup();                 // stroke lookup, first page and previews for InputText
+  void KeypadPageFill();               // fill page PageIndex of the keypad results
 
   ViewState view_;
   std::string outputText_;
   bool paddedEnd_ = false;       // the practice text ends with the blank that evened a piece
   std::string sentenceLetters_;  // the letters DefaultSentence was converted from
+  OutputSink sink_;
 };
 
 }  // namespace dazi

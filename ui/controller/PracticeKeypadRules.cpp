@@ -23,49 +23,69 @@ int PadChoiceSlot(int virtualKey) {
 
 }  // namespace
 
-// Character keys in the keypad method: a letter is written, digits and the pad symbols
-// + . / * are left to the release handler. Returns whether the key was taken.
-bool PracticeController::KeypadKeyPress(char key) {
+// Character keys in the keypad method: a letter is written as it is, digits and the pad
+// symbols + . / * are left to the release handler, which says whether the key was used.
+std::optional<PracticeController::KeyUse> PracticeController::KeypadKeyPress(char key) {
   if (IsLetter(key)) {
-    WriteOutput(std::string(1, key));
-    return true;
+    WriteKeyItself(key);
+    return KeyUse::Passed;
   }
-  if (IsDigit(key) || key == '+' || key == '.' || key == '/' || key == '*') return true;
+  if (IsDigit(key) || key == '+' || key == '.' || key == '/' || key == '*') return KeyUse::Passed;
   // Both minus keys arrive here as '-' and page back on their release (the pad's and the
   // main row's), so paging here as well would turn back two pages. Without candidates '-' is
   // still written as a mark.
-  return key == '-' && SrfState.CandidateCount > 0;
+  if (key == '-' && SrfState.CandidateCount > 0) return KeyUse::Passed;
+  return std::nullopt;
 }
 
 // Releases in the keypad method: pad digits 1-6 extend the strokes, * and / replace them,
 // + and - page (the main row's - too), the pad point deletes a stroke, pad 0, 7, 8, 9 choose.
-void PracticeController::KeypadKeyUp(int virtualKey) {
+// The stroke keys are always the method's; paging, deleting and choosing only while there is
+// something to page, delete or choose.
+PracticeController::KeyUse PracticeController::KeypadKeyUp(int virtualKey) {
   TLumiskCand& s = SrfState;
+  const KeyUse whileComposing = Composing() ? KeyUse::Taken : KeyUse::Passed;
   if (virtualKey >= vk::kNumpad1 && virtualKey <= vk::kNumpad6) {
     // Longer inputs than any stroke key can match nothing; further strokes are dropped.
-    if (static_cast<int>(s.InputText.size()) >= kKeypadInputLimit) return;
+    if (static_cast<int>(s.InputText.size()) >= kKeypadInputLimit) return KeyUse::Taken;
     s.PageIndex = 0;
     s.AssociationCount = 0;
     s.InputText += static_cast<char>('1' + virtualKey - vk::kNumpad1);
     if (s.InputText.size() == 1) s.AssociationShown = 0;
-    return RefreshCandidates();
+    RefreshCandidates();
+    return KeyUse::Taken;
   }
   if (virtualKey == vk::kMultiply || virtualKey == vk::kDivide) {
     s.PageIndex = 0;
     s.AssociationCount = 0;
     s.InputText = virtualKey == vk::kMultiply ? "*" : "/";
-    return RefreshCandidates();
+    RefreshCandidates();
+    return KeyUse::Taken;
   }
-  if (virtualKey == vk::kAdd) return NextPage();
-  if (virtualKey == vk::kSubtract) return PreviousPage();
+  if (virtualKey == vk::kAdd) {
+    NextPage();
+    return whileComposing;
+  }
+  if (virtualKey == vk::kSubtract) {
+    PreviousPage();
+    return whileComposing;
+  }
   // The main row's - pages back as its = pages on; its press was left to this release.
-  if (virtualKey == vk::kOemMinus && s.CandidateCount > 0) return PreviousPage();
+  if (virtualKey == vk::kOemMinus && s.CandidateCount > 0) {
+    PreviousPage();
+    return KeyUse::Taken;
+  }
   if (virtualKey == vk::kDecimal) {
+    const KeyUse use = s.InputText.empty() ? KeyUse::Passed : KeyUse::Taken;
     if (!s.InputText.empty()) s.InputText.pop_back();
-    return RefreshCandidates();
+    RefreshCandidates();
+    return use;
   }
   const int slot = PadChoiceSlot(virtualKey);
-  if (slot >= 0) ChooseCandidate(slot);
+  if (slot < 0) return KeyUse::Passed;
+  const KeyUse use = s.CandidateCount > 0 ? KeyUse::Taken : KeyUse::Passed;
+  ChooseCandidate(slot);
+  return use;
 }
 
 // Stroke lookup, first page and previews for InputText.

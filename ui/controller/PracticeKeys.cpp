@@ -34,25 +34,53 @@ bool PracticeController::EnglishInputActive() const {
   return view_.statusBar.label13 == captions::English();
 }
 
-void PracticeController::Edit1KeyPress(char key) {
+bool PracticeController::Composing() const {
+  const TLumiskCand& s = SrfState;
+  return !s.InputText.empty() || !s.RemainingInput.empty() || s.CandidateCount > 0;
+}
+
+PracticeController::KeyUse PracticeController::TypeKey(const keys::KeyEvent& key) {
+  KeyUse use = KeyUse::Passed;
+  if (key.character != keys::kNoCharacter) use = Edit1KeyPress(static_cast<char>(key.character));
+  if (Memo1KeyUp(key.virtualKey) == KeyUse::Taken) use = KeyUse::Taken;
+  return use;
+}
+
+PracticeController::KeyUse PracticeController::Edit1KeyPress(char key) {
   TLumiskCand& s = SrfState;
   if (EnglishInputActive()) {
     // 英: every printable key is written as it is, without converting or learning.
     if (IsPrintable(key)) WriteTypedCharacter(key);
-    return;
+    return KeyUse::Passed;
   }
-  if (IsLowerLetter(key) && PinyinActive()) return TypePinyinLetter(key);
+  if (IsLowerLetter(key) && PinyinActive()) {
+    TypePinyinLetter(key);
+    return KeyUse::Taken;
+  }
   if (IsDigit(key) && key != '0' && PinyinActive()) return ChooseByDigit(key);
-  if (!PinyinActive() && KeypadKeyPress(key)) return;
+  if (!PinyinActive()) {
+    if (const std::optional<KeyUse> use = KeypadKeyPress(key)) return *use;
+  }
   if (key == '0' && PinyinActive()) {
-    if (s.CandidateCount > 0) return ChooseCandidate(9);
-    return WriteOutput("0");
+    if (s.CandidateCount > 0) {
+      ChooseCandidate(9);
+      return KeyUse::Taken;
+    }
+    WriteKeyItself('0');
+    return KeyUse::Passed;
   }
   if (key == ' ') return TypeSpace();
-  if (key == '=' && s.CandidateCount > 0) return NextPage();
-  if (key == '-' && s.CandidateCount > 0) return PreviousPage();
+  if (key == '=' && s.CandidateCount > 0) {
+    NextPage();
+    return KeyUse::Taken;
+  }
+  if (key == '-' && s.CandidateCount > 0) {
+    PreviousPage();
+    return KeyUse::Taken;
+  }
   if (IsPunctuationKey(key)) return WritePunctuation(key);
   // Everything else (capitals in the pinyin method, control characters) acts on release.
+  return KeyUse::Passed;
 }
 
 void PracticeController::TypePinyinLetter(char key) {
@@ -73,20 +101,33 @@ void PracticeController::TypePinyinLetter(char key) {
     OfferDefaultSentence();
 }
 
-void PracticeController::ChooseByDigit(char key) {
-  if (SrfState.CandidateCount > 0) return ChooseCandidate(key - '1');
-  if (WriteDefaultSentence()) return;
-  WriteOutput(std::string(1, key));
+PracticeController::KeyUse PracticeController::ChooseByDigit(char key) {
+  if (SrfState.CandidateCount > 0) {
+    ChooseCandidate(key - '1');
+    return KeyUse::Taken;
+  }
+  if (WriteDefaultSentence()) return KeyUse::Taken;
+  WriteKeyItself(key);
+  return KeyUse::Passed;
 }
 
-void PracticeController::TypeSpace() {
-  if (SrfState.CandidateCount > 0) return ChooseCandidate(0);
-  WriteDefaultSentence();
+PracticeController::KeyUse PracticeController::TypeSpace() {
+  const bool composing = Composing();
+  if (SrfState.CandidateCount > 0) {
+    ChooseCandidate(0);
+    return KeyUse::Taken;
+  }
+  // A space while letters wait unconverted is still the input method's.
+  return WriteDefaultSentence() || composing ? KeyUse::Taken : KeyUse::Passed;
 }
 
-void PracticeController::WritePunctuation(char key) {
+PracticeController::KeyUse PracticeController::WritePunctuation(char key) {
   TLumiskCand& s = SrfState;
-  if (view_.statusBar.label17 == captions::AsciiPunct())
+  const bool composing = Composing();
+  const bool ascii = view_.statusBar.label17 == captions::AsciiPunct();
+  if (ascii && !composing)
+    WriteKeyItself(key);
+  else if (ascii)
     WriteOutput(std::string(1, key));
   else if (key == '\'' || key == '"')
     WriteOutput(PairedQuote(key, s.QuoteState));
@@ -94,28 +135,40 @@ void PracticeController::WritePunctuation(char key) {
     WriteOutput(FullWidthSymbols(key));
   LearnAtMark();
   ClearAndHide();  // a pending input is dropped unconverted
+  return ascii && !composing ? KeyUse::Passed : KeyUse::Taken;
 }
 
-void PracticeController::Memo1KeyUp(int virtualKey) {
+PracticeController::KeyUse PracticeController::Memo1KeyUp(int virtualKey) {
+  // Keys that act on what is on show are the input method's only while something is.
+  const KeyUse whileComposing = Composing() ? KeyUse::Taken : KeyUse::Passed;
+  const bool hasInput = !SrfState.InputText.empty();
+  KeyUse use = KeyUse::Passed;
   // In 英 the numeric pad types its digits through the character handler.
-  if (!PinyinActive() && !EnglishInputActive()) KeypadKeyUp(virtualKey);
+  if (!PinyinActive() && !EnglishInputActive()) use = KeypadKeyUp(virtualKey);
   switch (virtualKey) {
     case vk::kControl:
-      return Label13Click();
+      Label13Click();
+      return KeyUse::Taken;
     case vk::kBack:
-      return DeleteBackward();
+      DeleteBackward();
+      return hasInput ? KeyUse::Taken : KeyUse::Passed;
     case vk::kLeft:
-      return PressLeft();
+      PressLeft();
+      return whileComposing;
     case vk::kNext:
-      return NextPage();
+      NextPage();
+      return whileComposing;
     case vk::kPrior:
-      return PreviousPage();
+      PreviousPage();
+      return whileComposing;
     case vk::kReturn:
-      return PressEnter();
+      PressEnter();
+      return whileComposing;
     case vk::kEscape:
-      return PressEscape();
+      PressEscape();
+      return whileComposing;
     default:
-      return;
+      return use;
   }
 }
 
@@ -156,6 +209,26 @@ void PracticeController::PressEnter() {
   s.EnglishMode = 0;
   WriteOutput(s.InputText);
   ClearAndHide();
+}
+
+void PracticeController::ResetComposition() {
+  TLumiskCand& s = SrfState;
+  s.EnglishMode = 0;
+  s.RemainingInput.clear();
+  s.PageIndex = 0;
+  s.ResultCount = 0;
+  s.AssociationCount = 0;
+  s.AssociationShown = 0;
+  s.FollowOnCount = 0;
+  s.ChainLength = 0;
+  s.DefaultSentence.clear();  // no longer pending for a later space
+  ClearCollectedPhrase();
+  ClearAndHide();
+  view_.label11.clear();
+  view_.keypad.previews.fill({});
+  view_.pinyin.labelDefault.clear();
+  view_.pinyin.labelDefaultHintVisible = false;
+  view_.panelZDVisible = false;
 }
 
 // Escape drops the input, and with it the English output chosen for it.

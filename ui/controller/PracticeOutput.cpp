@@ -7,6 +7,21 @@
 namespace dazi {
 
 void PracticeController::WriteOutput(const std::string& text) {
+  if (!sink_) return WriteToPracticeText(text);
+  // A deletion is a key passed on: the program deletes in its own text.
+  if (text.empty())
+    HideCandidatePanels();
+  else
+    sink_(text);
+  view_.panelZDVisible = false;
+}
+
+void PracticeController::WriteKeyItself(char key) {
+  if (!sink_) return WriteToPracticeText(std::string(1, key));
+  view_.panelZDVisible = false;
+}
+
+void PracticeController::WriteToPracticeText(const std::string& text) {
   std::string piece = text;
   // Every piece has an even length, so a two-byte character never straddles a line end.
   paddedEnd_ = piece.size() % 2 == 1;
@@ -23,7 +38,8 @@ void PracticeController::WriteOutput(const std::string& text) {
 // English typing writes one byte at a time: a byte takes the place of the blank that padded
 // the one before, so "hello" reads "hello " rather than "h e l l o ".
 void PracticeController::WriteTypedCharacter(char key) {
-  if (!paddedEnd_) return WriteOutput(std::string(1, key));
+  if (sink_) return;  // passed on to the program
+  if (!paddedEnd_) return WriteToPracticeText(std::string(1, key));
   outputText_.back() = key;
   paddedEnd_ = false;
   UpdateMemoLines();
@@ -33,10 +49,11 @@ void PracticeController::WriteTypedCharacter(char key) {
 // Backspace in English typing deletes one byte of a pair of single bytes (the text keeps its
 // even length with a padding blank); a Chinese character or a padded byte goes whole.
 void PracticeController::DeleteTypedCharacter() {
+  if (sink_) return WriteOutput({});
   const std::size_t size = outputText_.size();
   const bool asciiPair =
       size >= 2 && !paddedEnd_ && static_cast<unsigned char>(outputText_[size - 2]) < 0x80;
-  if (!asciiPair) return WriteOutput({});
+  if (!asciiPair) return WriteToPracticeText({});
   outputText_.back() = ' ';
   paddedEnd_ = true;
   UpdateMemoLines();

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "engine/core/DataLocation.h"
 #include "engine/core/Gbk.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/user/UserLexicon.h"
@@ -139,7 +140,7 @@ void TForm_User_Main::showEvent(QShowEvent* event) {
 // rebuilt and the editor takes no changes; words that only srf_pub.usr holds are put back
 // into srf_pub.dat first, so the rebuild keeps them. The user is told either way.
 void TForm_User_Main::FormShow() {
-  const std::vector<std::string> messages = corpus_.Open(kZcFile);
+  const std::vector<std::string> messages = corpus_.Open(DictionaryPath(kZcFile));
   FillTree(std::nullopt);
   for (const std::string& text : messages) Notice(QString::fromStdString(text));
 }

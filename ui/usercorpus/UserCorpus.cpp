@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "engine/core/DataLocation.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/TextTrim.h"
 #include "engine/dict/DictLayout.h"
@@ -137,7 +138,8 @@ std::string UserLexiconBytes(const CorpusTree& tree, const CharTable& table) {
   return out;
 }
 
-UserCorpus::UserCorpus() : UserCorpus(kUserCorpusFile, kUserLexiconFile) {}
+UserCorpus::UserCorpus()
+    : UserCorpus(UserFilePath(kUserCorpusFile), UserFilePath(kUserLexiconFile)) {}
 
 UserCorpus::UserCorpus(std::string corpusPath, std::string lexiconPath)
     : corpusPath_(std::move(corpusPath)), lexiconPath_(std::move(lexiconPath)) {}
