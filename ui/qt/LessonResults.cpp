@@ -28,8 +28,10 @@ QValueAxis* Axis(const QString& title, double top) {
   axis->setTitleText(title);
   axis->setTitleFont(SansFont(11));
   axis->setLabelsFont(SansFont(10));
-  axis->setRange(0, std::max(top, 1.0) * 1.1);
-  axis->setLabelFormat(QStringLiteral("%.0f"));
+  const double end = std::max(top, 1.0) * 1.1;
+  axis->setRange(0, end);
+  // Whole numbers unless the five ticks lie closer than one apart (a lesson of a few seconds).
+  axis->setLabelFormat(end < 8 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
   axis->setTickCount(5);
   return axis;
 }
@@ -85,6 +87,7 @@ QChartView* PastSessions(QWidget* parent, const std::vector<lessons::SessionRow>
   chart->addSeries(accuracy);
   QValueAxis* x = Axis(QStringLiteral("第几次"), static_cast<double>(past.size()));
   x->setRange(0, static_cast<double>(past.size()) + 1);
+  x->setLabelFormat(QStringLiteral("%.0f"));  // sessions are counted
   x->setTickType(QValueAxis::TicksDynamic);
   x->setTickAnchor(0);
   x->setTickInterval(std::max<double>(1, static_cast<double>(past.size() / 6)));
