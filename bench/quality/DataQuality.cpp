@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/sentence/ClauseCorpus.h"
 #include "engine/core/EngineGeneration.h"
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
@@ -264,23 +265,6 @@ void ReportWords(Typist* typist, const std::vector<Clause>& text, bool verbose) 
 
 // --- whole sentences ---------------------------------------------------------------------
 
-int CharEditDistance(const std::string& a, const std::string& b) {
-  const std::size_t n = a.size() / 2, m = b.size() / 2;
-  std::vector<int> row(m + 1);
-  for (std::size_t j = 0; j <= m; ++j) row[j] = static_cast<int>(j);
-  for (std::size_t i = 1; i <= n; ++i) {
-    int diagonal = row[0];
-    row[0] = static_cast<int>(i);
-    for (std::size_t j = 1; j <= m; ++j) {
-      const bool same = a.compare(2 * (i - 1), 2, b, 2 * (j - 1), 2) == 0;
-      const int next = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-      diagonal = row[j];
-      row[j] = next;
-    }
-  }
-  return row[m];
-}
-
 void ReportSentences(const std::vector<Clause>& text, bool model, bool verbose) {
   long chars = 0, errors = 0;
   int exact = 0, clauses = 0;
@@ -292,7 +276,7 @@ void ReportSentences(const std::vector<Clause>& text, bool model, bool verbose) 
     }
     if (letters.size() > 99) continue;
     if (!model || !ConvertSentenceByModel(letters)) ConvertSentence(letters);
-    const int e = CharEditDistance(gbk, SrfState.DefaultSentence);
+    const int e = bench::CharEditDistance(gbk, SrfState.DefaultSentence);
     const long n = static_cast<long>(gbk.size() / 2);
     chars += n;
     errors += std::min<long>(e, n);
