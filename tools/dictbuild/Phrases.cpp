@@ -11,6 +11,7 @@
 #include "tools/dictbuild/ModelPhrases.h"
 #include "tools/dictbuild/SplitChunks.h"
 #include "tools/dictbuild/TextCounts.h"
+#include "tools/dictbuild/Unihan.h"
 #include "tools/dictbuild/Utf8.h"
 #include "tools/dictbuild/Words.h"
 
@@ -36,17 +37,6 @@ bool Readable(const Model& model, const std::vector<int>& chars, const std::vect
   return true;
 }
 
-bool DecodeHanzi(std::string_view utf8, std::vector<int>* chars) {
-  chars->clear();
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t cp = DecodeUtf8(utf8, &pos);
-    if (!IsTableHanzi(cp)) return false;
-    chars->push_back(HanziIndex(cp));
-  }
-  return true;
-}
-
 std::string PinyinOf(const std::vector<int>& syllables) {
   std::string s;
   for (int x : syllables) s += SyllableTable[x];
@@ -59,7 +49,7 @@ std::vector<PhraseData> Candidates(const Sources& sources, const Model& model,
   std::set<std::pair<std::vector<int>, std::vector<int>>> seen;
   for (const CuratedWord& cw : sources.curated) {
     PhraseData p;
-    if (!DecodeHanzi(cw.utf8, &p.chars) || !Readable(model, p.chars, cw.syllables)) {
+    if (!DecodeTableHanzi(cw.utf8, &p.chars) || !Readable(model, p.chars, cw.syllables)) {
       report->notes.push_back("curated word " + cw.utf8 + " does not fit its readings; left out");
       continue;
     }
@@ -94,7 +84,7 @@ std::vector<PhraseData> Candidates(const Sources& sources, const Model& model,
   std::sort(jieba.begin(), jieba.end());
   for (const auto& [word, count] : jieba) {
     PhraseData p;
-    if (!DecodeHanzi(word, &p.chars) || p.chars.size() < 2 || p.chars.size() > kMaxPhraseChars)
+    if (!DecodeTableHanzi(word, &p.chars) || p.chars.size() < 2 || p.chars.size() > kMaxPhraseChars)
       continue;
     if (knownForms.count(p.chars)) continue;
     if (!GuessSyllables(model, knownReadings, p.chars, &p.syllables)) continue;

@@ -3,9 +3,11 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/dictbuild/Pinyin.h"
+#include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
 
@@ -18,6 +20,18 @@ inline bool IsTableHanzi(char32_t cp) {
 }
 inline int HanziIndex(char32_t cp) {
   return static_cast<int>(cp - kFirstHanzi);
+}
+
+// The HanziIndex values of utf8; false when it holds anything but table hanzi.
+inline bool DecodeTableHanzi(std::string_view utf8, std::vector<int>* chars) {
+  chars->clear();
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const char32_t cp = DecodeUtf8(utf8, &pos);
+    if (!IsTableHanzi(cp)) return false;
+    chars->push_back(HanziIndex(cp));
+  }
+  return true;
 }
 
 struct ReadingUse {

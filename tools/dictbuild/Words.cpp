@@ -8,6 +8,7 @@
 
 #include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SyllableTable.h"
+#include "tools/dictbuild/Unihan.h"
 #include "tools/dictbuild/Utf8.h"
 
 namespace dazi::dictbuild {
@@ -92,17 +93,6 @@ bool GuessSyllables(const Model& model, const std::map<std::vector<int>, std::ve
 }
 
 namespace {
-
-bool DecodeTableHanzi(std::string_view utf8, std::vector<int>* chars) {
-  chars->clear();
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t cp = DecodeUtf8(utf8, &pos);
-    if (!IsTableHanzi(cp)) return false;
-    chars->push_back(HanziIndex(cp));
-  }
-  return true;
-}
 
 // A word CC-CEDICT lacks, for the simplified class, when its syllables are readings of its
 // characters.
