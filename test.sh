@@ -17,4 +17,4 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 ctest --test-dir "$BUILD" --output-on-failure -V
 
 # Each fuzz target a few seconds (a clang build of its own in build-fuzz, see README).
-scripts/fuzz.sh 5
+scripts/fuzz.sh --fresh 5

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# scripts/fuzz.sh SECONDS [TARGET...]: builds the libFuzzer targets (clang, ASan, UBSan) in
+# scripts/fuzz.sh [--fresh] SECONDS [TARGET...]: builds the libFuzzer targets (clang, ASan, UBSan) in
 # build-fuzz and runs each for SECONDS, one after another: startup (damaged dictionaries and
 # user files at start-up), keys (key and command lines through the console session),
 # validator (dazi-dictbuild --check on damaged dictionaries). The targets read the
 # dictionaries of build-test (made here when missing). Each keeps its growing corpus in
 # build-fuzz/corpus/TARGET; a fault leaves its input in build-fuzz/findings/TARGET and makes the
-# script fail. Each run's log is added to build-fuzz/logs/TARGET.log.
+# script fail. Each run's log is added to build-fuzz/logs/TARGET.log. --fresh (test.sh) starts
+# from the seeds alone and keeps nothing new, so its time does not grow with the corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+FRESH=0
+if [[ ${1:-} == --fresh ]]; then
+  FRESH=1
+  shift
+fi
 if [[ $# -lt 1 || ! $1 =~ ^[0-9]+$ ]]; then
-  echo "usage: scripts/fuzz.sh SECONDS [startup|keys|validator ...]" >&2
+  echo "usage: scripts/fuzz.sh [--fresh] SECONDS [startup|keys|validator ...]" >&2
   exit 2
 fi
 SECONDS_EACH=$1
@@ -35,6 +41,10 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 failed=0
 for t in "${TARGETS[@]}"; do
   corpus=$BUILD/corpus/$t findings=$BUILD/findings/$t log=$BUILD/logs/$t.log
+  if ((FRESH)); then
+    corpus=$BUILD/corpus/fresh-$t
+    rm -rf "$corpus"
+  fi
   mkdir -p "$corpus" "$findings" "$(dirname "$log")"
   extra=()
   [[ $t == keys ]] && extra+=(-dict=fuzz/keys.dict)
@@ -50,5 +60,6 @@ for t in "${TARGETS[@]}"; do
     grep -E 'ERROR|SUMMARY|fuzz:' "$run" | head -5
   fi
   { echo "=== $(date -u +%FT%TZ) fuzz_$t, $SECONDS_EACH s"; cat "$run"; } >>"$log"
+  ((FRESH)) && rm -rf "$corpus"
 done
 exit $failed
