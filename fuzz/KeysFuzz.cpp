@@ -1,7 +1,8 @@
-// Arbitrary key and command lines through the console session on the real dictionaries and
-// the sentence model: each input is console lines (keys, brace tokens, :commands). Every
-// answer must be JSON and the engine record must keep within its tables after every line.
-// Each input starts from empty user files and the state after start-up.
+// Arbitrary key and command lines through the console session on the real dictionaries, the
+// sentence model and the lessons: each input is console lines (keys, brace tokens, :commands,
+// lessons). Every answer must be JSON and the engine record must keep within its tables after
+// every line. Each input starts from no user files (nor lesson history) and the state after
+// start-up.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include "fuzz/FuzzFiles.h"
 #include "tools/console/ConsoleSession.h"
 #include "ui/controller/DefaultSentence.h"
+#include "ui/lessons/LessonCatalogue.h"
 
 namespace {
 
@@ -52,10 +54,23 @@ void RequireWithinTables(std::string_view line) {
           "input longer than allowed", line);
 }
 
+std::string& LessonsFolder() {
+  static std::string folder;
+  return folder;
+}
+
+// Removes what the last input wrote: everything but the links to the dictionaries.
+void RemoveUserFiles() {
+  std::error_code ec;
+  for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(".", ec))
+    if (!entry.is_symlink()) std::filesystem::remove_all(entry.path(), ec);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const std::string dictionaries = fuzz::DictionaryFolder();
+  LessonsFolder() = dictionaries + "/" + lessons::kLessonsFolder;
   fuzz::MakeScratchFolder("keys");
   const fuzz::InScratchFolder inside;
   for (const char* name : kDictionaryFileNames)
@@ -69,14 +84,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const fuzz::InScratchFolder inside;
-  for (const char* name : {kUserLexiconFile, kUserCorpusFile, kSettingsFile, kSentenceMethodFile})
-    std::filesystem::remove(name);
+  RemoveUserFiles();
   ResetEngineState();
   ClearCollectedPhrase();
   if (!LoadDictionaries().ok) std::abort();
   SetSentenceMethod(SentenceMethod::kRules);
 
-  console::ConsoleSession session;
+  console::ConsoleSession session(LessonsFolder());
   std::string_view rest(reinterpret_cast<const char*>(data), size);
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');

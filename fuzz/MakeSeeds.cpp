@@ -1,7 +1,7 @@
 // fuzz_seeds DICTIONARY_DIR OUT_DIR: the starting corpora of the three fuzz targets, made
 // from the real files: pieces of the six dictionaries at their headers and spread over them,
 // user files of a short real session (learned phrases, editor words, a settings byte), and
-// console lines built from the dictionaries' own spellings.
+// console lines built from the dictionaries' own spellings and lessons.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +14,7 @@
 #include "engine/startup/DictionaryLoader.h"
 #include "fuzz/FuzzFiles.h"
 #include "tools/console/ConsoleSession.h"
+#include "ui/lessons/LessonCatalogue.h"
 #include "ui/usercorpus/UserCorpus.h"
 
 namespace {
@@ -98,6 +99,18 @@ void WriteUserFileSeeds(const std::string& dictionaries, const fs::path& folder)
   if (!session.empty()) fs::remove_all(session);
 }
 
+// Console lines that start each lesson of the folder, type into it and end it.
+void WriteLessonSeeds(const std::string& dictionaries, const fs::path& folder) {
+  lessons::LessonCatalogue catalogue(dictionaries + "/" + lessons::kLessonsFolder);
+  const char* const kTyping[] = {"nihao1 ", "{KP1}{KP2}{KP0}", "de1{Back}shi ", "{Ctrl}ab{Ctrl}"};
+  std::size_t k = 0;
+  for (const lessons::Lesson& lesson : catalogue.Lessons()) {
+    const std::string seed = ":lessons\n:lesson " + lesson.id + "\n" +
+                             kTyping[k % std::size(kTyping)] + "\n:class\n:lesson end\n";
+    WriteSeed(folder, "lesson-" + std::to_string(k++), seed);
+  }
+}
+
 // Console lines: the spellings of the dictionary typed in turns with choices, paging, Left
 // corrections, the other method and classes, English and the settings.
 void WriteKeySeeds(const fs::path& folder) {
@@ -145,6 +158,7 @@ int main(int argc, char** argv) {
   const fs::path session = EnterLinkedFolder(dictionaries);
   if (session.empty() || !LoadDictionaries().ok) return 1;
   WriteKeySeeds(out / "keys");
+  WriteLessonSeeds(dictionaries, out / "keys");
   Dict.CloseAll();
   fs::current_path(out);
   fs::remove_all(session);

@@ -3,7 +3,7 @@
 # build-fuzz and runs each for SECONDS, one after another: startup (damaged dictionaries and
 # user files at start-up), keys (key and command lines through the console session),
 # validator (dazi-dictbuild --check on damaged dictionaries). The targets read the
-# dictionaries of build-test (made here when missing). Each keeps its growing corpus in
+# dictionaries and lessons of build-test (made here when missing). Each keeps its growing corpus in
 # build-fuzz/corpus/TARGET; a fault leaves its input in build-fuzz/findings/TARGET and makes the
 # script fail. Each run's log is added to build-fuzz/logs/TARGET.log. --fresh (test.sh) starts
 # from the seeds alone and keeps nothing new, so its time does not grow with the corpus.
@@ -25,9 +25,9 @@ TARGETS=("$@")
 ((${#TARGETS[@]})) || TARGETS=(startup keys validator)
 
 DICTIONARIES=${DAZI_FUZZ_DICTIONARIES:-$PWD/build-test/bin}
-if [[ ! -f $DICTIONARIES/srf_pub.zy ]]; then
+if [[ ! -f $DICTIONARIES/srf_pub.zy || ! -f $DICTIONARIES/lessons/generated.list ]]; then
   cmake -S . -B build-test -DDAZI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-  cmake --build build-test -j"$(nproc)" --target dazi_dictionaries
+  cmake --build build-test -j"$(nproc)" --target dazi_dictionaries dazi_lessons_folder
 fi
 BUILD=build-fuzz
 cmake -S . -B "$BUILD" -DDAZI_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
