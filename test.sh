@@ -15,3 +15,6 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # Verbose: every test program's own GoogleTest report, summary lines included.
 ctest --test-dir "$BUILD" --output-on-failure -V
+
+# Each fuzz target a few seconds (a clang build of its own in build-fuzz, see README).
+scripts/fuzz.sh --fresh 5

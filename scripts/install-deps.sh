@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 APT_PACKAGES=(
-  g++ cmake make pkg-config clang-format
+  g++ cmake make pkg-config clang-format clang libclang-rt-14-dev
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev qt6-translations-l10n qt6-charts-dev

@@ -234,6 +234,8 @@ TEST_F(CandidateBar, PracticeTextFillsLinesOfEightyBytes) {
   EXPECT_EQ(v.memo1Lines[2], "");
   controller_->WriteOutput({});
   EXPECT_EQ(v.memo1Lines[1], "");
+  controller_->WriteOutput({});  // the first line gives up its last character
+  EXPECT_EQ(v.memo1Lines[0].size(), 78u);
   controller_->SpeedButton2Click();
   EXPECT_EQ(controller_->OutputText(), "");
   EXPECT_EQ(v.memo1Lines.size(), 21u);

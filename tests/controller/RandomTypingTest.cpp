@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "engine/core/MethodClass.h"
 #include "engine/core/Unit_Data.h"
@@ -14,14 +15,15 @@
 #include "tests/support/RealDictionaries.h"
 #include "tests/support/TempDataFolder.h"
 #include "tools/console/ConsoleSession.h"
+#include "ui/controller/ViewState.h"
 
 namespace dazi {
 namespace {
 
-const char* const kTokens[] = {"{Enter}", "{Esc}", "{Back}", "{Left}",  "{PgUp}", "{PgDn}",
-                               "{KP0}",   "{KP1}", "{KP2}",  "{KP3}",   "{KP4}",  "{KP5}",
-                               "{KP6}",   "{KP7}", "{KP8}",  "{KP9}",   "{KP*}",  "{KP+}",
-                               "{KP-}",   "{KP.}", "{KP/}",  "{LBrace}"};
+const char* const kTokens[] = {"{Enter}", "{Esc}", "{Back}", "{Left}",   "{PgUp}", "{PgDn}",
+                               "{KP0}",   "{KP1}", "{KP2}",  "{KP3}",    "{KP4}",  "{KP5}",
+                               "{KP6}",   "{KP7}", "{KP8}",  "{KP9}",    "{KP*}",  "{KP+}",
+                               "{KP-}",   "{KP.}", "{KP/}",  "{LBrace}", "{Ctrl}"};
 const char* const kCommands[] = {":method", ":pinyin",      ":keypad",     ":class",  ":punct",
                                  ":dict",   ":settings 25", ":settings 0", ":reload", ":clear"};
 constexpr const char kPunctuation[] = ",.;:!?'\"()<>[]^_=-\\/`~@#$%&*+|";
@@ -64,6 +66,18 @@ void ExpectWithinTables() {
   ASSERT_LE(static_cast<int>(s.InputText.size()), pinyin ? kMaxInputLetters : kKeypadInputLimit);
 }
 
+// The text box shows the practice text cut into lines of kMemoLineBytes, however it was
+// written, overwritten in 英 or shortened; lines past its end are empty.
+void ExpectLinesCutFromText(const PracticeController& controller) {
+  const std::string& text = controller.OutputText();
+  const std::vector<std::string>& lines = controller.View().memo1Lines;
+  const std::size_t width = kMemoLineBytes;
+  ASSERT_GT(lines.size(), text.size() / width);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    ASSERT_EQ(lines[i], i * width < text.size() ? text.substr(i * width, width) : "")
+        << "line " << i;
+}
+
 TEST(RandomTyping, StaysWithinItsTablesAndAnswersEveryLine) {
   testing::TempDataFolder folder;
   if (std::string why = testing::LinkRealDictionaries(folder.Path()); !why.empty())
@@ -76,6 +90,7 @@ TEST(RandomTyping, StaysWithinItsTablesAndAnswersEveryLine) {
     const std::string answer = session.HandleLine(line);
     ASSERT_TRUE(testing::IsValidJson(answer)) << line << "\n" << answer;
     ExpectWithinTables();
+    ExpectLinesCutFromText(session.Controller());
     if (::testing::Test::HasFatalFailure()) FAIL() << "after line " << i << ": " << line;
   }
 }

@@ -16,6 +16,7 @@
 #include "tests/support/TempDataFolder.h"
 #include "tests/usercorpus/UserFilesWorkload.h"
 #include "ui/usercorpus/UserCorpus.h"
+#include "ui/usercorpus/UserFilesState.h"
 
 namespace dazi {
 namespace {
@@ -44,7 +45,7 @@ TEST(CrashConsistency, AKilledWriterLeavesWholeFilesInStep) {
     killedMidway += ::kill(child, SIGKILL) == 0 && testing::WaitForChild(child, 10s) == -1;
     ++round;
 
-    const testing::UserFilesState state = testing::ReadUserFilesState();
+    const UserFilesState state = ReadUserFilesState();
     ASSERT_EQ(state.problem, "") << "round " << round;
     // Both word files are written with srf_pub.dat first: a kill between the two leaves at
     // most one word that srf_pub.usr lacks, and never the other way round.
@@ -60,11 +61,11 @@ TEST(CrashConsistency, AKilledWriterLeavesWholeFilesInStep) {
     // And they load: the editor finds nothing to put back and brings srf_pub.usr level.
     UserCorpus editor;
     ASSERT_EQ(editor.Open(kZcFile), std::vector<std::string>()) << "round " << round;
-    ASSERT_EQ(testing::ReadUserFilesState().lexiconWords, state.corpusEntries);
+    ASSERT_EQ(ReadUserFilesState().lexiconWords, state.corpusEntries);
   }
   // The kills fell while the child was writing, and the writes made progress.
   EXPECT_GT(killedMidway, round / 2);
-  EXPECT_GT(testing::ReadUserFilesState().corpusEntries.size(), 20u);
+  EXPECT_GT(ReadUserFilesState().corpusEntries.size(), 20u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "tests/support/ForkedChild.h"
 #include "tests/support/TempDataFolder.h"
 #include "tests/usercorpus/UserFilesWorkload.h"
+#include "ui/usercorpus/UserFilesState.h"
 
 namespace dazi {
 namespace {
@@ -38,7 +39,7 @@ TEST(TwoPrograms, WordsSavedByBothAtOnceAreAllKept) {
   std::multiset<std::string> expected;
   for (const int base : {0, 100, 200})
     for (int n = 0; n < kWords; ++n) expected.insert(testing::WorkloadText(base + n));
-  const testing::UserFilesState state = testing::ReadUserFilesState();
+  const UserFilesState state = ReadUserFilesState();
   EXPECT_EQ(state.problem, "");
   EXPECT_EQ(state.corpusEntries, expected);
   EXPECT_EQ(state.lexiconWords, expected);

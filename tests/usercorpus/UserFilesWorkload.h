@@ -1,9 +1,9 @@
 // A data folder with a small dictionary of ten characters and the writers of every user
 // file, for the tests that kill a writer mid-way or run two writers at once: learning's save,
-// the editor's add and the settings byte. Words are three of the ten characters.
+// the editor's add and the settings byte. Words are three of the ten characters. What the
+// files then hold: ui/usercorpus/UserFilesState.h.
 #pragma once
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,15 +24,5 @@ std::string LearnWorkloadWord(int n);
 // The editor adds word n first into the first category, reading the files again as often
 // as another writer changed them. True when added.
 bool EditorAddsWorkloadWord(int n);
-
-// What the files hold, each checked for whole records and lines: the words of srf_pub.usr
-// (as text), the entries of srf_pub.dat, and whether both files and srf_pykx.set (one byte)
-// are well-formed. problem says what is wrong.
-struct UserFilesState {
-  std::multiset<std::string> lexiconWords;
-  std::multiset<std::string> corpusEntries;
-  std::string problem;
-};
-UserFilesState ReadUserFilesState();
 
 }  // namespace dazi::testing

@@ -114,8 +114,8 @@ class PracticeController {
   void HideCandidatePanels();  // PanelPY, PanelKX, Panel2
   void ShowInputPanels();
   void ShowDefaultSentence();
-  void FillCurrentPage();  // the active engine's page fill and its drawing
-  void UpdateMemoLines();
+  void FillCurrentPage();                  // the active engine's page fill and its drawing
+  void UpdateMemoLines(std::size_t from);  // the practice text changed from byte `from` on
   void RedrawShownPage();
 
   // Choosing.

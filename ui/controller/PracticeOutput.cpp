@@ -22,6 +22,7 @@ void PracticeController::WriteKeyItself(char key) {
 }
 
 void PracticeController::WriteToPracticeText(const std::string& text) {
+  const std::size_t before = outputText_.size();
   std::string piece = text;
   // Every piece has an even length, so a two-byte character never straddles a line end.
   paddedEnd_ = piece.size() % 2 == 1;
@@ -31,7 +32,7 @@ void PracticeController::WriteToPracticeText(const std::string& text) {
     outputText_.resize(outputText_.size() - std::min<std::size_t>(2, outputText_.size()));
     HideCandidatePanels();
   }
-  UpdateMemoLines();
+  UpdateMemoLines(std::min(before, outputText_.size()));
   view_.panelZDVisible = false;
 }
 
@@ -42,7 +43,7 @@ void PracticeController::WriteTypedCharacter(char key) {
   if (!paddedEnd_) return WriteToPracticeText(std::string(1, key));
   outputText_.back() = key;
   paddedEnd_ = false;
-  UpdateMemoLines();
+  UpdateMemoLines(outputText_.size() - 1);
   view_.panelZDVisible = false;
 }
 
@@ -56,19 +57,21 @@ void PracticeController::DeleteTypedCharacter() {
   if (!asciiPair) return WriteToPracticeText({});
   outputText_.back() = ' ';
   paddedEnd_ = true;
-  UpdateMemoLines();
+  UpdateMemoLines(outputText_.size() - 1);
 }
 
 std::size_t PracticeController::NextWritePosition() const {
   return outputText_.size() - (paddedEnd_ && EnglishInputActive() ? 1 : 0);
 }
 
-void PracticeController::UpdateMemoLines() {
+// Only the lines from the one holding byte `from` on are cut again: the lines before it are
+// unchanged, and redoing them would make every keystroke cost the whole text.
+void PracticeController::UpdateMemoLines(std::size_t from) {
   const std::size_t line = kMemoLineBytes;
   const std::size_t last = outputText_.size() / line;
   // The text box grows with the text rather than hiding what lies beyond its first lines.
   if (view_.memo1Lines.size() < last + 1) view_.memo1Lines.resize(last + 1);
-  for (std::size_t i = 0; i <= last; ++i)
+  for (std::size_t i = from / line; i <= last; ++i)
     view_.memo1Lines[i] = outputText_.substr(std::min(i * line, outputText_.size()), line);
 }
 
