@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds dazi, dazi-console and the dictionaries, and starts dazi.
+# Installs what is missing, builds dazi, dazi-console, the dictionaries and the lessons, and
+# starts dazi.
 # Arguments are passed on, e.g. ./run.sh --data DIR. Without --data dazi works in
 # ${XDG_DATA_HOME:-~/.local/share}/dazi, outside the build tree: your words survive a rebuild.
 set -euo pipefail
@@ -8,7 +9,7 @@ bash scripts/install-deps.sh
 
 BUILD=build
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DDAZI_BUILD_TESTS=OFF >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target dazi dazi-console dazi-dictbuild
+cmake --build "$BUILD" -j"$(nproc)" --target dazi dazi-console dazi-dictbuild dazi_lessons_folder
 # Options that only print something need no display.
 needs_display=1
 for arg in "$@"; do
