@@ -160,4 +160,15 @@ void PlaceFile(const std::string& path, const FileState& state) {
   }
 }
 
+const OriginalDictionaries& Originals() {
+  static const OriginalDictionaries originals = [] {
+    OriginalDictionaries read;
+    read.folder = DictionaryFolder();
+    for (const char* name : kDictionaryFileNames)
+      read.bytes.push_back(ReadWholeFile(read.folder + "/" + name));
+    return read;
+  }();
+  return originals;
+}
+
 }  // namespace dazi::fuzz

@@ -13,6 +13,15 @@ namespace dazi::fuzz {
 // build was configured with. Aborts with a message when a dictionary is missing there.
 std::string DictionaryFolder();
 
+// The six generated dictionaries as the build made them, read once.
+struct OriginalDictionaries {
+  std::string folder;
+  std::vector<std::string> bytes;  // in the order of kDictionaryFileNames
+};
+
+// Reads them on the first call (from LLVMFuzzerInitialize); later calls return the same copy.
+const OriginalDictionaries& Originals();
+
 // Makes the target's new empty scratch folder (in /dev/shm when there is one, so the user
 // files' flushes cost little). Aborts when it cannot be made.
 void MakeScratchFolder(const char* target);

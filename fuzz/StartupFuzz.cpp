@@ -57,16 +57,6 @@ const char* const kScript[] = {
 // After the editor: the learned and the made words in use.
 const char* const kAfterEditor[] = {"tianqi", "nihao1", ":reload", "ni"};
 
-struct Originals {
-  std::string folder;
-  std::vector<std::string> bytes;  // the six dictionaries
-};
-
-Originals& Real() {
-  static Originals originals;
-  return originals;
-}
-
 template <std::size_t n>
 void Type(const char* const (&lines)[n]) {
   console::ConsoleSession session;
@@ -88,16 +78,13 @@ void MakeWord() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  Originals& real = Real();
-  real.folder = fuzz::DictionaryFolder();
-  for (const char* name : kDictionaryFileNames)
-    real.bytes.push_back(fuzz::ReadWholeFile(real.folder + "/" + name));
+  fuzz::Originals();
   fuzz::MakeScratchFolder("startup");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const Originals& real = Real();
+  const fuzz::OriginalDictionaries& real = fuzz::Originals();
   const std::vector<fuzz::FileEdit> edits = fuzz::ParseEdits(data, size, kFileCount, 8);
   const fuzz::InScratchFolder inside;
   fuzz::EmptyCurrentFolder();

@@ -19,29 +19,16 @@ using namespace dazi;
 
 constexpr int kFileCount = static_cast<int>(std::size(kDictionaryFileNames));
 
-struct Originals {
-  std::string folder;
-  std::vector<std::string> bytes;
-};
-
-Originals& Real() {
-  static Originals originals;
-  return originals;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  Originals& real = Real();
-  real.folder = fuzz::DictionaryFolder();
-  for (const char* name : kDictionaryFileNames)
-    real.bytes.push_back(fuzz::ReadWholeFile(real.folder + "/" + name));
+  fuzz::Originals();
   fuzz::MakeScratchFolder("validator");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const Originals& real = Real();
+  const fuzz::OriginalDictionaries& real = fuzz::Originals();
   const std::vector<fuzz::FileEdit> edits = fuzz::ParseEdits(data, size, kFileCount, 8);
   const fuzz::InScratchFolder inside;
   fuzz::EmptyCurrentFolder();

@@ -54,7 +54,7 @@ std::string ExecutableFolder() {
 }
 
 std::string DefaultDataFolder() {
-  // The base directory specification ignores a relative XDG_DATA_HOME.
+  // A relative XDG_DATA_HOME is not a valid base folder and is ignored, as desktops do.
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/')
     return (fs::path(xdg) / "dazi").string();
   return (fs::path(HomeFolder()) / ".local" / "share" / "dazi").string();
