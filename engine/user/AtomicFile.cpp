@@ -12,20 +12,35 @@
 namespace dazi {
 namespace {
 
+AtomicWriteObserver observer = nullptr;
+
+void Reached(AtomicWriteStep step) {
+  if (observer) observer(step);
+}
+
 bool Fail(std::string* error, const std::string& reason) {
   if (error) *error = reason;
   return false;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteSpan(int fd, const char* data, std::size_t size) {
   std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+  while (done < size) {
+    const ssize_t wrote = ::write(fd, data + done, size - done);
     if (wrote < 0 && errno == EINTR) continue;
     if (wrote <= 0) return false;
     done += static_cast<std::size_t>(wrote);
   }
   return true;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  if (!observer) return WriteSpan(fd, bytes.data(), bytes.size());
+  // Observed: in two halves, so a test can stop between them.
+  const std::size_t half = bytes.size() / 2;
+  if (!WriteSpan(fd, bytes.data(), half)) return false;
+  Reached(AtomicWriteStep::kTemporaryHalf);
+  return WriteSpan(fd, bytes.data() + half, bytes.size() - half);
 }
 
 // The file that a write to path really replaces: the end of a chain of symbolic links.
@@ -50,6 +65,10 @@ mode_t NewFileMode() {
 
 }  // namespace
 
+void SetAtomicWriteObserver(AtomicWriteObserver next) {
+  observer = next;
+}
+
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
   const std::filesystem::path target = Target(path);
   struct stat st {};
@@ -63,6 +82,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   temp.push_back('\0');
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return Fail(error, std::strerror(errno));
+  Reached(AtomicWriteStep::kTemporaryCreated);
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const int writeErrno = errno;
   const bool closed = ::close(fd) == 0;
@@ -72,11 +92,13 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   }
   // Keep the old file's permissions; mkstemp made the new one private to the owner.
   ::chmod(temp.data(), exists ? st.st_mode & 07777 : NewFileMode());
+  Reached(AtomicWriteStep::kTemporaryWritten);
   if (::rename(temp.data(), target.c_str()) != 0) {
     const int renameErrno = errno;
     ::unlink(temp.data());
     return Fail(error, std::strerror(renameErrno));
   }
+  Reached(AtomicWriteStep::kReplaced);
   // The rename itself reaches the disk with the folder.
   const std::filesystem::path folder =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");

@@ -13,4 +13,16 @@ namespace dazi {
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          std::string* error = nullptr);
 
+// The moments of a rewrite at which a crash leaves different things on disk. The crash tests
+// stop a writer at each of them in turn, so they prove the same on any machine at any load.
+enum class AtomicWriteStep {
+  kTemporaryCreated,  // the temporary file exists, empty
+  kTemporaryHalf,     // half of the new bytes are in it
+  kTemporaryWritten,  // all of them, flushed, before the rename
+  kReplaced,          // renamed over the old file, the folder not yet flushed
+};
+// Called at each step when set; tests only, null in the programs.
+using AtomicWriteObserver = void (*)(AtomicWriteStep);
+void SetAtomicWriteObserver(AtomicWriteObserver observer);
+
 }  // namespace dazi
