@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 APT_PACKAGES=(
   g++ cmake make pkg-config clang-format clang libclang-rt-14-dev
+  # glibc's GB18030 charmap, which the GBK code table is generated from.
+  locales gzip
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6opengl6-dev qt6-translations-l10n qt6-charts-dev

@@ -1,58 +1,21 @@
 #include "engine/core/Gbk.h"
 
-#include <iconv.h>
-
-#include <cerrno>
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 
 namespace dazi {
 namespace {
 
-// One iconv descriptor per direction, opened on first use and kept for the process.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  // Converts the whole input; on an invalid or unconvertible sequence returns false and
-  // reports in *consumed how much of the input was converted into *out.
-  bool Convert(std::string_view in, std::string* out, std::size_t* consumed) {
-    out->clear();
-    *consumed = 0;
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) return false;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    char* src = const_cast<char*>(in.data());
-    std::size_t srcLeft = in.size();
-    char buffer[512];
-    while (srcLeft > 0) {
-      char* dst = buffer;
-      std::size_t dstLeft = sizeof buffer;
-      std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-      out->append(buffer, sizeof buffer - dstLeft);
-      if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
-        *consumed = in.size() - srcLeft;
-        return false;
-      }
-    }
-    *consumed = in.size();
-    return true;
-  }
-
- private:
-  iconv_t cd_;
+struct GbkCode {
+  char32_t character;
+  std::uint16_t code;
 };
 
-Converter& ToGb18030() {
-  static Converter c("GB18030", "UTF-8");
-  return c;
-}
-Converter& FromGb18030() {
-  static Converter c("UTF-8", "GB18030");
-  return c;
-}
+#include "engine/core/GbkTable.inc"
+
+// What the readers below return for a sequence that is no character.
+constexpr char32_t kInvalid = 0xFFFFFFFF;
 
 // Length of the UTF-8 sequence that starts with lead byte b (1 for a stray byte).
 std::size_t Utf8SequenceLength(unsigned char b) {
@@ -62,36 +25,93 @@ std::size_t Utf8SequenceLength(unsigned char b) {
   return 1;
 }
 
-// True when the GB18030 text holds a 4-byte sequence, i.e. a character outside GBK.
-bool HasFourByteSequence(std::string_view gb) {
-  for (std::size_t i = 0; i < gb.size();) {
-    auto lead = static_cast<unsigned char>(gb[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    if (i + 1 < gb.size()) {
-      auto second = static_cast<unsigned char>(gb[i + 1]);
-      if (second >= 0x30 && second <= 0x39) return true;
-    }
-    i += 2;
+// Reads one character from the front of utf8 and drops it; kInvalid for a malformed sequence
+// (overlong, a surrogate, beyond U+10FFFF, cut short), of which nothing is dropped.
+char32_t TakeUtf8(std::string_view* utf8) {
+  const auto lead = static_cast<unsigned char>(utf8->front());
+  if (lead < 0x80) {
+    utf8->remove_prefix(1);
+    return lead;
   }
-  return false;
+  const std::size_t length = Utf8SequenceLength(lead);
+  if (length == 1 || lead > 0xF4 || length > utf8->size()) return kInvalid;
+  char32_t c = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>((*utf8)[i]);
+    if ((next & 0xC0) != 0x80) return kInvalid;
+    c = (c << 6) | (next & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kInvalid;
+  utf8->remove_prefix(length);
+  return c;
+}
+
+void AppendUtf8(char32_t c, std::string* out) {
+  if (c < 0x80) {
+    *out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    *out += static_cast<char>(0xC0 | (c >> 6));
+    *out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    *out += static_cast<char>(0xE0 | (c >> 12));
+    *out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *out += static_cast<char>(0xF0 | (c >> 18));
+    *out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Appends c's GBK bytes; false when c has none.
+bool AppendGbk(char32_t c, std::string* out) {
+  if (c < 0x80) {
+    *out += static_cast<char>(c);
+    return true;
+  }
+  const auto* found = std::lower_bound(
+      std::begin(kCharToGbk), std::end(kCharToGbk), c,
+      [](const GbkCode& entry, char32_t wanted) { return entry.character < wanted; });
+  if (found == std::end(kCharToGbk) || found->character != c) return false;
+  *out += static_cast<char>(found->code >> 8);
+  *out += static_cast<char>(found->code & 0xFF);
+  return true;
+}
+
+// Reads one GBK character from the front of gbk and drops it; kInvalid for an invalid or
+// cut short code, of which nothing is dropped.
+char32_t TakeGbk(std::string_view* gbk) {
+  const auto lead = static_cast<unsigned char>(gbk->front());
+  if (lead < 0x80) {
+    gbk->remove_prefix(1);
+    return lead;
+  }
+  if (lead < 0x81 || lead > 0xFE || gbk->size() < 2) return kInvalid;
+  const auto trail = static_cast<unsigned char>((*gbk)[1]);
+  if (trail < 0x40 || trail > 0xFE) return kInvalid;
+  const char32_t c = kGbkToChar[(lead - 0x81) * 191 + (trail - 0x40)];
+  if (c == 0) return kInvalid;  // no two-byte code is NUL: 0 marks a gap in the table
+  gbk->remove_prefix(2);
+  return c;
 }
 
 }  // namespace
 
 std::optional<std::string> TryGbkFromUtf8(std::string_view utf8) {
   std::string out;
-  std::size_t consumed = 0;
-  if (!ToGb18030().Convert(utf8, &out, &consumed)) return std::nullopt;
-  if (HasFourByteSequence(out)) return std::nullopt;
+  out.reserve(utf8.size());
+  while (!utf8.empty()) {
+    const char32_t c = TakeUtf8(&utf8);
+    if (c == kInvalid || !AppendGbk(c, &out)) return std::nullopt;
+  }
   return out;
 }
 
 std::string GbkFromUtf8(std::string_view utf8) {
   std::string result;
-  // Convert character by character so that one unmappable character costs only itself.
+  // Character by character, so that one unmappable character costs only itself.
   for (std::size_t i = 0; i < utf8.size();) {
     std::size_t len = Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
     if (i + len > utf8.size()) len = utf8.size() - i;
@@ -103,25 +123,27 @@ std::string GbkFromUtf8(std::string_view utf8) {
 }
 
 std::optional<std::string> TryUtf8FromGbk(std::string_view gbk) {
-  if (HasFourByteSequence(gbk)) return std::nullopt;
   std::string out;
-  std::size_t consumed = 0;
-  if (!FromGb18030().Convert(gbk, &out, &consumed)) return std::nullopt;
+  out.reserve(gbk.size() * 3 / 2);
+  while (!gbk.empty()) {
+    const char32_t c = TakeGbk(&gbk);
+    if (c == kInvalid) return std::nullopt;
+    AppendUtf8(c, &out);
+  }
   return out;
 }
 
 std::string Utf8FromGbk(std::string_view gbk) {
   std::string result;
+  result.reserve(gbk.size() * 3 / 2);
   while (!gbk.empty()) {
-    std::string part;
-    std::size_t consumed = 0;
-    if (FromGb18030().Convert(gbk, &part, &consumed)) {
-      result += part;
-      break;
+    const char32_t c = TakeGbk(&gbk);
+    if (c == kInvalid) {
+      result += "\xEF\xBF\xBD";  // U+FFFD for the byte that could not be read
+      gbk.remove_prefix(1);
+    } else {
+      AppendUtf8(c, &result);
     }
-    result += part;
-    result += "\xEF\xBF\xBD";  // U+FFFD for the byte that could not be read
-    gbk.remove_prefix(consumed + 1 <= gbk.size() ? consumed + 1 : gbk.size());
   }
   return result;
 }

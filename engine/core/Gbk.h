@@ -1,7 +1,9 @@
 // GBK <-> UTF-8 at the edges of the program (widgets, console, tests). The engines work in
-// GBK bytes throughout. Conversion goes through glibc iconv with the GB18030 codec, which
-// also knows the user-defined area and ḿ (A8BC); a character that would need a 4-byte
-// GB18030 sequence has no GBK code and is rejected.
+// GBK bytes throughout. Conversion goes by a code table generated at build time from the
+// published GB18030 mapping (glibc's charmap, cmake/GenerateGbkTable.cmake), the same on
+// every platform: GBK is GB18030's two-byte part, so it knows the user-defined area
+// (AAA1.. is U+E000..) and ḿ (A8BC); a character that would need a four-byte GB18030
+// sequence has no GBK code and is rejected.
 #pragma once
 
 #include <optional>
