@@ -56,12 +56,9 @@ std::filesystem::path Target(const std::string& path) {
   return at;
 }
 
-// What a file created the ordinary way would get: 0666 less the process's umask.
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
+// A new user file is readable by all and written by its owner, whatever the process's umask
+// (under umask 0777 a file made the ordinary way could not be read back).
+constexpr mode_t kNewFileMode = 0644;
 
 }  // namespace
 
@@ -82,6 +79,14 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   temp.push_back('\0');
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return Fail(error, std::strerror(errno));
+  // The old file's permissions are kept; mkostemp made the new one private to the owner, less
+  // the umask.
+  if (::fchmod(fd, exists ? st.st_mode & 07777 : kNewFileMode) != 0) {
+    const int chmodErrno = errno;
+    ::close(fd);
+    ::unlink(temp.data());
+    return Fail(error, std::strerror(chmodErrno));
+  }
   Reached(AtomicWriteStep::kTemporaryCreated);
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const int writeErrno = errno;
@@ -90,8 +95,6 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     ::unlink(temp.data());
     return Fail(error, std::strerror(written ? errno : writeErrno));
   }
-  // Keep the old file's permissions; mkstemp made the new one private to the owner.
-  ::chmod(temp.data(), exists ? st.st_mode & 07777 : NewFileMode());
   Reached(AtomicWriteStep::kTemporaryWritten);
   if (::rename(temp.data(), target.c_str()) != 0) {
     const int renameErrno = errno;

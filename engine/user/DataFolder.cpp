@@ -44,6 +44,16 @@ bool ProvideFile(const fs::path& entry, const fs::path& target, std::string* err
   return ec ? Failed(entry, ec.message(), error) : true;
 }
 
+// Creates folder and its missing parents as rwxr-xr-x whatever the process's umask, so the
+// user files can be made in it.
+void CreateFolders(const fs::path& folder, std::error_code& ec) {
+  if (folder.empty() || fs::is_directory(folder, ec)) return;
+  if (folder.has_relative_path() && folder.parent_path() != folder)
+    CreateFolders(folder.parent_path(), ec);
+  if (!ec && fs::create_directory(folder, ec))
+    fs::permissions(folder, static_cast<fs::perms>(0755), ec);
+}
+
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -71,7 +81,7 @@ std::string ChooseDataFolder(const std::vector<std::string>& args) {
 bool ProvideDataFolder(const std::string& folder, const std::string& source,
                        const std::vector<std::string>& files, std::string* error) {
   std::error_code ec;
-  fs::create_directories(folder, ec);
+  CreateFolders(folder, ec);
   if (ec || !fs::is_directory(folder, ec)) {
     if (error) *error = "Cannot create data folder \"" + folder + "\": " + ec.message();
     return false;

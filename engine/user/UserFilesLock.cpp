@@ -18,11 +18,22 @@ namespace {
 constexpr auto kPatience = std::chrono::seconds(2);
 constexpr auto kRetryPause = std::chrono::milliseconds(10);
 
+// Opens the lock file, making it rw-r--r-- when it is new whatever the process's umask, so
+// the next program (or the next run) can open it too.
+int OpenLockFile(const std::string& path) {
+  constexpr int kFlags = O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW;
+  const int made = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
+  if (made >= 0) {
+    ::fchmod(made, 0644);
+    return made;
+  }
+  return errno == EEXIST ? ::open(path.c_str(), kFlags) : -1;
+}
+
 }  // namespace
 
 UserFilesLock::UserFilesLock() {
-  const int fd = ::open(UserFilePath(kUserFilesLockFile).c_str(),
-                        O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW, 0644);
+  const int fd = OpenLockFile(UserFilePath(kUserFilesLockFile));
   if (fd < 0) {
     error_ = std::string(kUserFilesLockFile) + ": " + std::strerror(errno);
     return;
