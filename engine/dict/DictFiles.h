@@ -1,5 +1,5 @@
-// The six dictionary streams, opened by bare name in the current directory at start-up and
-// kept open; the engines read them by position.
+// The six dictionary streams, opened in the dictionary folder (engine/core/DataLocation.h) at
+// start-up and kept open; the engines read them by position.
 #pragma once
 
 #include <string>

@@ -23,7 +23,7 @@
 
 namespace dazi {
 
-// ---- File names, all opened by bare name in the data folder.
+// ---- File names, opened in the dictionary or the user folder (engine/core/DataLocation.h).
 
 inline constexpr const char* kZcFile = "srf_pub.zc";
 inline constexpr const char* kPyFile = "srf_pub.py";

@@ -10,8 +10,8 @@
 
 namespace dazi {
 
-// Maps srf_pub.ngm of the current directory (the data folder). False, with the reason, when
-// it is missing or not a model of this format; the rules then stay in use.
+// Maps srf_pub.ngm of the dictionary folder (engine/core/DataLocation.h). False, with the
+// reason, when it is missing or not a model of this format; the rules then stay in use.
 bool LoadSentenceModel(std::string* error = nullptr);
 void UnloadSentenceModel();
 bool SentenceModelLoaded();

@@ -14,8 +14,8 @@ inline constexpr const char* kSentenceMethodFile = "srf_sentence.set";
 SentenceMethod ActiveSentenceMethod();
 void SetSentenceMethod(SentenceMethod method);
 
-// Reads srf_sentence.set of the current directory: the model when it holds 1, else (missing,
-// empty, any other byte) the rules.
+// Reads srf_sentence.set of the user folder (engine/core/DataLocation.h): the model when it
+// holds 1, else (missing, empty, any other byte) the rules.
 SentenceMethod ReadSentenceMethod();
 // Writes the choice; false when the file cannot be written.
 bool WriteSentenceMethod(SentenceMethod method);

@@ -1,5 +1,6 @@
 // The data folder holds the dictionaries and the user files. The program makes it the
-// current directory at start, so every file is opened by its bare name in one place.
+// current directory at start, so its files are opened there (engine/core/DataLocation.h with
+// no folders set).
 //
 // Without --data it is the user's own folder, $XDG_DATA_HOME/dazi (~/.local/share/dazi),
 // outside the build tree, so rebuilding or deleting the build keeps the user's words; the

@@ -11,7 +11,7 @@ inline constexpr const char* kUserFilesLockFile = "srf_pub.lock";
 
 class UserFilesLock {
  public:
-  // Waits up to about two seconds for the lock of the data folder (the current directory).
+  // Waits up to about two seconds for the lock of the user folder (engine/core/DataLocation.h).
   UserFilesLock();
   ~UserFilesLock();
   UserFilesLock(const UserFilesLock&) = delete;

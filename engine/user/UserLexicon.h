@@ -1,6 +1,6 @@
 // The user lexicon srf_pub.usr (records of character numbers ending in one 0 byte) and the
 // user corpus srf_pub.dat (GBK lines, categories and TAB-indented words), both kept in the
-// data folder, which is the current directory.
+// user folder (engine/core/DataLocation.h).
 #pragma once
 
 #include <optional>

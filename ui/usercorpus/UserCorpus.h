@@ -69,7 +69,7 @@ std::string RecoveredCategory();
 
 class UserCorpus {
  public:
-  // The files in the data folder (the current directory) by default.
+  // The files in the user folder (engine/core/DataLocation.h) by default.
   UserCorpus();
   UserCorpus(std::string corpusPath, std::string lexiconPath);
 
