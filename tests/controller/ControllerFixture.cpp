@@ -9,13 +9,6 @@ namespace dazi::testing {
 
 using dictwriter::kAttrSimplified;
 
-std::string Gbk(const std::string& utf8) {
-  return GbkFromUtf8(utf8);
-}
-std::string Utf8(const std::string& gbk) {
-  return Utf8FromGbk(gbk);
-}
-
 FixtureDictionary TypingDictionary() {
   FixtureDictionary d;
   auto add = [&d](const char* ch, const char* spelling, int rank, const char* gloss) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/FixtureDictionary.h"
+#include "tests/support/GbkText.h"
 #include "tests/support/TempDataFolder.h"
 #include "ui/controller/PracticeController.h"
 
@@ -36,9 +37,5 @@ class ControllerTest : public ::testing::Test {
   TempDataFolder folder_;
   std::unique_ptr<PracticeController> controller_;
 };
-
-// GBK of a UTF-8 literal, and back.
-std::string Gbk(const std::string& utf8);
-std::string Utf8(const std::string& gbk);
 
 }  // namespace dazi::testing

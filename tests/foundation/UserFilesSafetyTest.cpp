@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "engine/core/CandidateKinds.h"
-#include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/Learning.h"
@@ -14,17 +13,15 @@
 #include "engine/user/UserLexicon.h"
 #include "tests/support/FixtureDictionary.h"
 #include "tests/support/ForkedChild.h"
+#include "tests/support/GbkText.h"
 #include "tests/support/TempDataFolder.h"
 
 namespace dazi {
 namespace {
 
 using dictwriter::kAttrSimplified;
+using testing::Gbk;
 namespace fs = std::filesystem;
-
-std::string G(const char* utf8) {
-  return GbkFromUtf8(utf8);
-}
 
 std::string Record(std::initializer_list<int> codes) {
   std::string r(1, static_cast<char>(codes.size()));
@@ -47,8 +44,8 @@ class UserFilesSafety : public ::testing::Test {
   // Chooses 中国 and 人民 and ends the phrase, as typing them and a comma does.
   static std::string TypePhrase() {
     const int32 first[] = {1, 2}, second[] = {3, 4};
-    CollectChoice(G("中国"), first, 2, kDictionaryWordKind);
-    CollectChoice(G("人民"), second, 2, kDictionaryWordKind);
+    CollectChoice(Gbk("中国"), first, 2, kDictionaryWordKind);
+    CollectChoice(Gbk("人民"), second, 2, kDictionaryWordKind);
     return LearnPhrase();
   }
   // Puts something other than a regular file at name: a folder or a FIFO.
@@ -70,7 +67,7 @@ TEST_F(UserFilesSafety, AMissingCorpusIsMadeFromTheLexiconSoTheEditorKeepsItsWor
   ASSERT_TRUE(LoadDictionaries().ok);
   // 99 is no character: that record cannot be written as text.
   EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"),
-            G("我的词语") + "\r\n\t" + G("中国") + "\r\n\t" + G("人民") + "\r\n");
+            Gbk("我的词语") + "\r\n\t" + Gbk("中国") + "\r\n\t" + Gbk("人民") + "\r\n");
   EXPECT_EQ(SrfState.UserWordCount, 3);
 }
 
@@ -80,7 +77,7 @@ TEST_F(UserFilesSafety, AFileThatCannotBeReadIsNeverReplacedAndTheFailureIsRepor
   for (const char* name : {"srf_pub.dat", "srf_pub.usr"}) {
     for (const bool fifo : {false, true}) {
       SCOPED_TRACE(std::string(name) + (fifo ? " as a FIFO" : " as a folder"));
-      folder_.WriteBytes("srf_pub.dat", G("我的词语") + "\r\n");
+      folder_.WriteBytes("srf_pub.dat", Gbk("我的词语") + "\r\n");
       folder_.WriteBytes("srf_pub.usr", std::string(1, '\0'));
       ResetEngineState();
       ASSERT_TRUE(LoadDictionaries().ok);
@@ -120,23 +117,23 @@ TEST_F(UserFilesSafety, TheCorpusLineSpellsExactlyTheLexiconRecord) {
   ASSERT_TRUE(LoadDictionaries().ok);
   const std::string before = folder_.ReadBytes("srf_pub.dat");
   for (int time = 0; time < 2; ++time) {
-    CollectChoice(G("＃"), nullptr, 0, kCharacterKind);
+    CollectChoice(Gbk("＃"), nullptr, 0, kCharacterKind);
     EXPECT_EQ(TypePhrase(), "");
   }
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), before + "\t" + G("中国人民") + "\r\n");
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), before + "\t" + Gbk("中国人民") + "\r\n");
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), Record({1, 2, 3, 4}) + '\0');
 }
 
 // A word already in the files (saved in an earlier run, or by another program) is not
 // written twice.
 TEST_F(UserFilesSafety, AWordAlreadySavedIsNotAddedAgain) {
-  folder_.WriteBytes("srf_pub.dat", G("类") + "\r\n\t" + G("中国人民") + "\r\n");
+  folder_.WriteBytes("srf_pub.dat", Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n");
   folder_.WriteBytes("srf_pub.usr", Record({1, 2, 3, 4}) + '\0');
   ASSERT_TRUE(LoadDictionaries().ok);
   TypePhrase();
   EXPECT_EQ(TypePhrase(), "");
   EXPECT_EQ(SrfState.LearnSaved[0], 1);
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), G("类") + "\r\n\t" + G("中国人民") + "\r\n");
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n");
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), Record({1, 2, 3, 4}) + '\0');
 }
 

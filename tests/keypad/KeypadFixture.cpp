@@ -135,8 +135,4 @@ std::string KeypadTest::Text(int n) {
   return Utf8(CharText(n));
 }
 
-std::string KeypadTest::Utf8(const std::string& gbk) {
-  return Utf8FromGbk(gbk);
-}
-
 }  // namespace dazi::testing

@@ -9,6 +9,7 @@
 
 #include "engine/core/Unit_Data.h"
 #include "tests/support/FixtureDictionary.h"
+#include "tests/support/GbkText.h"
 #include "tests/support/TempDataFolder.h"
 
 namespace dazi::testing {
@@ -48,9 +49,8 @@ class KeypadTest : public ::testing::Test {
   // The previews of stroke key d (1-6).
   std::vector<std::string> Previews(int d) const;
 
-  // UTF-8 text of character number n, and of a GBK string.
+  // UTF-8 text of character number n.
   static std::string Text(int n);
-  static std::string Utf8(const std::string& gbk);
 
   TempDataFolder folder_;
   FixtureDictionary dict_;

@@ -12,6 +12,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using testing::Utf8;
 
 class KeypadPage : public testing::KeypadTest {};
 

@@ -93,7 +93,7 @@ TEST_F(DamagedDictionary, IntactFilesGiveTheExpectedWords) {
   ASSERT_TRUE(LoadDictionaries().ok);
   testing::TypeLetters("zz");
   ASSERT_EQ(SrfState.CandidateCount, 1);
-  EXPECT_EQ(testing::U8(SrfState.CandidateTexts[0]), "政治");
+  EXPECT_EQ(testing::Utf8(SrfState.CandidateTexts[0]), "政治");
   TypeChoosePage();
 }
 

@@ -53,7 +53,7 @@ class FollowOnWords : public ::testing::Test {
   std::vector<std::string> Predicted() const {
     std::vector<std::string> out;
     for (int k = 0; k < SrfState.PredictedCharCount; ++k)
-      out.push_back(testing::U8(CharText(SrfState.PredictedChars[k])));
+      out.push_back(testing::Utf8(CharText(SrfState.PredictedChars[k])));
     return out;
   }
   void AddUserWord(std::initializer_list<const char*> texts) {

@@ -9,16 +9,6 @@
 
 namespace dazi::testing {
 
-std::string U8(const std::string& gbk) {
-  return Utf8FromGbk(gbk);
-}
-
-std::string Gb(const std::string& utf8) {
-  auto gbk = TryGbkFromUtf8(utf8);
-  if (!gbk) throw std::invalid_argument("no GBK code: " + utf8);
-  return *gbk;
-}
-
 std::string NthCommonChar(int n) {
   if (n < 0 || n >= 3600) throw std::out_of_range("NthCommonChar");
   const std::string gbk = {static_cast<char>(0xB0 + n / 94), static_cast<char>(0xA1 + n % 94)};
@@ -41,7 +31,7 @@ void TypeLetters(const std::string& letters) {
 std::vector<std::string> LookupTexts() {
   std::vector<std::string> out;
   for (int k = 0; k < SrfState.LookupCount; ++k)
-    out.push_back(U8(CharText(SrfState.LookupList[k])));
+    out.push_back(Utf8(CharText(SrfState.LookupList[k])));
   return out;
 }
 
@@ -49,7 +39,7 @@ std::string PoolWordText(int32 w) {
   std::string gbk;
   for (int j = 0; j < SrfState.WordPoolLengths[w]; ++j)
     gbk += CharText(SrfState.WordPoolCodes[w][j]);
-  return U8(gbk);
+  return Utf8(gbk);
 }
 
 std::vector<std::string> WordResultTexts() {
@@ -61,13 +51,14 @@ std::vector<std::string> WordResultTexts() {
 
 std::vector<std::string> SlotTexts() {
   std::vector<std::string> out;
-  for (int s = 0; s < SrfState.CandidateCount; ++s) out.push_back(U8(SrfState.CandidateTexts[s]));
+  for (int s = 0; s < SrfState.CandidateCount; ++s) out.push_back(Utf8(SrfState.CandidateTexts[s]));
   return out;
 }
 
 std::vector<std::string> SlotOutputs() {
   std::vector<std::string> out;
-  for (int s = 0; s < SrfState.CandidateCount; ++s) out.push_back(U8(SrfState.CandidateOutputs[s]));
+  for (int s = 0; s < SrfState.CandidateCount; ++s)
+    out.push_back(Utf8(SrfState.CandidateOutputs[s]));
   return out;
 }
 

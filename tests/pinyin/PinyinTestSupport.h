@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "engine/core/Unit_Data.h"
+#include "tests/support/GbkText.h"
 
 namespace dazi::testing {
-
-// UTF-8 of GBK bytes, and the reverse.
-std::string U8(const std::string& gbk);
-std::string Gb(const std::string& utf8);
 
 // The n-th character of the first level of GB2312 (n < 3600), in UTF-8: a supply of distinct
 // characters for large fixtures.

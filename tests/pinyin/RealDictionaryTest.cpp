@@ -33,7 +33,7 @@ class RealDictionary : public ::testing::Test {
     for (int k = 0; k < SrfState.ResultCount; ++k) {
       const int32 id = SrfState.ResultIds[k];
       const std::string shown = SrfState.ResultKinds[k] == kCharacterKind
-                                    ? testing::U8(CharText(id))
+                                    ? testing::Utf8(CharText(id))
                                     : testing::PoolWordText(id);
       if (shown == text) return k;
     }
@@ -67,10 +67,10 @@ TEST_F(RealDictionary, ChoosingACharacterOffersWordsThatContinueIt) {
   OfferFollowOnWords(zhong);
   ASSERT_GT(SrfState.CandidateCount, 0);
   for (int s = 0; s < SrfState.CandidateCount; ++s) {
-    const std::string text = testing::U8(SrfState.CandidateTexts[s]);
+    const std::string text = testing::Utf8(SrfState.CandidateTexts[s]);
     EXPECT_EQ(SrfState.CandidateKinds[s], kFollowOnWordKind) << text;
     EXPECT_EQ(text.rfind("中", 0), 0u) << text;
-    EXPECT_EQ(testing::U8(SrfState.CandidateOutputs[s]), text.substr(std::string("中").size()));
+    EXPECT_EQ(testing::Utf8(SrfState.CandidateOutputs[s]), text.substr(std::string("中").size()));
   }
   EXPECT_GT(SrfState.PredictedCharCount, 0);
 }

@@ -16,7 +16,7 @@ namespace {
 
 using dictwriter::kAttrSimplified;
 using ::testing::ElementsAre;
-using testing::Gb;
+using testing::Gbk;
 
 class ResultPage : public ::testing::Test {
  protected:
@@ -33,7 +33,7 @@ class ResultPage : public ::testing::Test {
     d.AddReading(wen_, "wend", kAttrSimplified | 1);
     d.AddReading(ren_, "renp", kAttrSimplified | 1);
     d.Source().chars[static_cast<std::size_t>(zhong_ - 1)].gloss = "middle; centre";
-    d.Source().chars[static_cast<std::size_t>(zhong_ - 1)].dictText = Gb("中央");
+    d.Source().chars[static_cast<std::size_t>(zhong_ - 1)].dictText = Gbk("中央");
     std::vector<int> fifty{zhong_}, forty{zhong_};
     for (int n = 0; n < 49; ++n) {
       int c = d.AddChar(testing::NthCommonChar(n));
@@ -83,10 +83,10 @@ TEST_F(ResultPage, CharacterSlotCarriesGlossAndDictionaryText) {
   EXPECT_EQ(SrfState.CandidateFirstCodes[0], zhong_);
   EXPECT_EQ(SrfState.CandidateCharCounts[0], 1);
   EXPECT_EQ(SrfState.CandidateCharCodes[0][0], zhong_);
-  EXPECT_EQ(SrfState.CandidateTexts[0], Gb("中"));
-  EXPECT_EQ(SrfState.CandidateOutputs[0], Gb("中"));
+  EXPECT_EQ(SrfState.CandidateTexts[0], Gbk("中"));
+  EXPECT_EQ(SrfState.CandidateOutputs[0], Gbk("中"));
   EXPECT_EQ(SrfState.CandidateGlosses[0], "middle; centre");
-  EXPECT_EQ(SrfState.CandidateDictTexts[0], Gb("中央"));
+  EXPECT_EQ(SrfState.CandidateDictTexts[0], Gbk("中央"));
 }
 
 TEST_F(ResultPage, WordSlotsCarryTheirGlossOnlyWithAGlossNumber) {
@@ -109,7 +109,7 @@ TEST_F(ResultPage, WordSlotsCarryTheirGlossOnlyWithAGlossNumber) {
   EXPECT_EQ(SrfState.CandidateFirstCodes[2], zhong_);
   EXPECT_EQ(SrfState.CandidateCharCounts[2], 2);
   EXPECT_EQ(SrfState.CandidateCharCodes[2][1], guo_);
-  EXPECT_EQ(SrfState.CandidateOutputs[2], Gb("中国"));
+  EXPECT_EQ(SrfState.CandidateOutputs[2], Gbk("中国"));
   // The traditional 中人 before it is skipped but still numbered.
   EXPECT_EQ(SrfState.CandidateGlosses[2], "China");
   EXPECT_EQ(SrfState.CandidateGlosses[3], "");

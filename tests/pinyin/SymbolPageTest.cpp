@@ -11,8 +11,8 @@
 namespace dazi {
 namespace {
 
-using testing::Gb;
-using testing::U8;
+using testing::Gbk;
+using testing::Utf8;
 
 class SymbolPages_ : public ::testing::Test {
  protected:
@@ -34,13 +34,13 @@ TEST_F(SymbolPages_, HoldTheirSymbolsAsTwoByteGbkCodes) {
   for (const std::string& page : SymbolPages)
     for (std::size_t k = 0; k < page.size(); k += 2)
       EXPECT_GE(static_cast<unsigned char>(page[k]), 0x81) << "byte " << k << " is not a lead byte";
-  EXPECT_EQ(U8(Symbol('u', 0)), "＃");
-  EXPECT_EQ(U8(Symbol('u', 80)), "¤");
-  EXPECT_EQ(U8(Symbol('i', 0)), "ⅰ");
-  EXPECT_EQ(U8(Symbol('i', 126)), "﹤");
-  EXPECT_EQ(U8(Symbol('v', 0)), "，");
+  EXPECT_EQ(Utf8(Symbol('u', 0)), "＃");
+  EXPECT_EQ(Utf8(Symbol('u', 80)), "¤");
+  EXPECT_EQ(Utf8(Symbol('i', 0)), "ⅰ");
+  EXPECT_EQ(Utf8(Symbol('i', 126)), "﹤");
+  EXPECT_EQ(Utf8(Symbol('v', 0)), "，");
   EXPECT_EQ(Symbol('v', 99), "\xA8\xBC");  // ḿ
-  EXPECT_EQ(U8(Symbol('v', 103)), "ɡ");
+  EXPECT_EQ(Utf8(Symbol('v', 103)), "ɡ");
 }
 
 TEST_F(SymbolPages_, LookupListsEveryIndexOfTheLettersPage) {
@@ -122,7 +122,7 @@ TEST_F(SymbolPages_, SymbolSlotsAreCharactersWithoutCharacterNumbers) {
     EXPECT_EQ(SrfState.CandidateGlosses[s], "");
     EXPECT_EQ(SrfState.CandidateDictTexts[s], "");
   }
-  EXPECT_EQ(SrfState.CandidateTexts[1], Gb("、"));
+  EXPECT_EQ(SrfState.CandidateTexts[1], Gbk("、"));
 }
 
 TEST_F(SymbolPages_, PagesBeyondTheLastShowNothing) {

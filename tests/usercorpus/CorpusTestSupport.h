@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/Gbk.h"
+#include "tests/support/GbkText.h"
 
 namespace dazi::testing {
-
-inline std::string G(const char* utf8) {
-  return GbkFromUtf8(utf8);
-}
 
 inline std::string Record(const std::vector<int>& codes) {
   std::string r(1, static_cast<char>(codes.size()));
@@ -26,7 +22,7 @@ inline std::string Record(const std::vector<int>& codes) {
 // srf_pub.zc reduced to what the editor reads: the count at position 4 and the characters
 // of utf8, in order, from position 10.
 inline std::string CharTableFile(const char* utf8) {
-  const std::string chars = G(utf8);
+  const std::string chars = Gbk(utf8);
   const std::size_t count = chars.size() / 2;
   std::string zc(4, '\0');
   zc += static_cast<char>(count & 0xFF);

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CharTableFile;
-using testing::G;
+using testing::Gbk;
 using testing::Record;
 
 // 中 1 国 2 人 3 民 4 张 5 强 6 好 7 天 8 气 9.
@@ -53,15 +53,15 @@ class EditorSafety : public ::testing::Test {
 // Opening rebuilds srf_pub.usr from srf_pub.dat; whatever srf_pub.dat has become, every word
 // of srf_pub.usr is first put back into it.
 TEST_F(EditorSafety, OpeningKeepsEveryWordWhateverBecameOfTheCorpus) {
-  const std::string good = G("类") + "\r\n\t" + G("中国") + "\r\n\t" + G("人民") + "\r\n\t" +
-                           G("张强") + "\r\n\t" + G("好人") + "\r\n";
+  const std::string good = Gbk("类") + "\r\n\t" + Gbk("中国") + "\r\n\t" + Gbk("人民") + "\r\n\t" +
+                           Gbk("张强") + "\r\n\t" + Gbk("好人") + "\r\n";
   const std::pair<const char*, std::optional<std::string>> cases[] = {
       {"missing", std::nullopt},
       {"empty", ""},
       {"cut in a line", good.substr(0, good.size() - 5)},
-      {"categories only", G("类") + "\r\n" + G("别") + "\r\n"},
+      {"categories only", Gbk("类") + "\r\n" + Gbk("别") + "\r\n"},
       {"binary garbage", std::string("\x00\xFF\x09\x0A\x0D\x81\x40\x09\x00", 9)},
-      {"entries moved into categories", G("中国") + "\r\n" + G("人民") + "\r\n"},
+      {"entries moved into categories", Gbk("中国") + "\r\n" + Gbk("人民") + "\r\n"},
   };
   for (const auto& [damage, corpus] : cases) {
     SCOPED_TRACE(damage);
@@ -83,7 +83,7 @@ TEST_F(EditorSafety, OpeningKeepsEveryWordWhateverBecameOfTheCorpus) {
 
 // A file that cannot be read is neither rebuilt nor replaced, and every change is refused.
 TEST_F(EditorSafety, AFileThatCannotBeReadIsLeftAloneAndChangesAreRefused) {
-  const std::string corpus = G("类") + "\r\n\t" + G("中国") + "\r\n";
+  const std::string corpus = Gbk("类") + "\r\n\t" + Gbk("中国") + "\r\n";
   for (const char* name : {"srf_pub.dat", "srf_pub.usr", "srf_pub.zc"}) {
     for (const bool fifo : {false, true}) {
       SCOPED_TRACE(std::string(name) + (fifo ? " as a FIFO" : " as a folder"));
@@ -101,7 +101,7 @@ TEST_F(EditorSafety, AFileThatCannotBeReadIsLeftAloneAndChangesAreRefused) {
       ASSERT_FALSE(messages.empty());
       EXPECT_NE(messages[0].find(name), std::string::npos) << messages[0];
       EXPECT_FALSE(editor.Editable());
-      EXPECT_EQ(editor.Add(0, G("天气")), CorpusOutcome::NotEditable);
+      EXPECT_EQ(editor.Add(0, Gbk("天气")), CorpusOutcome::NotEditable);
       EXPECT_FALSE(editor.WriteUserLexicon());
       if (std::string(name) != "srf_pub.dat") {
         EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), corpus);
@@ -118,16 +118,16 @@ TEST_F(EditorSafety, AFileThatCannotBeReadIsLeftAloneAndChangesAreRefused) {
 // srf_pub.usr cannot be written (its link leads into a folder that does not exist): the
 // change is taken back from srf_pub.dat too, and the user told.
 TEST_F(EditorSafety, AChangeWhoseLexiconCannotBeWrittenIsTakenBack) {
-  const std::string corpus = G("类") + "\r\n\t" + G("中国") + "\r\n";
+  const std::string corpus = Gbk("类") + "\r\n\t" + Gbk("中国") + "\r\n";
   folder_.WriteBytes("srf_pub.dat", corpus);
   folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + '\0');
   UserCorpus editor;
   ASSERT_TRUE(editor.Open("srf_pub.zc").empty());
   fs::remove("srf_pub.usr");
   fs::create_symlink("nowhere/srf_pub.usr", "srf_pub.usr");
-  EXPECT_EQ(editor.Add(0, G("天气")), CorpusOutcome::LexiconNotWritten);
+  EXPECT_EQ(editor.Add(0, Gbk("天气")), CorpusOutcome::LexiconNotWritten);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), corpus);
-  EXPECT_EQ(editor.Tree()[0].entries, std::vector<std::string>{G("中国")});
+  EXPECT_EQ(editor.Tree()[0].entries, std::vector<std::string>{Gbk("中国")});
   EXPECT_EQ(editor.Delete(CorpusNode{0, 0}), CorpusOutcome::LexiconNotWritten);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), corpus);
 }
@@ -135,18 +135,19 @@ TEST_F(EditorSafety, AChangeWhoseLexiconCannotBeWrittenIsTakenBack) {
 // Another program (a second window, the console) saves a learned word while the editor is
 // open: the editor reads the files again instead of writing its old tree over the word.
 TEST_F(EditorSafety, AWordSavedByAnotherProgramMeanwhileIsKept) {
-  folder_.WriteBytes("srf_pub.dat", G("类") + "\r\n\t" + G("中国") + "\r\n");
+  folder_.WriteBytes("srf_pub.dat", Gbk("类") + "\r\n\t" + Gbk("中国") + "\r\n");
   folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + '\0');
   UserCorpus editor;
   ASSERT_TRUE(editor.Open("srf_pub.zc").empty());
-  folder_.WriteBytes("srf_pub.dat", G("类") + "\r\n\t" + G("中国") + "\r\n\t" + G("天气") + "\r\n");
+  folder_.WriteBytes("srf_pub.dat",
+                     Gbk("类") + "\r\n\t" + Gbk("中国") + "\r\n\t" + Gbk("天气") + "\r\n");
   folder_.WriteBytes("srf_pub.usr", Record({1, 2}) + Record({8, 9}) + '\0');
 
-  EXPECT_EQ(editor.Add(0, G("张强")), CorpusOutcome::ChangedElsewhere);
-  EXPECT_EQ(editor.Tree()[0].entries, (std::vector<std::string>{G("中国"), G("天气")}));
-  EXPECT_EQ(editor.Add(0, G("张强")), CorpusOutcome::Done);
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"),
-            G("类") + "\r\n\t" + G("张强") + "\r\n\t" + G("中国") + "\r\n\t" + G("天气") + "\r\n");
+  EXPECT_EQ(editor.Add(0, Gbk("张强")), CorpusOutcome::ChangedElsewhere);
+  EXPECT_EQ(editor.Tree()[0].entries, (std::vector<std::string>{Gbk("中国"), Gbk("天气")}));
+  EXPECT_EQ(editor.Add(0, Gbk("张强")), CorpusOutcome::Done);
+  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), Gbk("类") + "\r\n\t" + Gbk("张强") + "\r\n\t" +
+                                                  Gbk("中国") + "\r\n\t" + Gbk("天气") + "\r\n");
   EXPECT_EQ(LexiconWords(),
             (std::multiset<std::string>{Record({5, 6}), Record({1, 2}), Record({8, 9})}));
 }

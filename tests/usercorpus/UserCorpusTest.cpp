@@ -12,12 +12,12 @@ namespace dazi {
 namespace {
 
 using testing::CharTableFile;
-using testing::G;
+using testing::Gbk;
 
 // n copies of the character 中 (two GBK bytes each).
 std::string Zhong(int n) {
   std::string s;
-  for (int i = 0; i < n; ++i) s += G("中");
+  for (int i = 0; i < n; ++i) s += Gbk("中");
   return s;
 }
 
@@ -26,8 +26,8 @@ std::string Zhong(int n) {
 class UserCorpusRules : public ::testing::Test {
  protected:
   void SetUp() override {
-    original_ = G("人名") + "\r\n\t" + G("李明") + "\r\n\t" + G("王芳") + "\r\n" + G("地名") +
-                "\r\n\t" + G("北京") + "\r\n";
+    original_ = Gbk("人名") + "\r\n\t" + Gbk("李明") + "\r\n\t" + Gbk("王芳") + "\r\n" +
+                Gbk("地名") + "\r\n\t" + Gbk("北京") + "\r\n";
     folder_.WriteBytes("srf_pub.dat", original_);
     folder_.WriteBytes("srf_pub.zc", CharTableFile("人名李明王芳地北京张强中城市"));
     ASSERT_TRUE(corpus_.LoadCorpusTree());
@@ -43,11 +43,11 @@ class UserCorpusRules : public ::testing::Test {
 
 TEST(CorpusFile, ParsesCategoriesAndEntriesAndWritesThemBackWithCrLf) {
   const std::string text =
-      G("甲") + "\r\n\t" + G("一") + "\r\n\t" + G("二") + "\r\n" + G("乙") + "\r\n";
+      Gbk("甲") + "\r\n\t" + Gbk("一") + "\r\n\t" + Gbk("二") + "\r\n" + Gbk("乙") + "\r\n";
   const CorpusTree tree = ParseCorpus(text);
   ASSERT_EQ(tree.size(), 2u);
-  EXPECT_EQ(tree[0].text, G("甲"));
-  EXPECT_EQ(tree[0].entries, (std::vector<std::string>{G("一"), G("二")}));
+  EXPECT_EQ(tree[0].text, Gbk("甲"));
+  EXPECT_EQ(tree[0].entries, (std::vector<std::string>{Gbk("一"), Gbk("二")}));
   EXPECT_TRUE(tree[1].entries.empty());
   EXPECT_EQ(FormatCorpus(tree), text);
 }
@@ -66,19 +66,19 @@ TEST_F(UserCorpusRules, AddPutsTheTrimmedTextFirstInTheCategoryOfTheSelection) {
   EXPECT_EQ(Message(corpus_.AddTarget(std::nullopt, &category)), "请选择增加的分类!");
   ASSERT_EQ(corpus_.AddTarget(CorpusNode{0, 1}, &category), CorpusOutcome::Done);  // an entry
   EXPECT_EQ(category, 0);
-  EXPECT_EQ(corpus_.Add(category, " \t" + G("张强") + "  "), CorpusOutcome::Done);
-  EXPECT_EQ(corpus_.Tree()[0].entries.front(), G("张强"));
-  EXPECT_EQ(Dat(), G("人名") + "\r\n\t" + G("张强") + "\r\n\t" + G("李明") + "\r\n\t" + G("王芳") +
-                       "\r\n" + G("地名") + "\r\n\t" + G("北京") + "\r\n");
+  EXPECT_EQ(corpus_.Add(category, " \t" + Gbk("张强") + "  "), CorpusOutcome::Done);
+  EXPECT_EQ(corpus_.Tree()[0].entries.front(), Gbk("张强"));
+  EXPECT_EQ(Dat(), Gbk("人名") + "\r\n\t" + Gbk("张强") + "\r\n\t" + Gbk("李明") + "\r\n\t" +
+                       Gbk("王芳") + "\r\n" + Gbk("地名") + "\r\n\t" + Gbk("北京") + "\r\n");
 }
 
 TEST_F(UserCorpusRules, AddRefusalsLeaveTreeAndFileAlone) {
   const CorpusTree before = corpus_.Tree();
   EXPECT_EQ(Message(corpus_.Add(0, " \t ")), "请输入的内容不正确!");
-  EXPECT_EQ(Message(corpus_.Add(0, G("甲") + "\r\n" + G("乙"))), "请输入的内容不正确!");
+  EXPECT_EQ(Message(corpus_.Add(0, Gbk("甲") + "\r\n" + Gbk("乙"))), "请输入的内容不正确!");
   EXPECT_EQ(Message(corpus_.Add(0, Zhong(33))), "注意: 输入内容最多为32个汉字长度!");
-  EXPECT_EQ(Message(corpus_.Add(0, G("地名"))), "输入的内容已经存在, 请检查!");  // a category
-  EXPECT_EQ(Message(corpus_.Add(1, " " + G("王芳"))), "输入的内容已经存在, 请检查!");
+  EXPECT_EQ(Message(corpus_.Add(0, Gbk("地名"))), "输入的内容已经存在, 请检查!");  // a category
+  EXPECT_EQ(Message(corpus_.Add(1, " " + Gbk("王芳"))), "输入的内容已经存在, 请检查!");
   EXPECT_EQ(corpus_.Tree().size(), before.size());
   EXPECT_EQ(corpus_.Tree()[0].entries, before[0].entries);
   EXPECT_EQ(corpus_.Tree()[1].entries, before[1].entries);
@@ -94,20 +94,20 @@ TEST_F(UserCorpusRules, ThirtyTwoCharactersAreTheLongestEntry) {
 TEST_F(UserCorpusRules, ModifyTakesTheAnswerAsTypedAndWorksOnCategories) {
   EXPECT_EQ(Message(corpus_.CheckModify(std::nullopt)), "请选择修改的内容!");
   EXPECT_EQ(Message(corpus_.Modify(CorpusNode{0, 0}, "")), "输入内容不能为空!");
-  EXPECT_EQ(Message(corpus_.Modify(CorpusNode{0, 0}, G("北京"))), "输入的内容已经存在, 请检查!");
+  EXPECT_EQ(Message(corpus_.Modify(CorpusNode{0, 0}, Gbk("北京"))), "输入的内容已经存在, 请检查!");
   EXPECT_EQ(Dat(), original_);
 
   corpus_.Modify(CorpusNode{0, 1}, "   ");  // blanks only: accepted, not trimmed
-  corpus_.Modify(CorpusNode{1, -1}, G("城市"));
+  corpus_.Modify(CorpusNode{1, -1}, Gbk("城市"));
   EXPECT_EQ(corpus_.Tree()[0].entries[1], "   ");
-  EXPECT_EQ(corpus_.Tree()[1].text, G("城市"));
-  EXPECT_EQ(Dat(), G("人名") + "\r\n\t" + G("李明") + "\r\n\t   \r\n" + G("城市") + "\r\n\t" +
-                       G("北京") + "\r\n");
+  EXPECT_EQ(corpus_.Tree()[1].text, Gbk("城市"));
+  EXPECT_EQ(Dat(), Gbk("人名") + "\r\n\t" + Gbk("李明") + "\r\n\t   \r\n" + Gbk("城市") + "\r\n\t" +
+                       Gbk("北京") + "\r\n");
 }
 
 TEST_F(UserCorpusRules, ModifyToTheSameTextWritesNothing) {
   std::filesystem::remove("srf_pub.dat");
-  EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, G("李明")), CorpusOutcome::Unchanged);
+  EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, Gbk("李明")), CorpusOutcome::Unchanged);
   EXPECT_FALSE(std::filesystem::exists("srf_pub.dat"));
 }
 
@@ -116,8 +116,8 @@ TEST_F(UserCorpusRules, DeleteRemovesOnlyEntries) {
   EXPECT_EQ(Message(corpus_.CheckDelete(CorpusNode{1, -1})), "分类不能删除!");
   EXPECT_EQ(corpus_.CheckDelete(CorpusNode{0, 0}), CorpusOutcome::Done);
   corpus_.Delete(CorpusNode{0, 0});
-  EXPECT_EQ(Dat(),
-            G("人名") + "\r\n\t" + G("王芳") + "\r\n" + G("地名") + "\r\n\t" + G("北京") + "\r\n");
+  EXPECT_EQ(Dat(), Gbk("人名") + "\r\n\t" + Gbk("王芳") + "\r\n" + Gbk("地名") + "\r\n\t" +
+                       Gbk("北京") + "\r\n");
 }
 
 TEST_F(UserCorpusRules, AChangeThatCannotBeWrittenIsDropped) {
@@ -125,10 +125,10 @@ TEST_F(UserCorpusRules, AChangeThatCannotBeWrittenIsDropped) {
   std::filesystem::remove("srf_pub.dat");
   std::filesystem::create_directory("srf_pub.dat");
   std::filesystem::create_directory("srf_pub.dat/keep");
-  EXPECT_EQ(corpus_.Add(0, G("张强")), CorpusOutcome::CorpusNotWritten);
+  EXPECT_EQ(corpus_.Add(0, Gbk("张强")), CorpusOutcome::CorpusNotWritten);
   EXPECT_EQ(corpus_.Tree()[0].entries.size(), 2u);
-  EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, G("张强")), CorpusOutcome::CorpusNotWritten);
-  EXPECT_EQ(corpus_.Tree()[0].entries[0], G("李明"));
+  EXPECT_EQ(corpus_.Modify(CorpusNode{0, 0}, Gbk("张强")), CorpusOutcome::CorpusNotWritten);
+  EXPECT_EQ(corpus_.Tree()[0].entries[0], Gbk("李明"));
   EXPECT_FALSE(testing::TemporaryFileLeft("srf_pub.dat"));
 }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "tests/support/FixtureDictionary.h"
+#include "tests/support/GbkText.h"
 #include "tests/support/TempDataFolder.h"
 #include "ui/usercorpus/UserCorpus.h"
 
@@ -11,10 +11,7 @@ namespace dazi {
 namespace {
 
 using dictwriter::kAttrSimplified;
-
-std::string G(const char* utf8) {
-  return GbkFromUtf8(utf8);
-}
+using testing::Gbk;
 
 std::string Record(const std::vector<int>& codes) {
   std::string r(1, static_cast<char>(codes.size()));
@@ -36,9 +33,9 @@ class UserLexiconRebuild : public ::testing::Test {
     ASSERT_EQ(d.Write(), "");
   }
   void WriteCorpus(const std::vector<std::string>& entries) {
-    std::string text = G("我的词语") + "\r\n";
+    std::string text = Gbk("我的词语") + "\r\n";
     for (const std::string& entry : entries) text += "\t" + entry + "\r\n";
-    text += G("空分类") + "\r\n";
+    text += Gbk("空分类") + "\r\n";
     folder_.WriteBytes("srf_pub.dat", text);
   }
   bool Rebuild() {
@@ -51,8 +48,8 @@ class UserLexiconRebuild : public ::testing::Test {
 };
 
 TEST_F(UserLexiconRebuild, KeepsWholeWordsOfKnownCharactersAndLoadsBack) {
-  WriteCorpus({G("张强"), G("中"), " " + G("中国") + " ", G("张") + "x", "ab" + G("中"), G("张王"),
-               "abcd", G("国张中")});
+  WriteCorpus({Gbk("张强"), Gbk("中"), " " + Gbk("中国") + " ", Gbk("张") + "x", "ab" + Gbk("中"),
+               Gbk("张王"), "abcd", Gbk("国张中")});
   ASSERT_TRUE(Rebuild());
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
             Record({1, 2}) + Record({3, 4}) + Record({4, 1, 3}) + std::string(1, '\0'));
@@ -66,8 +63,8 @@ TEST_F(UserLexiconRebuild, KeepsWholeWordsOfKnownCharactersAndLoadsBack) {
 
 TEST_F(UserLexiconRebuild, FiftyCharactersAreTheLongestRecord) {
   std::string fifty, fiftyOne;
-  for (int i = 0; i < 50; ++i) fifty += G("中");
-  fiftyOne = fifty + G("国");
+  for (int i = 0; i < 50; ++i) fifty += Gbk("中");
+  fiftyOne = fifty + Gbk("国");
   WriteCorpus({fiftyOne, fifty});
   ASSERT_TRUE(Rebuild());
   const std::string usr = folder_.ReadBytes("srf_pub.usr");
@@ -83,7 +80,7 @@ TEST_F(UserLexiconRebuild, CategoriesAloneGiveTheEndByteOnly) {
 }
 
 TEST_F(UserLexiconRebuild, WithoutTheCharacterTableTheLexiconIsKept) {
-  WriteCorpus({G("张强")});
+  WriteCorpus({Gbk("张强")});
   const std::string kept = Record({2, 1}) + std::string(1, '\0');
   folder_.WriteBytes("srf_pub.usr", kept);
   UserCorpus corpus;
@@ -97,11 +94,11 @@ TEST_F(UserLexiconRebuild, WithoutTheCharacterTableTheLexiconIsKept) {
 }
 
 TEST_F(UserLexiconRebuild, AnAddedWordReachesTheLexicon) {
-  WriteCorpus({G("中国")});
+  WriteCorpus({Gbk("中国")});
   UserCorpus corpus;
   ASSERT_TRUE(corpus.LoadCorpusTree());
   ASSERT_TRUE(corpus.LoadCharTable("srf_pub.zc"));
-  EXPECT_EQ(corpus.Add(1, G("张强")), CorpusOutcome::Done);
+  EXPECT_EQ(corpus.Add(1, Gbk("张强")), CorpusOutcome::Done);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"),
             Record({3, 4}) + Record({1, 2}) + std::string(1, '\0'));
   EXPECT_EQ(corpus.Delete(CorpusNode{0, 0}), CorpusOutcome::Done);
