@@ -12,6 +12,8 @@ if(NOT EXISTS "${CHARMAP}")
   message(FATAL_ERROR "No GB18030 charmap at ${CHARMAP} (Debian package locales)")
 endif()
 
+get_filename_component(output_folder "${OUTPUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${output_folder}")
 set(text "${CHARMAP}")
 if(CHARMAP MATCHES "\\.gz$")
   find_program(GZIP gzip REQUIRED)
