@@ -175,6 +175,8 @@ TEST_F(LessonWindow, CandidateCardLeavesTheStripAndTheRowsInSight) {
   EXPECT_TRUE(window_->rect().contains(dictionary));
   EXPECT_FALSE(dictionary.intersects(view));
   EXPECT_FALSE(dictionary.intersects(InWindow(Control("PanelPY"))));
+  QWidget* atCentre = window_->childAt(dictionary.center());
+  EXPECT_TRUE(atCentre == Control("PanelZD") || Control("PanelZD")->isAncestorOf(atCentre));
   QTest::keyClick(Memo1(), Qt::Key_Escape);
 
   Click("SpeedButtonKX");

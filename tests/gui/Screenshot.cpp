@@ -76,7 +76,6 @@ int main(int argc, char** argv) {
   click("SpeedButtonLY");
   if (!window.StartLesson("article-01")) return 0;  // no lessons beside the executable
   QTest::keyClicks(memo1, "meitian zaoshang liu dian ban , wode naozhong jiu hui xiang qilai . ");
-  QTest::keyClicks(memo1, "wo xian he");
-  click("SpeedButtonPYZD");
+  QTest::keyClicks(memo1, "wo xian he");  // the dictionary panel is still on
   return Save(window, out, "main-window-lesson.png") ? 0 : 1;
 }

@@ -333,8 +333,10 @@ void TForm_Main::PaintView() {
   if (lessonPractice_ && lessonPractice_->Running()) {
     // No room beside the card: the dictionary panel opens in the window's top-left corner,
     // over the tips and the help topics, clear of the lesson.
-    if (auto* zd = findChild<QWidget*>(QStringLiteral("PanelZD")))
+    if (auto* zd = findChild<QWidget*>(QStringLiteral("PanelZD")); zd && zd->isVisibleTo(this)) {
       zd->move(layout::kWindowMargin, layout::kWindowMargin);
+      zd->raise();
+    }
   }
   statusBar_->Paint(view.statusBar);
   if (helpPanel_) helpPanel_->Paint(view.help);
