@@ -115,24 +115,34 @@ void LessonView::OfferNextSegment(bool offer) {
   retry_->setGeometry(right - kButtonGap - kRetryWidth, end_->y(), kRetryWidth, kButtonHeight);
 }
 
-// The figures flow into the strip's lines whole, never broken inside one.
+// The figures flow into the strip's two lines whole, never broken inside one; a smaller font
+// when two lines do not hold them.
 void LessonView::ShowFigures(const QString& text) {
   if (text == figuresText_) return;
   figuresText_ = text;
-  const QFontMetrics metrics(figures_->font());
   const QChar separator(0x3000);
+  const QStringList figures = text.split(separator, Qt::SkipEmptyParts);
   QString flowed;
-  QString line;
-  for (const QString& figure : text.split(separator, Qt::SkipEmptyParts)) {
-    const QString longer = line.isEmpty() ? figure : line + separator + figure;
-    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > figures_->width()) {
-      flowed += line + QLatin1Char('\n');
-      line = figure;
-    } else {
-      line = longer;
+  for (int pixels = layout::kApplicationFontPixels; pixels >= 10; --pixels) {
+    figures_->setFont(SansFont(pixels));
+    const QFontMetrics metrics(figures_->font());
+    flowed.clear();
+    QString line;
+    int lines = 1;
+    for (const QString& figure : figures) {
+      const QString longer = line.isEmpty() ? figure : line + separator + figure;
+      if (!line.isEmpty() && metrics.horizontalAdvance(longer) > figures_->width()) {
+        flowed += line + QLatin1Char('\n');
+        line = figure;
+        ++lines;
+      } else {
+        line = longer;
+      }
     }
+    flowed += line;
+    if (lines <= 2) break;
   }
-  figures_->setText(flowed + line);
+  figures_->setText(flowed);
 }
 
 QColor LessonView::ResultColour(lessons::CharResult result) {
