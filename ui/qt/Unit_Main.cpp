@@ -287,11 +287,9 @@ void TForm_Main::ClearClick() {
     Run([](PracticeController& c) { c.SpeedButton2Click(); });
     return;
   }
-  const lessons::LessonFigures figures = lessonPractice_->Run()->Figures();
-  if (figures.keys > 0 &&
+  if (lessonPractice_->Run()->Figures().keys > 0 &&
       !confirm_(this, QStringLiteral("确认框"),
-                QStringLiteral("清除内容会清掉本课已打的 %1 个字，从头重打。确定吗？")
-                    .arg(figures.position)))
+                QStringLiteral("清除内容会清掉本课已打的字，从头重打。确定吗？")))
     return;
   RetryLesson();
 }
