@@ -208,15 +208,7 @@ void LessonView::PlaceRows() {
   const int last = static_cast<int>(rows_.size());
   for (int r = std::max(0, current - 1); r < last && static_cast<int>(drawn_.size()) < rowsInSight;
        ++r) {
-    DrawnRow drawn;
-    drawn.row = r;
-    drawn.current = r == current;
-    for (const Cell& cell : rows_[static_cast<std::size_t>(r)]) {
-      if (cell.place < 0) continue;
-      if (drawn.firstPlace < 0) drawn.firstPlace = cell.place;
-      drawn.lastPlace = cell.place;
-    }
-    drawn_.push_back(drawn);
+    drawn_.push_back({r, r == current});
   }
 }
 

@@ -43,12 +43,9 @@ class LessonView : public QWidget {
   // The strip of figures and buttons, and the column of the rows, in the view's coordinates.
   QRect StripRect() const;
   QRect RowsRect() const;
-  // The rows in sight, top to bottom: the row's index, its first and last place (-1 for a
-  // row of blanks only) and whether it is the row being typed.
+  // The rows in sight, top to bottom: the row's index and whether it is the row being typed.
   struct DrawnRow {
     int row = 0;
-    int firstPlace = -1;
-    int lastPlace = -1;
     bool current = false;
   };
   const std::vector<DrawnRow>& DrawnRows() const { return drawn_; }
