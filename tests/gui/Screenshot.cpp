@@ -1,6 +1,7 @@
 // Renders the main window offscreen to PNG files for a person to look at: the pinyin panel
 // after "zhongguo", the dictionary panel beside the candidates of "zhong", and the keypad
-// panel after three strokes.
+// panel after three strokes; then a lesson with the candidate card and the dictionary panel
+// open beside its rows.
 // Uses the generated dictionaries when they lie beside the executable, else the fixture.
 //   gui_screenshot OUTPUT_FOLDER
 #include <QApplication>
@@ -69,5 +70,12 @@ int main(int argc, char** argv) {
   click("SpeedButtonKX");
   for (Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_1})
     QTest::keyClick(memo1, key, Qt::KeypadModifier);
-  return Save(window, out, "main-window-keypad.png") ? 0 : 1;
+  if (!Save(window, out, "main-window-keypad.png")) return 1;
+
+  QTest::keyClick(memo1, Qt::Key_Escape);
+  click("SpeedButtonLY");
+  if (!window.StartLesson("article-01")) return 0;  // no lessons beside the executable
+  QTest::keyClicks(memo1, "meitian zaoshang liu dian ban , wode naozhong jiu hui xiang qilai . ");
+  QTest::keyClicks(memo1, "wo xian he");  // the dictionary panel is still on
+  return Save(window, out, "main-window-lesson.png") ? 0 : 1;
 }

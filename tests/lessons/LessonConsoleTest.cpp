@@ -218,7 +218,7 @@ TEST_F(LessonConsole, CommandsListStartAndRefuse) {
   EXPECT_FALSE(list.contains("output"));
   bool article = false, weak = false;
   for (const Json& lesson : list["lessons"]) {
-    EXPECT_EQ(lesson.size(), 4u);
+    EXPECT_EQ(lesson.size(), 6u);
     if (lesson["id"] == "article-01") article = lesson["group"] == "文章";
     if (lesson["id"] == "weak") weak = lesson["title"] == "弱项练习";
   }

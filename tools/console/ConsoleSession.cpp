@@ -72,11 +72,16 @@ ConsoleSession::ConsoleSession(std::string lessonsFolder)
 
 std::string ConsoleSession::ListLessons() {
   Json list = Json::array();
-  for (const lessons::Lesson& lesson : catalogue_.Lessons())
+  for (const lessons::Lesson& lesson : catalogue_.Lessons()) {
     list.push_back(Json{{"id", lesson.id},
                         {"title", lesson.title},
                         {"group", lesson.group},
                         {"method", lessons::MethodName(lesson.method)}});
+    int length = 0;
+    for (const std::string& line : lesson.lines) length += lessons::TypedCharacters(line);
+    list.back()["length"] = length;
+    list.back()["segments"] = lessons::SplitIntoSegments(lesson).size();
+  }
   return JsonLine(Json{{"lessons", std::move(list)}});
 }
 
@@ -87,13 +92,28 @@ std::string ConsoleSession::RunLessonCommand(std::string_view argument) {
     lessons_.End();
     return {};
   }
+  if (argument == "again" || argument == "next-segment" || argument == "next")
+    return RunFollowUpCommand(argument);
   std::vector<std::string> notices;
   std::string error;
   std::optional<lessons::Lesson> lesson =
       catalogue_.Resolve(std::string(argument), lessons_.History(), &notices, &error);
   for (const std::string& notice : notices) Notify(notice);
   if (!lesson) return error;
-  lessons_.Start(std::move(*lesson));
+  segments_.emplace(std::move(*lesson));
+  lessons_.Start(segments_->Current());
+  return {};
+}
+
+std::string ConsoleSession::RunFollowUpCommand(std::string_view argument) {
+  if (!segments_) return "no lesson was started";
+  if (argument == "next") {
+    const std::string next = lessons::NextLessonId(catalogue_.Lessons(), segments_->Whole().id);
+    if (next.empty()) return "no lesson follows " + segments_->Whole().id;
+    return RunLessonCommand(next);
+  }
+  if (argument == "next-segment" && !segments_->Advance()) return "the lesson has no next segment";
+  lessons_.Start(segments_->Current());
   return {};
 }
 
@@ -211,6 +231,10 @@ std::string ConsoleSession::Report() const {
       {"output", Utf8FromGbk(controller_.OutputText())},
   };
   if (const lessons::LessonRun* run = lessons_.Run()) report["lesson"] = LessonReport(*run);
+  if (report.contains("lesson") && segments_) {
+    report["lesson"]["segment"] = segments_->Index() + 1;
+    report["lesson"]["segments"] = segments_->Count();
+  }
   return JsonLine(report);
 }
 

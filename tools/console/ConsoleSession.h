@@ -3,12 +3,14 @@
 // JSON object on one line: the state after the line, or {"error": "..."}.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "ui/controller/PracticeController.h"
 #include "ui/lessons/LessonCatalogue.h"
 #include "ui/lessons/LessonPractice.h"
+#include "ui/lessons/LessonSegments.h"
 
 namespace dazi::console {
 
@@ -39,6 +41,8 @@ class ConsoleSession {
   // :lessons and :lesson ID|FILE.txt|end.
   std::string ListLessons();
   std::string RunLessonCommand(std::string_view argument);
+  // :lesson again|next-segment|next: the window's 重打 and 再练一次, 下一段, 下一课.
+  std::string RunFollowUpCommand(std::string_view argument);
 
   // Takes the controller's notices, reports, and forgets the notices reported.
   std::string ReportAndClearNotices();
@@ -46,7 +50,8 @@ class ConsoleSession {
   PracticeController controller_;
   lessons::LessonCatalogue catalogue_;
   lessons::LessonPractice lessons_;
-  std::string notice_;  // messages not yet reported, one a line
+  std::optional<lessons::SegmentedLesson> segments_;  // the lesson last started
+  std::string notice_;                                // messages not yet reported, one a line
 };
 
 // {"error": message}

@@ -52,7 +52,7 @@ std::optional<Lesson> LessonCatalogue::Resolve(const std::string& argument, Less
   if (argument == kWeakPointsId) {
     history.Open(notices);
     std::optional<Lesson> weak = MakeWeakPointsLesson(history.CharStats(), DrillWords());
-    if (!weak && error) *error = "no weak points yet: the history holds no character written wrong";
+    if (!weak && error) *error = "还没有弱项：练习记录中没有打错的字。";
     return weak;
   }
   for (const Lesson& lesson : Lessons())
@@ -64,7 +64,7 @@ std::optional<Lesson> LessonCatalogue::Resolve(const std::string& argument, Less
       notices->push_back(text->lesson.title + " 中无法输入的字符已略过：" + text->skipped);
     return std::move(text->lesson);
   }
-  if (error) *error = "no lesson " + argument;
+  if (error) *error = "没有这一课：" + argument;
   return std::nullopt;
 }
 

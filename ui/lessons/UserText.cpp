@@ -34,7 +34,7 @@ std::optional<UserText> UserTextFromBytes(std::string_view bytes, const std::str
     utf8 = std::move(*converted);
     result.encoding = "GBK";
   } else {
-    if (error) *error = name + " is neither UTF-8 nor GBK text";
+    if (error) *error = name + " 既不是 UTF-8 也不是 GBK 文本，无法打开";
     return std::nullopt;
   }
   result.lesson.id = name;
@@ -61,7 +61,7 @@ std::optional<UserText> UserTextFromBytes(std::string_view bytes, const std::str
   }
   finishLine();
   if (result.lesson.lines.empty()) {
-    if (error) *error = name + " holds nothing to type";
+    if (error) *error = name + " 中没有可以练习的字";
     return std::nullopt;
   }
   return result;
@@ -70,7 +70,7 @@ std::optional<UserText> UserTextFromBytes(std::string_view bytes, const std::str
 std::optional<UserText> LoadUserText(const std::string& path, std::string* error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    if (error) *error = path + " cannot be read";
+    if (error) *error = "无法读取文件 " + path;
     return std::nullopt;
   }
   std::ostringstream bytes;

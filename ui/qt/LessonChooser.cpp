@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "ui/lessons/LessonSegments.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/WidgetSupport.h"
 
@@ -26,6 +28,17 @@ QString MethodCaption(lessons::LessonMethod method) {
   return QString();
 }
 
+// "163 字，分 2 段": the characters to type, and the segments of a long lesson.
+QString LengthCaption(const lessons::Lesson& lesson) {
+  if (lesson.lines.empty()) return QString();  // made when it starts
+  int characters = 0;
+  for (const std::string& line : lesson.lines) characters += lessons::TypedCharacters(line);
+  const auto segments = lessons::SplitIntoSegments(lesson).size();
+  QString caption = QStringLiteral("%1 字").arg(characters);
+  if (segments > 1) caption += QStringLiteral("，分 %1 段").arg(segments);
+  return caption;
+}
+
 }  // namespace
 
 QString LessonChooser::AskTextFile(QWidget* parent) {
@@ -40,13 +53,13 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
   setObjectName(QStringLiteral("LessonChooser"));
   setWindowTitle(QStringLiteral("课程练习"));
   setFont(SansFont(layout::kApplicationFontPixels));
-  resize(560, 520);
   auto* layout = new QVBoxLayout(this);
   tree_ = new QTreeWidget(this);
   tree_->setObjectName(QStringLiteral("LessonTree"));
-  tree_->setHeaderLabels({QStringLiteral("课程"), QStringLiteral("输入法"),
+  tree_->setHeaderLabels({QStringLiteral("课程"), QStringLiteral("字数"), QStringLiteral("输入法"),
                           QStringLiteral("最好速度"), QStringLiteral("上次正确率")});
-  tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  const QFontMetrics metrics(tree_->font());
+  int titleWidth = metrics.horizontalAdvance(QStringLiteral("课程"));
   std::map<std::string, QTreeWidgetItem*> groups;
   for (const lessons::Lesson& lesson : lessons) {
     QTreeWidgetItem*& group = groups[lesson.group];
@@ -55,14 +68,25 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
       group->setFlags(Qt::ItemIsEnabled);
       group->setExpanded(groups.size() == 1);
     }
-    auto* item = new QTreeWidgetItem(
-        group, {QString::fromStdString(lesson.title), MethodCaption(lesson.method)});
+    const QString title = QString::fromStdString(lesson.title);
+    titleWidth = std::max(titleWidth, metrics.horizontalAdvance(title));
+    auto* item =
+        new QTreeWidgetItem(group, {title, LengthCaption(lesson), MethodCaption(lesson.method)});
     item->setData(0, kIdRole, QString::fromStdString(lesson.id));
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     if (const auto found = summaries.find(lesson.id); found != summaries.end()) {
-      item->setText(2, QStringLiteral("%1 字/分").arg(found->second.bestCpm, 0, 'f', 1));
-      item->setText(3, QStringLiteral("%1%").arg(found->second.lastAccuracy, 0, 'f', 1));
+      item->setText(3, QStringLiteral("%1 字/分").arg(found->second.bestCpm, 0, 'f', 1));
+      item->setText(4, QStringLiteral("%1%").arg(found->second.lastAccuracy, 0, 'f', 1));
     }
   }
+  // Every title whole, those of the groups still folded too; the other columns as wide as
+  // their contents.
+  QHeaderView* header = tree_->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Fixed);
+  header->resizeSection(0, titleWidth + 2 * tree_->indentation() + metrics.averageCharWidth() * 2);
+  for (int column = 1; column < tree_->columnCount(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   connect(tree_, &QTreeWidget::itemActivated, this, [this] { AcceptCurrent(); });
   layout->addWidget(tree_);
 
@@ -82,6 +106,12 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
+  // Wide enough for every column, within the screen.
+  int columns = header->sectionSize(0);
+  for (int column = 1; column < tree_->columnCount(); ++column)
+    columns += std::max(header->sectionSizeHint(column),
+                        static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(column));
+  resize(std::clamp(columns + 60, 560, 900), 520);
 }
 
 void LessonChooser::AcceptCurrent() {

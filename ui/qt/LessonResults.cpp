@@ -172,7 +172,7 @@ QString StrokeCaption(const std::string& digits) {
 }
 
 LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
-                             const std::vector<lessons::SessionRow>& past)
+                             const std::vector<lessons::SessionRow>& past, ResultActions actions)
     : QDialog(parent) {
   setObjectName(QStringLiteral("LessonResults"));
   setWindowTitle(QStringLiteral("练习结果 - ") + QString::fromStdString(run.Source().title));
@@ -232,6 +232,26 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Each action closes the results first: it starts a lesson in the window below.
+  auto offer = [this, buttons](const char* name, const QString& text,
+                               std::function<void()> action) {
+    if (!action) return;
+    QPushButton* button = buttons->addButton(text, QDialogButtonBox::AcceptRole);
+    button->setObjectName(QString::fromLatin1(name));
+    connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
+      accept();
+      action();
+    });
+  };
+  offer("ResultAgain", QStringLiteral("再练一次"), std::move(actions.again));
+  offer("ResultNextSegment", QStringLiteral("下一段"), std::move(actions.nextSegment));
+  offer("ResultNextLesson", QStringLiteral("下一课"), std::move(actions.nextLesson));
+  // Enter goes on: to the next segment when there is one, else the same text again.
+  for (const char* name : {"ResultNextSegment", "ResultAgain"})
+    if (auto* button = findChild<QPushButton*>(QString::fromLatin1(name))) {
+      button->setDefault(true);
+      break;
+    }
   layout->addWidget(buttons);
   setAttribute(Qt::WA_DeleteOnClose);
 }

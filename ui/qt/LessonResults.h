@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QTableWidget>
 #include <QtCharts/QChartView>
+#include <functional>
 #include <vector>
 
 #include "ui/lessons/LessonHistory.h"
@@ -15,11 +16,18 @@ namespace dazi {
 
 inline constexpr std::size_t kMissedShown = 8;
 
+// What comes after the results; a button is offered for each action given.
+struct ResultActions {
+  std::function<void()> again;        // 再练一次: the same lesson or segment
+  std::function<void()> nextSegment;  // 下一段
+  std::function<void()> nextLesson;   // 下一课
+};
+
 class LessonResults : public QDialog {
  public:
   // past: the stored sessions of the lesson, oldest first (this one included when stored).
   LessonResults(QWidget* parent, const lessons::LessonRun& run,
-                const std::vector<lessons::SessionRow>& past);
+                const std::vector<lessons::SessionRow>& past, ResultActions actions = {});
 
   QChartView* SpeedChart() const { return speedChart_; }
   QChartView* ProgressChart() const { return progressChart_; }

@@ -34,6 +34,12 @@ void TForm_Main::ShowMessageBox(QWidget* parent, const QString& caption, const Q
   box.exec();
 }
 
+bool TForm_Main::AskConfirmation(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                  parent);
+  return box.exec() == QMessageBox::Ok;
+}
+
 void TForm_Main::OpenInBrowser(const QUrl& url) {
   QDesktopServices::openUrl(url);
 }
@@ -56,7 +62,8 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
 
   BuildMemo1();
   // Above Memo1, below the candidate panels made after it.
-  lessonView_ = new LessonView(this, [this] { EndLesson(); });
+  lessonView_ = new LessonView(
+      this, {[this] { EndLesson(); }, [this] { RetryLesson(); }, [this] { NextSegment(); }});
   lessonClock_ = new QTimer(this);
   lessonClock_->setInterval(1000);
   connect(lessonClock_, &QTimer::timeout, this, [this] {
@@ -98,7 +105,7 @@ StatusBarHandlers TForm_Main::StatusHandlers() {
   h.label15Click = call(&PracticeController::Label15Click);
   h.label16Click = call(&PracticeController::Label16Click);
   h.label17Click = call(&PracticeController::Label17Click);
-  h.speedButton2Click = call(&PracticeController::SpeedButton2Click);
+  h.speedButton2Click = [this] { ClearClick(); };
   h.speedButtonLYClick = [this] {
     Run([](PracticeController& c) { c.SpeedButtonKXClick(Button::Pinyin); });
   };
@@ -242,20 +249,53 @@ bool TForm_Main::StartLesson(const std::string& argument) {
       catalogue_->Resolve(argument, lessonPractice_->History(), &notices, &error);
   ShowNotices(notices);
   if (!lesson) {
-    notice_(this, QStringLiteral("提示框"),
-            argument == lessons::kWeakPointsId
-                ? QStringLiteral("还没有弱项：练习记录中没有打错的字。")
-                : QString::fromStdString(error));
+    notice_(this, QStringLiteral("提示框"), QString::fromStdString(error));
     return false;
   }
-  lessonPractice_->Start(std::move(*lesson));
-  lessonClock_->start();
-  PaintView();
-  memo1_->setFocus();
+  segments_.emplace(std::move(*lesson));
+  StartSegment();
   return true;
 }
 
-// Back to free practice; the results of a lesson begun come up beside the window.
+void TForm_Main::StartSegment() {
+  if (!segments_) return;
+  lessonPractice_->Start(segments_->Current());
+  lessonView_->OfferNextSegment(segments_->HasNext());
+  lessonClock_->start();
+  PaintView();
+  memo1_->setFocus();
+}
+
+void TForm_Main::RetryLesson() {
+  StartSegment();
+}
+
+void TForm_Main::NextSegment() {
+  if (segments_ && segments_->Advance()) StartSegment();
+}
+
+void TForm_Main::NextLesson() {
+  if (!segments_ || !catalogue_) return;
+  const std::string next = lessons::NextLessonId(catalogue_->Lessons(), segments_->Whole().id);
+  if (!next.empty()) StartLesson(next);
+}
+
+// Clearing in a lesson would throw away what was typed of it: the user is asked first, and
+// the lesson then starts over, as 重打 does.
+void TForm_Main::ClearClick() {
+  if (!lessonPractice_ || !lessonPractice_->Running()) {
+    Run([](PracticeController& c) { c.SpeedButton2Click(); });
+    return;
+  }
+  if (lessonPractice_->Run()->Figures().keys > 0 &&
+      !confirm_(this, QStringLiteral("确认框"),
+                QStringLiteral("清除内容会清掉本课已打的字，从头重打。确定吗？")))
+    return;
+  RetryLesson();
+}
+
+// Back to free practice; the results of a lesson begun come up beside the window, offering
+// the same text again, the next segment and the next lesson.
 void TForm_Main::EndLesson() {
   if (!lessonPractice_ || !lessonPractice_->Running()) return;
   lessonPractice_->End();
@@ -264,23 +304,38 @@ void TForm_Main::EndLesson() {
   ShowNotices(lessonPractice_->TakeNotices());
   const lessons::LessonRun* run = lessonPractice_->LastRun();
   if (!run || run->Figures().position == 0) return;
-  auto* results =
-      new LessonResults(this, *run, lessonPractice_->History().Sessions(run->Source().id));
+  ResultActions actions;
+  actions.again = [this] { RetryLesson(); };
+  if (segments_ && segments_->HasNext()) actions.nextSegment = [this] { NextSegment(); };
+  if (segments_ && !lessons::NextLessonId(catalogue_->Lessons(), segments_->Whole().id).empty())
+    actions.nextLesson = [this] { NextLesson(); };
+  auto* results = new LessonResults(
+      this, *run, lessonPractice_->History().Sessions(run->Source().id), std::move(actions));
   results->open();
 }
 
 void TForm_Main::PaintView() {
   ViewState view = controller_->View();
   if (lessonPractice_ && lessonPractice_->Running()) {
-    // In a lesson the panels open below the line being typed, leaving it and its target in
-    // sight.
-    const int shift =
-        layout::kMemo1.top() + LessonView::CurrentPairBottom() + 2 - view.panel2Position.top;
-    view.panel2Position.top += shift;
-    view.candidatePanelPosition.top += shift;
+    // In a lesson the card opens in the column right of the rows, above the figures strip.
+    const QPoint card = LessonView::CardTopLeft();
+    const int right = card.x() - view.panel2Position.left;
+    const int down = card.y() - view.panel2Position.top;
+    view.panel2Position.left += right;
+    view.panel2Position.top += down;
+    view.candidatePanelPosition.left += right;
+    view.candidatePanelPosition.top += down;
   }
   candidateBar_->Paint(view);
   dictionaryPanel_->Paint(view, candidateBar_->VisibleCandidatePanel());
+  if (lessonPractice_ && lessonPractice_->Running()) {
+    // No room beside the card: the dictionary panel opens in the window's top-left corner,
+    // over the tips and the help topics, clear of the lesson.
+    if (auto* zd = findChild<QWidget*>(QStringLiteral("PanelZD")); zd && zd->isVisibleTo(this)) {
+      zd->move(layout::kWindowMargin, layout::kWindowMargin);
+      zd->raise();
+    }
+  }
   statusBar_->Paint(view.statusBar);
   if (helpPanel_) helpPanel_->Paint(view.help);
   PaintMemo1();
@@ -318,6 +373,10 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
       statusBar_->OpenPopupMenu();
       return true;
     }
+    if (key.key() == Qt::Key_F3 && lessonPractice_ && lessonPractice_->Running()) {
+      if (!key.isAutoRepeat()) RetryLesson();
+      return true;
+    }
     const int character = KeyCharacter(key.key(), key.text());
     if (character != kNoKeyCharacter)
       Run([this, character](PracticeController&) {
@@ -326,6 +385,8 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
     return true;
   }
   if (key.isAutoRepeat()) return true;
+  // F3 started the lesson over; its release is no key of the new run.
+  if (key.key() == Qt::Key_F3 && lessonPractice_ && lessonPractice_->Running()) return true;
   const bool tap = ctrl && ctrlAlone_;
   ctrlAlone_ = false;
   if (ctrl && !tap) return true;

@@ -10,10 +10,12 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ui/controller/PracticeController.h"
 #include "ui/lessons/LessonCatalogue.h"
 #include "ui/lessons/LessonPractice.h"
+#include "ui/lessons/LessonSegments.h"
 #include "ui/qt/CandidateBarWidgets.h"
 #include "ui/qt/DictionaryPanelWidgets.h"
 #include "ui/qt/HelpPanelWidgets.h"
@@ -32,6 +34,9 @@ class TForm_Main : public QWidget {
   // Opens a web address with the system's handler; tests record it instead.
   using OpenUrl = std::function<void(const QUrl&)>;
   static void OpenInBrowser(const QUrl& url);
+  // Asks the user to confirm (a question box with OK and Cancel); tests answer it themselves.
+  using Confirm = std::function<bool(QWidget* parent, const QString& caption, const QString& text)>;
+  static bool AskConfirmation(QWidget* parent, const QString& caption, const QString& text);
 
   explicit TForm_Main(Notice notice = ShowMessageBox,
                       WebPanelOptions web = WebPanelOptions::FromEnvironment(),
@@ -49,6 +54,9 @@ class TForm_Main : public QWidget {
   bool StartLesson(const std::string& argument);
   // The same once the window is first shown (the command line's --lesson).
   void StartLessonWhenShown(std::string argument) { pendingLesson_ = std::move(argument); }
+  // The lesson being practised, in its segments (kept after it ends, for 再练一次).
+  const std::optional<lessons::SegmentedLesson>& LessonSegments() const { return segments_; }
+  void SetConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -72,6 +80,11 @@ class TForm_Main : public QWidget {
   void N4Click();                    // toolbar menu: about
   void N5Click();                    // toolbar menu and button: the lesson chooser
   void EndLesson();                  // the end button, or the lesson's last character
+  void StartSegment();               // the current segment from its start
+  void RetryLesson();                // 重打, F3, 再练一次
+  void NextSegment();                // 下一段
+  void NextLesson();                 // 下一课
+  void ClearClick();                 // 清除内容: asks first during a lesson
   void ShowNotices(const std::vector<std::string>& notices);
 
   void BuildMemo1();
@@ -96,6 +109,8 @@ class TForm_Main : public QWidget {
   LessonView* lessonView_ = nullptr;
   QTimer* lessonClock_ = nullptr;  // ticks the figures' time while a lesson runs
   std::string pendingLesson_;
+  std::optional<lessons::SegmentedLesson> segments_;
+  Confirm confirm_ = AskConfirmation;
   bool dictionariesLoaded_ = false;
   bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
   bool dragging_ = false;
