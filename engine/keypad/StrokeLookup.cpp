@@ -87,6 +87,7 @@ void MatchStrokes(const std::string& input) {
   s.ResultCount = 0;
   if (input.empty()) return;
   keypad::OrderStrokeMatches(input, lists);
+  AppendLeadingOwnWords(input);
   WriteCharacterResults(lists);
 
   if (input.size() == 1) return;

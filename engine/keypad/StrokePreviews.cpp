@@ -7,6 +7,7 @@
 #include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/StrokeCodes.h"
+#include "engine/keypad/StrokeWords.h"
 #include "engine/keypad/internal/KeypadScratch.h"
 #include "engine/keypad/internal/StrokeOrder.h"
 
@@ -29,7 +30,8 @@ void PreviewKey(const std::string& next, int d) {
   TLumiskCand& s = SrfState;
   keypad::StrokeMatchLists& lists = keypad::CurrentKeypadScratch().nextLists;
   keypad::OrderStrokeMatches(next, lists);
-  int onPage = 0;
+  int onPage = CountLeadingOwnWords(next);  // the typist's own words come first
+  if (onPage >= kKeypadFirstPage) return;
   keypad::ForEachInListOrder(lists, [&](int32 ch, int32 kind, const std::string*) {
     if (kind == kCharacterKind && !OnCurrentFirstPage(next.size() - 1, ch)) {
       s.KeypadPreviews[(d - 1) * 4 + s.KeypadPreviewCounts[d - 1]] = CharText(ch);

@@ -189,6 +189,26 @@ TEST_F(KeypadRealData, ShortCharactersTypedAsTaughtAreOnTheFirstPage) {
   }
 }
 
+// The help's word-making example: 张强 typed once between two commas, then 5151 (张 by its first
+// two strokes, 强 by its first two) offers it on the first page, ahead of rare characters.
+TEST_F(KeypadRealData, LearnedWordTypedByTheWordRuleIsOnTheFirstPage) {
+  session_->HandleLine(":pinyin");
+  session_->HandleLine(",");
+  for (const auto& [letters, text] : {std::pair{"zhang", "张"}, std::pair{"qiang", "强"}}) {
+    session_->HandleLine(letters);
+    const std::vector<std::string> texts = Page();
+    const auto slot = std::find(texts.begin(), texts.end(), text);
+    ASSERT_NE(slot, texts.end()) << letters;
+    session_->HandleLine(std::to_string(slot - texts.begin() + 1));
+  }
+  session_->HandleLine("{Esc},");
+  ASSERT_EQ(Output(), ", 张强, ");
+  session_->HandleLine(":keypad");
+  const std::string strokes = Strokes("张").substr(0, 2) + Strokes("强").substr(0, 2);
+  TypeStrokes(strokes);
+  EXPECT_THAT(Page(), ::testing::Contains("张强")) << strokes;
+}
+
 TEST_F(KeypadRealData, FrequentCharactersTypedByTheirWholeCodeAreOnTheFirstTwoPages) {
   constexpr std::size_t kCharacters = 300;
   constexpr int kTwoPages = 8;
