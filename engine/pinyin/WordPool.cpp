@@ -126,10 +126,12 @@ void AddLearnedWordsToPool(const int32* chars, int count) {
 }
 
 void GatherWords(const std::string& input, const int32* starts, int count) {
-  if (input.size() == 1)
+  if (input.size() == 1) {
     BuildWordPool(starts, Clamp(count, kLookupCapacity));
-  else if (input.size() > 1)
+    pinyin::ListEachWordOnce();
+  } else if (input.size() > 1) {
     pinyin::FilterWordPool(input);
+  }
 }
 
 }  // namespace dazi

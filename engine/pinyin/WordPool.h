@@ -15,7 +15,9 @@ void AddUserWordsToPool(const int32* chars, int count);
 void AddLearnedWordsToPool(const int32* chars, int count);
 
 // One letter: adds the dictionary words starting with starts[0..count-1] to the pool.
-// Two or more letters: filters the pool by the typed readings into WordResults.
+// Two or more letters: filters the pool by the typed readings into WordResults, the words
+// spelled in full before the abbreviated ones. Either way each word (its characters) is
+// listed once, at its first place.
 void GatherWords(const std::string& input, const int32* starts, int count);
 
 }  // namespace dazi

@@ -78,5 +78,20 @@ TEST_F(RealSentenceConsole, TraditionalCorrectionOffersTraditionalCharacters) {
     EXPECT_NE(Utf8FromGbk(SrfState.CandidateTexts[i]), "学");
 }
 
+// Letters after u, i, v or va only turn symbol pages; paged past the end, the bar is empty,
+// and neither Space nor Left may make a sentence of them (王王王…, 将将将…).
+TEST_F(RealSentenceConsole, SymbolPageLettersAreNeverASentence) {
+  for (const char* letters :
+       {"uuuuuuuuuuuu", "iiiiiiiiiiiiiiii", "vvvvvvvvvvvvvv", "vaaaaaaaaaaaaa", "uangzhiqiang"}) {
+    const std::string report = session_->HandleLine(letters);
+    EXPECT_THAT(report, HasSubstr("\"candidates\":[]")) << letters;
+    EXPECT_THAT(report, HasSubstr("\"default\":\"\"")) << letters;
+    session_->HandleLine(" ");
+    session_->HandleLine("{Left} ");
+    EXPECT_EQ(Output(), "") << letters;
+    session_->HandleLine("{Esc}");
+  }
+}
+
 }  // namespace
 }  // namespace dazi::testing

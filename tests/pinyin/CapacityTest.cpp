@@ -22,8 +22,8 @@ using dictwriter::kAttrSimplified;
 constexpr int kChars = 2500;
 constexpr int kWords = 8100;
 
-// 2500 characters read ma (ranks 1..2500); the first starts 8100 words of 16 groups, the
-// second starts none.
+// 2500 characters read ma (ranks 1..2500); the first starts 8100 different three-character
+// words of 16 groups, the second starts none.
 class Capacity : public ::testing::Test {
  protected:
   // The large dictionary is written once for the suite and copied into each test's folder.
@@ -36,7 +36,8 @@ class Capacity : public ::testing::Test {
     for (int n = 0; n < kChars; ++n)
       d.AddReading(d.AddChar(testing::NthCommonChar(n)), "mah",
                    static_cast<std::uint16_t>(kAttrSimplified | (n + 1)));
-    for (int n = 0; n < kWords; ++n) d.AddWord({1, 3 + n % (kChars - 2)}, true, false, n % 16);
+    for (int n = 0; n < kWords; ++n)
+      d.AddWord({1, 3 + n % (kChars - 2), 3 + n / (kChars - 2)}, true, false, n % 16);
     ASSERT_EQ(d.Write(dir_.string()), "");
   }
   static void TearDownTestSuite() {

@@ -51,6 +51,26 @@ TEST_F(RealDictionary, InitialsOfferTheWordOnTheFirstPage) {
   EXPECT_GE(OnFirstPage("zz", "政治"), 0) << "result " << InResults("政治");
 }
 
+// The letters spell every syllable of the first word in full and only abbreviate the second.
+TEST_F(RealDictionary, FullSpellingsComeBeforeAbbreviations) {
+  const struct {
+    const char* letters;
+    const char* spelled;
+    const char* abbreviated;
+  } cases[] = {
+      {"xigua", "西瓜", "相关"},   {"xigua", "西瓜", "习惯"},  {"danshi", "但是", "当时"},
+      {"jichang", "机场", "经常"}, {"didi", "弟弟", "地点"},   {"jidan", "鸡蛋", "简单"},
+      {"lijie", "理解", "了解"},   {"xishou", "洗手", "销售"}, {"zhuyi", "注意", "转移"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_GE(OnFirstPage(c.letters, c.spelled), 0)
+        << c.letters << " " << c.spelled << " result " << InResults(c.spelled);
+    const int abbreviated = InResults(c.abbreviated);
+    ASSERT_GE(abbreviated, 0) << c.letters << " " << c.abbreviated;
+    EXPECT_LT(InResults(c.spelled), abbreviated) << c.letters << " " << c.abbreviated;
+  }
+}
+
 TEST_F(RealDictionary, ChoosingACharacterOffersWordsThatContinueIt) {
   testing::TypeLetters("zhong");
   const int slot = testing::IndexOf(testing::SlotTexts(), "中");

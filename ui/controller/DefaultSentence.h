@@ -17,8 +17,12 @@ void StartSentenceMethod();
 // on and stored in srf_sentence.set. False when the file cannot be written.
 bool AcceptSentenceMethod(SentenceMethod method);
 
+// Whether the letters may be converted as a sentence: not when they begin with u, i or v,
+// which open the symbol pages.
+bool SpellsSentence(const std::string& pinyin);
+
 // ConvertSentence by the chosen engine: fills SentenceCodes, SentenceCodeCount and
-// DefaultSentence.
+// DefaultSentence; empty when the letters spell no sentence.
 void MakeDefaultSentence(const std::string& pinyin);
 
 }  // namespace dazi

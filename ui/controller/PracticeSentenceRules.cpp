@@ -32,6 +32,7 @@ bool PracticeController::WriteDefaultSentence() {
 
 // Left with no candidates: StartSentenceCorrection on InputText, then ShowPinyinCandidates.
 void PracticeController::StartSentenceCorrectionAtLeft() {
+  if (!SpellsSentence(SrfState.InputText)) return;
   StartSentenceCorrection(SrfState.InputText);
   ShowPinyinCandidates();
 }

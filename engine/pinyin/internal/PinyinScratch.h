@@ -10,6 +10,7 @@
 #include "engine/core/CharNumberSet.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/core/WordsByFirstChar.h"
+#include "engine/pinyin/internal/PoolWordSet.h"
 
 namespace dazi::pinyin {
 
@@ -22,6 +23,7 @@ inline constexpr int kLongerGroupCapacity = 2501;
 inline constexpr int kWordStartCapacity = 2501;
 inline constexpr int kWordGroupCount = 16;
 inline constexpr int kMatchGroupCapacity = 301;
+inline constexpr int kMatchParts = 4;
 
 // Slot r of one lookup holds the character of rank r + 1; mark 0 means empty.
 struct RankSlot {
@@ -68,9 +70,11 @@ struct PinyinScratch {
   CharNumberSet startSet;
   std::string uncachedSpelling;  // a spelling record read from the file
 
-  // Matching the word pool against the typed letters (WordMatching.cpp).
-  MatchGroup completeGroups[kWordGroupCount];
-  MatchGroup partialGroups[kWordGroupCount];
+  // Matching the word pool against the typed letters (WordMatching.cpp): complete matches
+  // spelled in full, complete ones abbreviated, partial ones spelled in full so far, partial
+  // ones abbreviated; one group each per word group.
+  MatchGroup matchParts[kMatchParts][kWordGroupCount];
+  PoolWordSet listedWords;
 
   // Adding the lexicon words to the word pool (WordPool.cpp).
   WordsByFirstChar lexiconIndex;
