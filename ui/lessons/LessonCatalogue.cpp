@@ -51,7 +51,8 @@ std::optional<Lesson> LessonCatalogue::Resolve(const std::string& argument, Less
                                                std::string* error) {
   if (argument == kWeakPointsId) {
     history.Open(notices);
-    std::optional<Lesson> weak = MakeWeakPointsLesson(history.CharStats(), DrillWords());
+    std::optional<Lesson> weak = MakeWeakPointsLesson(
+        {history.CharStats(), history.Pace(), history.Confusions()}, DrillWords());
     if (!weak && error) *error = "no weak points yet: the history holds no character written wrong";
     return weak;
   }

@@ -81,7 +81,8 @@ void LessonView::ShowRun(const lessons::LessonRun* run) {
     return;
   }
   if (rowsFor_ != &run_->Source()) BuildRows();
-  figures_->setText(Figures(run_->Figures()));
+  figures_->setText(Figures(run_->Figures()) +
+                    (hintsUsed_ > 0 ? QStringLiteral("　提示 %1").arg(hintsUsed_) : QString()));
   show();
   update();
 }

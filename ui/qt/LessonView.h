@@ -22,6 +22,8 @@ class LessonView : public QWidget {
   // Shows run (kept until the next call or Clear); null hides the view.
   void ShowRun(const lessons::LessonRun* run);
   QString FiguresText() const { return figures_->text(); }
+  // The code hints asked for in the run, noted on the figures from the next ShowRun on.
+  void ShowHintsUsed(int used) { hintsUsed_ = used; }
   // The colour a written character of that result is drawn in.
   static QColor ResultColour(lessons::CharResult result);
   // The bottom of the user's line being typed, in the view's coordinates: the candidate
@@ -45,6 +47,7 @@ class LessonView : public QWidget {
   std::vector<Row> rows_;
   QLabel* figures_ = nullptr;
   QToolButton* end_ = nullptr;
+  int hintsUsed_ = 0;
 };
 
 }  // namespace dazi

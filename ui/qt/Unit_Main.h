@@ -15,6 +15,7 @@
 #include "ui/lessons/LessonCatalogue.h"
 #include "ui/lessons/LessonPractice.h"
 #include "ui/qt/CandidateBarWidgets.h"
+#include "ui/qt/CodeHintPanel.h"
 #include "ui/qt/DictionaryPanelWidgets.h"
 #include "ui/qt/HelpPanelWidgets.h"
 #include "ui/qt/LessonView.h"
@@ -94,7 +95,8 @@ class TForm_Main : public QWidget {
   std::unique_ptr<lessons::LessonCatalogue> catalogue_;
   std::unique_ptr<lessons::LessonPractice> lessonPractice_;  // from the first showing on
   LessonView* lessonView_ = nullptr;
-  QTimer* lessonClock_ = nullptr;  // ticks the figures' time while a lesson runs
+  CodeHintPanel* codeHint_ = nullptr;  // F2 in a lesson
+  QTimer* lessonClock_ = nullptr;      // ticks the figures' time while a lesson runs
   std::string pendingLesson_;
   bool dictionariesLoaded_ = false;
   bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
