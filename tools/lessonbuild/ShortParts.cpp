@@ -29,7 +29,7 @@ bool Holds(const std::string& key, const std::string& part,
 
 std::string ShortPartsUsed(const std::string& utf8, const dictbuild::RuleCodes& codes,
                            const dictbuild::DecompositionMap& decompositions) {
-  if (codes.rule.empty() || codes.rule == codes.relaxed ||
+  if (codes.rule.empty() || codes.rule == codes.relaxed || utf8 == "手" ||
       std::find(kShortParts.begin(), kShortParts.end(), utf8) != kShortParts.end())
     return {};
   std::string used;

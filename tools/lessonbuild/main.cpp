@@ -221,6 +221,9 @@ std::string StrokePictures(const std::vector<lessonbuild::DrillChar>& chars,
     const std::vector<lessonbuild::StrokeLabel> labels =
         lessonbuild::LabelStrokes(c.strokes, c.ruleDigits, letters[index], shapes[index]);
     if (labels.empty()) {
+      if (!shapes[index].empty())
+        std::cout << "lessonbuild: " << c.utf8 << " " << c.strokes << " does not fit its strokes "
+                  << letters[index] << "\n";
       ++*unlabelled;
       continue;
     }
