@@ -20,7 +20,7 @@ class CodeHintWindow : public WindowTest {
 TEST_F(CodeHintWindow, F2ShowsTheNextCharactersCodeUntilItIsWritten) {
   folder_.WriteBytes("t.txt", "中国\n");
   ASSERT_TRUE(window_->StartLesson("t.txt"));
-  Click("SpeedButtonKX");  // the keypad method
+  Click("SpeedButtonKX");             // the keypad method
   EXPECT_FALSE(Hint()->isVisible());  // off until asked for
   QTest::keyClick(Memo1(), Qt::Key_F2);
   ASSERT_TRUE(Hint()->isVisible());
@@ -39,9 +39,8 @@ TEST_F(CodeHintWindow, F2ShowsTheNextCharactersCodeUntilItIsWritten) {
 
 // On the 1000 most frequent characters the red keys stay inside the picture, and apart.
 TEST(StrokePictureLabels, StayInsideThePictureAndOffEachOther) {
-  const auto pictures =
-      lessons::LoadStrokePictures(ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" +
-                                  lessons::kStrokePicturesFile);
+  const auto pictures = lessons::LoadStrokePictures(
+      ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile);
   if (pictures.empty()) GTEST_SKIP() << "no stroke pictures beside the test";
   constexpr int kSize = 84;
   int crowded = 0;
@@ -52,7 +51,8 @@ TEST(StrokePictureLabels, StayInsideThePictureAndOffEachOther) {
       EXPECT_TRUE(QRectF(0, 0, kSize, kSize).contains(boxes[i])) << character;
       for (std::size_t j = 0; j < i; ++j) {
         const QRectF both = boxes[i].intersected(boxes[j]);
-        if (!both.isEmpty() && both.width() * both.height() > boxes[i].width() * boxes[i].height() / 4)
+        if (!both.isEmpty() &&
+            both.width() * both.height() > boxes[i].width() * boxes[i].height() / 4)
           ++crowded;
       }
     }

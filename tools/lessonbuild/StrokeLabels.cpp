@@ -1,5 +1,7 @@
 #include "tools/lessonbuild/StrokeLabels.h"
 
+#include <algorithm>
+
 #include "tools/dictbuild/Crossings.h"
 
 namespace dazi::lessonbuild {
@@ -7,13 +9,14 @@ namespace {
 
 constexpr std::size_t kShortCode = 3;  // codes this short are typed again from the start
 
-// What one stroke may be typed as, besides being part of a 叉.
-bool Accepts(char letter, bool hook, char key) {
+// What one stroke may be typed as, besides being part of a 叉. Repaired: also a 竖 as 点,
+// where the stroke data writes a 点 as 竖 and the dictionary's codes mend it (字's 宀).
+bool Accepts(char letter, bool hook, char key, bool repaired = false) {
   switch (letter) {
     case 'h':
       return key == '1';
     case 's':
-      return key == '2' || (hook && key == '5');
+      return key == '2' || (hook && key == '5') || (repaired && key == '4');
     case 'p':
       return key == '3';
     case 'n':
@@ -27,6 +30,7 @@ bool Accepts(char letter, bool hook, char key) {
 
 struct Strokes {
   const std::string& letters;
+  bool repaired = false;
   std::vector<bool> hooks;
   std::vector<int> runEnd;  // for a stroke of a 叉, the end of its run; else its own index + 1
 };
@@ -86,7 +90,7 @@ std::vector<StrokeLabel> LabelStrokes(const std::string& code, std::size_t ruleL
                                       const dictbuild::CharShape& shape) {
   const std::size_t n = letters.size();
   if (code.empty() || n == 0 || shape.size() != n) return {};
-  Strokes s{letters, std::vector<bool>(n), std::vector<int>(n)};
+  Strokes s{letters, false, std::vector<bool>(n), std::vector<int>(n)};
   for (std::size_t i = 0; i < n; ++i) {
     s.hooks[i] = dictbuild::EndsInHook(shape[i].median);
     s.runEnd[i] = static_cast<int>(i) + 1;
@@ -105,16 +109,25 @@ std::vector<StrokeLabel> LabelStrokes(const std::string& code, std::size_t ruleL
   if (ruleLength == 0)
     for (std::size_t head = 1; head <= kShortCode && head < code.size(); ++head)
       if (code.size() - head <= 2) heads.push_back(head);
-  for (const std::size_t head : heads) {
-    std::vector<StrokeLabel> labels;
-    if (!Lay(s, code, 0, head, &labels)) continue;
-    bool again = true;
-    for (std::size_t t = head; t < code.size() && again; ++t) {
-      const std::size_t stroke = std::min(t - head, n - 1);
-      again = code[t] != '6' && Accepts(letters[stroke], s.hooks[stroke], code[t]);
-      labels.push_back({code[t], static_cast<int>(stroke)});
+  // Where the strict reading fails, the code was mended from a part's own strokes: a 竖 of
+  // the data may stand for 点, and two strokes the whole character's lines do not show
+  // crossing may cross in the part (字's 子).
+  for (const bool repaired : {false, true}) {
+    s.repaired = repaired;
+    if (repaired)
+      for (std::size_t i = 0; i + 1 < n; ++i)
+        s.runEnd[i] = std::max(s.runEnd[i], static_cast<int>(i) + 2);
+    for (const std::size_t head : heads) {
+      std::vector<StrokeLabel> labels;
+      if (!Lay(s, code, 0, head, &labels)) continue;
+      bool again = true;
+      for (std::size_t t = head; t < code.size() && again; ++t) {
+        const std::size_t stroke = std::min(t - head, n - 1);
+        again = code[t] != '6' && Accepts(letters[stroke], s.hooks[stroke], code[t], repaired);
+        labels.push_back({code[t], static_cast<int>(stroke)});
+      }
+      if (again) return labels;
     }
-    if (again) return labels;
   }
   return {};
 }
