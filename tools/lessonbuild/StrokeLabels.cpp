@@ -11,7 +11,7 @@ constexpr std::size_t kShortCode = 3;  // codes this short are typed again from 
 
 // What one stroke may be typed as, besides being part of a 叉. Repaired: also a 竖 as 点,
 // where the stroke data writes a 点 as 竖 and the dictionary's codes mend it (字's 宀).
-bool Accepts(char letter, bool hook, char key, bool repaired = false) {
+bool Accepts(char letter, bool hook, char key, bool repaired) {
   switch (letter) {
     case 'h':
       return key == '1';
@@ -53,7 +53,8 @@ bool Lay(const Strokes& s, const std::string& code, std::size_t from, std::size_
         if (fits[k + 1][static_cast<std::size_t>(j)]) return j;
       return -1;
     }
-    if (!Accepts(s.letters[static_cast<std::size_t>(q)], s.hooks[static_cast<std::size_t>(q)], key))
+    if (!Accepts(s.letters[static_cast<std::size_t>(q)], s.hooks[static_cast<std::size_t>(q)], key,
+                 s.repaired))
       return -1;
     return fits[k + 1][static_cast<std::size_t>(q) + 1] ? q + 1 : -1;
   };

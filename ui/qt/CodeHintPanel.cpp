@@ -67,8 +67,7 @@ void CodeHintPanel::ShowHint(const lessons::CodeHint& hint, const lessons::Lesso
   adjustSize();
   const QRect area = layout::kMemo1;
   move(area.right() - width() - kMargin, area.bottom() - kStripHeight - height() - kMargin);
-  show();
-  raise();
+  show();  // below the candidate card, made after it
 }
 
 }  // namespace dazi

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double kBadge = 11;  // the blue order numbers
 constexpr double kLabel = 12;  // the red keys
+constexpr std::size_t kNumberedStrokes = 10;
 
 QPointF At(const lessons::StrokePicture::Point& p, double scale) {
   return QPointF(p.x * scale, (900 - p.y) * scale);
@@ -57,14 +58,18 @@ QRectF BadgeBox(const lessons::StrokePicture& picture, std::size_t stroke, int s
 
 std::vector<QRectF> KeyLabelBoxes(const lessons::StrokePicture& picture, int size) {
   const double scale = size / 1024.0;
+  std::vector<bool> typed(picture.strokes.size(), false);
+  for (const auto& label : picture.labels) typed[static_cast<std::size_t>(label.stroke)] = true;
   std::vector<QRectF> badges;
   for (std::size_t s = 0; s < picture.strokes.size(); ++s)
-    badges.push_back(BadgeBox(picture, s, size));
+    if (picture.strokes.size() <= kNumberedStrokes || typed[s])
+      badges.push_back(BadgeBox(picture, s, size));
   std::vector<QRectF> boxes;
   // Tried in turn: beside the stroke's start, then along the stroke, then beside its end; the
   // first place clear of the labels already placed wins, else the least covered one.
-  static constexpr double kShares[] = {0.0, 0.5, 1.0, 0.25, 0.75};
-  static constexpr QPointF kOffsets[] = {{7, -8}, {-7, -8}, {7, 8}, {-7, 8}, {0, 0}};
+  static constexpr double kShares[] = {0.0, 0.5, 1.0, 0.25, 0.75, 0.125, 0.375, 0.625, 0.875};
+  static constexpr QPointF kOffsets[] = {{7, -8},  {-7, -8}, {7, 8},   {-7, 8}, {0, 0},
+                                         {0, -12}, {0, 12},  {-12, 0}, {12, 0}};
   for (const lessons::StrokePicture::KeyLabel& label : picture.labels) {
     const auto& stroke = picture.strokes[static_cast<std::size_t>(label.stroke)];
     QRectF best;
@@ -111,7 +116,10 @@ QPixmap DrawStrokePicture(const lessons::StrokePicture& picture, int size) {
   QFont font = SansFont(8);
   font.setBold(true);
   painter.setFont(font);
+  // A character of many strokes numbers only the strokes it types, lest the numbers pile up.
+  const bool every = picture.strokes.size() <= kNumberedStrokes;
   for (std::size_t s = 0; s < picture.strokes.size(); ++s) {
+    if (!every && !typed[s]) continue;
     const QRectF badge = BadgeBox(picture, s, size);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x20, 0x60, 0xd0));

@@ -1,6 +1,7 @@
 // Drawing a stroke picture (ui/lessons/StrokePictures.h): the strokes in writing order, each
-// started by its order number (blue), and the digits of the KX code (red) on the strokes
-// they stand for, kept inside the picture and off each other.
+// started by its order number (blue; with many strokes only the strokes typed), and the
+// digits of the KX code (red) on the strokes they stand for, kept inside the picture and off
+// each other.
 #pragma once
 
 #include <QPixmap>
