@@ -80,7 +80,7 @@ TEST_F(LessonWindow, ChooserListsLessonsWithTheirHistoryAndStartsOne) {
   auto* chooser = Dialog<LessonChooser>();
   ASSERT_NE(chooser, nullptr);
   const QList<QTreeWidgetItem*> found =
-      chooser->Tree()->findItems(QStringLiteral("早上好"), Qt::MatchRecursive);
+      chooser->Tree()->findItems(QStringLiteral("早上好（初级）"), Qt::MatchRecursive);
   ASSERT_EQ(found.size(), 1);
   EXPECT_EQ(found[0]->parent()->text(0), QStringLiteral("文章"));
   EXPECT_EQ(found[0]->text(1), QStringLiteral("163 字，分 2 段"));

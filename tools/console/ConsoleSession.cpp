@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/core/Gbk.h"
+#include "engine/core/MethodClass.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/model/ModelSentence.h"
@@ -50,6 +51,18 @@ Json LessonReport(const lessons::LessonRun& run) {
               {"cpm", f.cpm},
               {"accuracy", f.accuracy},
               {"done", f.done}};
+}
+
+// The lesson's hints: how many were asked for, and the one showing, with the pinyin or the KX
+// code as the method in use types it.
+void AddHint(const lessons::CodeHint& hint, const lessons::LessonRun& run, bool keypad,
+             Json* lesson) {
+  (*lesson)["hints"] = hint.Used();
+  const std::optional<lessons::HintShown> shown = hint.Shown(run);
+  if (!shown) return;
+  (*lesson)["code_hint"] = keypad
+                               ? Json{{"character", shown->character}, {"code", shown->code}}
+                               : Json{{"character", shown->character}, {"pinyin", shown->pinyin}};
 }
 
 std::string_view Trim(std::string_view text) {
@@ -178,6 +191,9 @@ std::string ConsoleSession::RunCommand(std::string_view line) {
     c.SpeedButtonKXZDClick();
   } else if (name == ":clear") {
     c.SpeedButton2Click();
+  } else if (name == ":hint") {
+    if (!lessons_.Running()) return "no lesson is running";
+    if (!lessons_.Hint().Ask(*lessons_.Run())) return "the lesson has no character left to write";
   } else if (name == ":reload") {
     c.BeginWordMaking();
     std::string error;
@@ -230,10 +246,14 @@ std::string ConsoleSession::Report() const {
         {"notice", notice_}}},
       {"output", Utf8FromGbk(controller_.OutputText())},
   };
-  if (const lessons::LessonRun* run = lessons_.Run()) report["lesson"] = LessonReport(*run);
-  if (report.contains("lesson") && segments_) {
-    report["lesson"]["segment"] = segments_->Index() + 1;
-    report["lesson"]["segments"] = segments_->Count();
+  if (const lessons::LessonRun* run = lessons_.Run()) {
+    report["lesson"] = LessonReport(*run);
+    AddHint(lessons_.Hint(), *run, MethodOf(s.MethodClass) == InputMethod::Keypad,
+            &report["lesson"]);
+    if (segments_) {
+      report["lesson"]["segment"] = segments_->Index() + 1;
+      report["lesson"]["segments"] = segments_->Count();
+    }
   }
   return JsonLine(report);
 }

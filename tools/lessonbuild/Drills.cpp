@@ -88,18 +88,20 @@ void AddWordGroups(const std::vector<DrillWord>& words, int length, int groups,
 }
 
 void AddStrokeDrills(const std::vector<DrillChar>& chars, std::vector<Lesson>* out) {
+  // By the first key typed, which is not always the first stroke written (是 时 明 打 start
+  // with 1 through a short component).
   static const std::array<const char*, 6> kNames{"横", "竖", "撇", "点", "折", "叉"};
-  for (int stroke = 1; stroke <= 6; ++stroke) {
+  for (int key = 1; key <= 6; ++key) {
     std::vector<std::string> items;
     for (const DrillChar& c : chars) {
       if (static_cast<int>(items.size()) == kStrokeDrill) break;
-      if (!c.strokes.empty() && c.strokes[0] == static_cast<char>('0' + stroke))
+      if (!c.strokes.empty() && c.strokes[0] == static_cast<char>('0' + key))
         items.push_back(c.utf8);
     }
     if (items.empty()) continue;
-    out->push_back(Make("kx-first-" + std::to_string(stroke),
-                        std::string("首笔为") + kNames[static_cast<std::size_t>(stroke - 1)] +
-                            "（" + std::to_string(stroke) + "）的字",
+    out->push_back(Make("kx-first-" + std::to_string(key),
+                        "首键为" + std::to_string(key) + "（" +
+                            kNames[static_cast<std::size_t>(key - 1)] + "）的字",
                         "ＫＸ笔画", LessonMethod::Keypad, items, kCharactersPerLine));
   }
   std::vector<std::string> crossing;
@@ -109,16 +111,17 @@ void AddStrokeDrills(const std::vector<DrillChar>& chars, std::vector<Lesson>* o
   }
   out->push_back(Make("kx-crossing", "叉笔画（6）", "ＫＸ笔画", LessonMethod::Keypad, crossing,
                       kCharactersPerLine));
-  // The four short components, by the radical each is filed under: 疒 104, 口 30, 日 72, 手 64.
+  // The four short components, each with the characters whose codes type it shortened.
   std::vector<std::string> components;
-  for (const int radical : {104, 30, 72, 64}) {
+  for (const std::string_view part : {"疒", "口", "日", "扌"}) {
     int taken = 0;
     for (const DrillChar& c : chars) {
       if (taken == kComponentDrill) break;
-      if (c.radical == radical) {
-        components.push_back(c.utf8);
-        ++taken;
-      }
+      if (c.shortParts.find(part) == std::string::npos ||
+          std::find(components.begin(), components.end(), c.utf8) != components.end())
+        continue;
+      components.push_back(c.utf8);
+      ++taken;
     }
   }
   out->push_back(Make("kx-components", "四个简化部件：疒 口 日 扌", "ＫＸ笔画",

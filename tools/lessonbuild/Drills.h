@@ -1,5 +1,5 @@
 // The drill lessons made from the dictionary data: frequent characters and words in graded
-// groups, keypad drills by stroke, pinyin drills for the first-stroke letter and for words
+// groups, keypad drills by first key, pinyin drills for the first-stroke letter and for words
 // typed by their initials.
 #pragma once
 
@@ -13,15 +13,17 @@ namespace dazi::lessonbuild {
 struct DrillChar {
   std::string utf8;
   long frequency = 0;
-  int radical = 0;       // Kangxi radical number
-  std::string syllable;  // main reading without tone, empty when unknown
-  std::string strokes;   // KX main code as stroke digits ("3131"), empty when none
+  int radical = 0;             // Kangxi radical number
+  std::string syllable;        // main reading without tone, empty when unknown
+  std::string strokes;         // KX main code as stroke digits ("3131"), empty when none
+  std::string shortParts;      // those of 疒 口 日 扌 the code types shortened (UTF-8)
+  std::size_t ruleDigits = 0;  // digits of strokes before a short code is typed again
 };
 
 struct DrillWord {
   std::string utf8;
   int characters = 0;
-  long count = 0;
+  long count = 0;  // not needed by the drills, which take the words in the order given
 };
 
 // chars and words come most frequent first and hold only what the practice area can type.

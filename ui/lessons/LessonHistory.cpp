@@ -106,7 +106,7 @@ bool LessonHistory::Usable(std::string* error) {
     if (error) *error = "made by a newer dazi (schema " + std::to_string(found) + ")";
     return false;
   }
-  return Exec(db_, kSchema, error);
+  return Exec(db_, kSchema, error) && CreateWeakPointsTables(db_, error);
 }
 
 bool LessonHistory::Open(std::vector<std::string>* notices) {
@@ -178,6 +178,7 @@ bool LessonHistory::Store(const SessionRow& s, const std::vector<CharTally>& tal
       upsert.Bind(4, t.keys);
       ok = sqlite3_step(upsert.get()) == SQLITE_DONE;
     }
+    ok = ok && AddWeakPointsRecords(db_, tallies);
   }
   if (!ok) {
     if (error) *error = sqlite3_errmsg(db_);

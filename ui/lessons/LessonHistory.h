@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/lessons/LessonRun.h"
+#include "ui/lessons/WeakPointsRecords.h"
 
 struct sqlite3;
 
@@ -58,6 +59,11 @@ class LessonHistory {
   std::map<std::string, LessonSummary> Summaries();
   // Every character's totals.
   std::vector<CharTally> CharStats();
+  // What the weak-points lesson keeps besides (ui/lessons/WeakPointsRecords.h).
+  std::vector<Confusion> Confusions() {
+    return db_ ? ReadConfusions(db_) : std::vector<Confusion>();
+  }
+  std::vector<CharPace> Pace() { return db_ ? ReadPace(db_) : std::vector<CharPace>(); }
 
   const std::string& Path() const { return path_; }
 

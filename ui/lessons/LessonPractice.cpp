@@ -31,6 +31,7 @@ void LessonPractice::Start(Lesson lesson) {
   method_ = MethodOf(SrfState.MethodClass) == InputMethod::Keypad ? "keypad" : "pinyin";
   started_ = static_cast<std::int64_t>(std::time(nullptr));
   run_ = std::make_unique<LessonRun>(std::move(lesson), clock_);
+  hint_ = CodeHint();
   running_ = true;
   stored_ = false;
   Observe();

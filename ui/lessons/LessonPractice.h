@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/controller/PracticeController.h"
+#include "ui/lessons/CodeHint.h"
 #include "ui/lessons/Lesson.h"
 #include "ui/lessons/LessonHistory.h"
 #include "ui/lessons/LessonRun.h"
@@ -46,6 +47,10 @@ class LessonPractice {
   // After anything else that may write (a candidate or dictionary button clicked).
   void Observe();
 
+  // The code hint of the running lesson (a fresh one for each lesson started).
+  CodeHint& Hint() { return hint_; }
+  const CodeHint& Hint() const { return hint_; }
+
   LessonHistory& History() { return history_; }
   // Opens the history when needed; its problems join the notices.
   bool OpenHistory();
@@ -63,6 +68,7 @@ class LessonPractice {
   bool running_ = false;
   bool stored_ = false;
   std::vector<std::string> notices_;
+  CodeHint hint_;
 };
 
 }  // namespace dazi::lessons

@@ -60,6 +60,7 @@ void LessonRun::WritePlace(std::size_t place, const std::string& gbk) {
   } else {
     p.result = CharResult::Wrong;
     p.everWrong = true;
+    p.writtenInstead.push_back(gbk);
   }
 }
 
@@ -78,12 +79,15 @@ void LessonRun::Observe(std::string_view practiceText) {
   if (same < end) {
     // The keys since the last write are spread over the characters this write brought.
     const int count = static_cast<int>(end - same);
+    const double writtenAt = Elapsed();
     for (std::size_t i = same; i < end; ++i) {
+      places_[i].seconds += (writtenAt - lastWrite_) / count;
       WritePlace(i, now[i]);
       const int share = pendingKeys_ / count + (static_cast<int>(i - same) < pendingKeys_ % count);
       places_[i].keys += share;
     }
     pendingKeys_ = 0;
+    lastWrite_ = writtenAt;
   }
   written_.assign(now.begin(), now.end());
   if (now.size() > same) {
@@ -146,11 +150,13 @@ std::vector<CharTally> LessonRun::Tallies() const {
     const Place& p = places_[i];
     if (!p.reached) continue;
     const auto [it, fresh] = index.emplace(target_[i].utf8, tallies.size());
-    if (fresh) tallies.push_back({target_[i].utf8, 0, 0, 0});
+    if (fresh) tallies.push_back({target_[i].utf8, 0, 0, 0, 0, {}});
     CharTally& t = tallies[it->second];
     ++t.seen;
     t.wrong += p.everWrong ? 1 : 0;
     t.keys += p.keys;
+    t.seconds += p.seconds;
+    for (const std::string& gbk : p.writtenInstead) ++t.writtenInstead[Utf8FromGbk(gbk)];
   }
   return tallies;
 }

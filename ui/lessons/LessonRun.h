@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,10 +42,12 @@ struct SpeedSample {
 
 // What one character of the target collected over the run.
 struct CharTally {
-  std::string character;  // UTF-8
-  int seen = 0;           // places written
-  int wrong = 0;          // places written wrong at least once
-  int keys = 0;           // keys spent on it
+  std::string character;                        // UTF-8
+  int seen = 0;                                 // places written
+  int wrong = 0;                                // places written wrong at least once
+  int keys = 0;                                 // keys spent on it
+  double seconds = 0;                           // time spent on it, shared as the keys are
+  std::map<std::string, int> writtenInstead{};  // what was written in its place, how often
 };
 
 inline constexpr int kVirtualKeyBack = 8;
@@ -87,6 +90,8 @@ class LessonRun {
     bool everWrong = false;
     bool reached = false;
     int keys = 0;
+    double seconds = 0;
+    std::vector<std::string> writtenInstead;  // GBK
   };
 
   double Elapsed() const;
@@ -103,7 +108,8 @@ class LessonRun {
   std::vector<SpeedSample> speed_;
   int keys_ = 0;
   int backspaces_ = 0;
-  int pendingKeys_ = 0;  // keys since the last character written
+  int pendingKeys_ = 0;   // keys since the last character written
+  double lastWrite_ = 0;  // Elapsed() when a character was last written
   bool started_ = false;
   bool stopped_ = false;
   double startTime_ = 0;

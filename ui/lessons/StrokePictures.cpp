@@ -35,24 +35,61 @@ bool ParseStrokes(std::string_view text, StrokePicture* picture) {
   return true;
 }
 
+// "6:0 1:0 2:1" into labels on strokes below strokeCount; false on anything else.
+bool ParseLabels(std::string_view text, std::size_t strokeCount, StrokePicture* picture) {
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    const std::string_view label = text.substr(0, blank);
+    text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
+    StrokePicture::KeyLabel l;
+    if (label.size() < 3 || label[0] < '1' || label[0] > '6' || label[1] != ':' ||
+        !ParseInt(label.substr(2), &l.stroke) || l.stroke < 0 ||
+        static_cast<std::size_t>(l.stroke) >= strokeCount)
+      return false;
+    l.key = label[0];
+    picture->labels.push_back(l);
+  }
+  return !picture->labels.empty();
+}
+
+// "labels<TAB>strokes", the line after its character.
+std::optional<StrokePicture> ParseLine(std::string_view rest) {
+  const std::size_t tab = rest.find('\t');
+  if (tab == std::string_view::npos) return std::nullopt;
+  StrokePicture picture;
+  if (!ParseStrokes(rest.substr(tab + 1), &picture) ||
+      !ParseLabels(rest.substr(0, tab), picture.strokes.size(), &picture))
+    return std::nullopt;
+  return picture;
+}
+
 }  // namespace
+
+std::string StrokePicture::Code() const {
+  std::string code;
+  for (const KeyLabel& label : labels) code += label.key;
+  return code;
+}
 
 std::optional<StrokePicture> FindStrokePicture(const std::string& path, const std::string& utf8) {
   std::ifstream in(path, std::ios::binary);
   const std::string prefix = utf8 + "\t";
-  for (std::string line; std::getline(in, line);) {
-    if (line.compare(0, prefix.size(), prefix) != 0) continue;
-    const std::string_view rest = std::string_view(line).substr(prefix.size());
-    const std::size_t tab = rest.find('\t');
-    if (tab == std::string_view::npos) return std::nullopt;
-    StrokePicture picture;
-    picture.keys = rest.substr(0, tab);
-    if (!ParseStrokes(rest.substr(tab + 1), &picture) ||
-        picture.strokes.size() != picture.keys.size())
-      return std::nullopt;
-    return picture;
-  }
+  for (std::string line; std::getline(in, line);)
+    if (line.compare(0, prefix.size(), prefix) == 0)
+      return ParseLine(std::string_view(line).substr(prefix.size()));
   return std::nullopt;
+}
+
+std::map<std::string, StrokePicture> LoadStrokePictures(const std::string& path) {
+  std::map<std::string, StrokePicture> pictures;
+  std::ifstream in(path, std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string::npos) continue;
+    if (std::optional<StrokePicture> picture = ParseLine(std::string_view(line).substr(tab + 1)))
+      pictures.emplace(line.substr(0, tab), std::move(*picture));
+  }
+  return pictures;
 }
 
 }  // namespace dazi::lessons

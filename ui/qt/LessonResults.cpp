@@ -16,6 +16,7 @@
 #include "ui/lessons/LessonCatalogue.h"
 #include "ui/lessons/StrokePictures.h"
 #include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/StrokePictureDrawing.h"
 #include "ui/qt/WidgetSupport.h"
 
 namespace dazi {
@@ -106,44 +107,6 @@ QChartView* PastSessions(QWidget* parent, const std::vector<lessons::SessionRow>
 
 constexpr int kPictureSize = 84;
 
-// The strokes in writing order over a light frame, each started by its order number (blue)
-// and the KX key it is typed with (red).
-QPixmap DrawStrokes(const lessons::StrokePicture& picture) {
-  QPixmap pixmap(kPictureSize, kPictureSize);
-  pixmap.fill(Qt::white);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(0xe0, 0xc8, 0xc8), 1, Qt::DashLine));
-  painter.drawLine(0, kPictureSize / 2, kPictureSize, kPictureSize / 2);
-  painter.drawLine(kPictureSize / 2, 0, kPictureSize / 2, kPictureSize);
-  const double scale = kPictureSize / 1024.0;
-  auto at = [scale](const lessons::StrokePicture::Point& p) {
-    return QPointF(p.x * scale, (900 - p.y) * scale);
-  };
-  painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  for (const auto& stroke : picture.strokes) {
-    QPolygonF line;
-    for (const auto& p : stroke) line << at(p);
-    painter.drawPolyline(line);
-  }
-  QFont font = SansFont(9);
-  font.setBold(true);
-  painter.setFont(font);
-  for (std::size_t i = 0; i < picture.strokes.size(); ++i) {
-    const QPointF start = at(picture.strokes[i].front());
-    const QRectF badge(start.x() - 6, start.y() - 6, 12, 12);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x20, 0x60, 0xd0));
-    painter.drawEllipse(badge);
-    painter.setPen(Qt::white);
-    painter.drawText(badge, Qt::AlignCenter, QString::number(i + 1));
-    painter.setPen(QColor(0xd0, 0x1c, 0x1c));
-    painter.drawText(QRectF(start.x() + 5, start.y() - 14, 10, 10), Qt::AlignCenter,
-                     QString(QLatin1Char(picture.keys[i])));
-  }
-  return pixmap;
-}
-
 QString FiguresText(const lessons::LessonFigures& f) {
   return QStringLiteral(
              "速度 <b>%1</b> 字/分　正确率 <b>%2%</b>　击键 <b>%3</b>　回改 <b>%4</b>　"
@@ -219,7 +182,7 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
             lessons::FindStrokePicture(pictures, missed[i].character)) {
       auto* label = new QLabel(missed_);
       label->setObjectName(QStringLiteral("StrokePicture"));
-      label->setPixmap(DrawStrokes(*picture));
+      label->setPixmap(DrawStrokePicture(*picture, kPictureSize));
       label->setAlignment(Qt::AlignCenter);
       missed_->setCellWidget(row, 4, label);
       missed_->setRowHeight(row, kPictureSize + 4);

@@ -170,7 +170,8 @@ void LessonView::ShowRun(const lessons::LessonRun* run) {
   if (rowsFor_ != run_->Source().lines) BuildRows();
   title_->setText(QString::fromStdString(run_->Source().title));
   PlaceRows();
-  ShowFigures(Figures(run_->Figures()));
+  ShowFigures(Figures(run_->Figures()) +
+              (hintsUsed_ > 0 ? QStringLiteral("　提示 %1").arg(hintsUsed_) : QString()));
   show();
   update();
 }

@@ -35,6 +35,8 @@ class LessonView : public QWidget {
   // Whether 下一段 is offered (a segmented lesson before its last segment).
   void OfferNextSegment(bool offer);
   QString FiguresText() const { return figuresText_; }
+  // The code hints asked for in the run, noted on the figures from the next ShowRun on.
+  void ShowHintsUsed(int used) { hintsUsed_ = used; }
   // The colour a written character of that result is drawn in.
   static QColor ResultColour(lessons::CharResult result);
   // Where the candidate card (the input panel over the candidate panel) opens during a lesson,
@@ -74,6 +76,7 @@ class LessonView : public QWidget {
   QToolButton* retry_ = nullptr;
   QToolButton* nextSegment_ = nullptr;
   QToolButton* end_ = nullptr;
+  int hintsUsed_ = 0;
 };
 
 }  // namespace dazi

@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "engine/core/MethodClass.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictLayout.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -64,6 +65,7 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
   // Above Memo1, below the candidate panels made after it.
   lessonView_ = new LessonView(
       this, {[this] { EndLesson(); }, [this] { RetryLesson(); }, [this] { NextSegment(); }});
+  codeHint_ = new CodeHintPanel(this);
   lessonClock_ = new QTimer(this);
   lessonClock_->setInterval(1000);
   connect(lessonClock_, &QTimer::timeout, this, [this] {
@@ -339,7 +341,11 @@ void TForm_Main::PaintView() {
   statusBar_->Paint(view.statusBar);
   if (helpPanel_) helpPanel_->Paint(view.help);
   PaintMemo1();
+  if (lessonPractice_) lessonView_->ShowHintsUsed(lessonPractice_->Hint().Used());
   lessonView_->ShowRun(lessonPractice_ ? lessonPractice_->Run() : nullptr);
+  if (lessonPractice_)
+    codeHint_->ShowHint(lessonPractice_->Hint(), lessonPractice_->Run(),
+                        MethodOf(SrfState.MethodClass) == InputMethod::Keypad);
 }
 
 // Memo1 shows the lines of the view state with the caret where the next character goes;
@@ -367,6 +373,11 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
 // menu key opens the toolbar menu.
 bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
   const bool ctrl = key.key() == Qt::Key_Control;
+  // F2 in a lesson asks for the code hint; it is no typing key.
+  if (key.key() == Qt::Key_F2 && lessonPractice_ && lessonPractice_->Running()) {
+    if (press && lessonPractice_->Hint().Ask(*lessonPractice_->Run())) PaintView();
+    return true;
+  }
   if (press) {
     if (!key.isAutoRepeat()) ctrlAlone_ = ctrl;
     if (key.key() == Qt::Key_Menu) {

@@ -17,6 +17,7 @@
 #include "ui/lessons/LessonPractice.h"
 #include "ui/lessons/LessonSegments.h"
 #include "ui/qt/CandidateBarWidgets.h"
+#include "ui/qt/CodeHintPanel.h"
 #include "ui/qt/DictionaryPanelWidgets.h"
 #include "ui/qt/HelpPanelWidgets.h"
 #include "ui/qt/LessonView.h"
@@ -107,7 +108,8 @@ class TForm_Main : public QWidget {
   std::unique_ptr<lessons::LessonCatalogue> catalogue_;
   std::unique_ptr<lessons::LessonPractice> lessonPractice_;  // from the first showing on
   LessonView* lessonView_ = nullptr;
-  QTimer* lessonClock_ = nullptr;  // ticks the figures' time while a lesson runs
+  CodeHintPanel* codeHint_ = nullptr;  // F2 in a lesson
+  QTimer* lessonClock_ = nullptr;      // ticks the figures' time while a lesson runs
   std::string pendingLesson_;
   std::optional<lessons::SegmentedLesson> segments_;
   Confirm confirm_ = AskConfirmation;
