@@ -108,8 +108,8 @@ std::vector<Word> WordsThatFit(std::string_view bytes) {
 }
 
 // Which words stay out of the tables when there are more than they hold: the newest stay, so
-// the learned words go first, oldest first by their place in srf_pub.lrn, and then, should
-// that not be enough, the earliest of the others.
+// the learned words go first, oldest first by their place in srf_pub.lrn (but never the one
+// learned last), and then, should that not be enough, the earliest of the others.
 std::vector<bool> WordsLeftOut(const std::vector<Word>& words, std::string_view learned) {
   std::vector<bool> out(words.size(), false);
   std::size_t excess = words.size() - std::min(words.size(), std::size_t{kUserWordCapacity});
@@ -120,7 +120,9 @@ std::vector<bool> WordsLeftOut(const std::vector<Word>& words, std::string_view 
   for (std::size_t i = 0; i < words.size(); ++i)
     if (const auto it = age.find(words[i]); it != age.end()) byAge.emplace_back(it->second, i);
   std::sort(byAge.begin(), byAge.end());
-  for (std::size_t k = 0; k < byAge.size() && excess > 0; ++k, --excess)
+  // The word learned last is the newest of all: it stays.
+  const std::size_t newest = byAge.empty() ? 0 : byAge.back().first;
+  for (std::size_t k = 0; k < byAge.size() && byAge[k].first != newest && excess > 0; ++k, --excess)
     out[byAge[k].second] = true;
   for (std::size_t i = 0; i < words.size() && excess > 0; ++i)
     if (!out[i]) {

@@ -154,6 +154,21 @@ TEST_F(Learning, AFullLearnedListForgetsItsOldestPhraseAndSaysSoOnce) {
   EXPECT_EQ(SrfState.UserWordCount, 1);
 }
 
+// A word saved into a lexicon full of words the user made is offered; the earliest made
+// word gives way.
+TEST_F(Learning, AWordSavedIntoALexiconOfMadeWordsIsOffered) {
+  std::string lexicon;
+  for (int i = 0; i < kUserWordCapacity; ++i) lexicon += *EncodeUserWord(Digits(i, 6));
+  folder_.WriteBytes("srf_pub.usr", lexicon + '\0');
+  ASSERT_TRUE(LoadDictionaries().ok);
+  for (int time = 0; time < 2; ++time) {
+    TypePhrase(Digits(0, 7));
+    LearnPhraseAtMark();
+  }
+  EXPECT_EQ(SrfState.UserWordLengths[kUserWordCapacity - 1], 7);
+  EXPECT_EQ(SrfState.UserWordCodes[0][0], Digits(1, 6)[0]);
+}
+
 // A full lexicon keeps offering the newest words: a word saved into it is offered at once,
 // the oldest learned word gives way (the words the user made stay), the typist is told once,
 // and both files keep every word.
