@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "engine/core/CandidateKinds.h"
@@ -124,17 +125,30 @@ TEST_F(UserFilesSafety, TheCorpusLineSpellsExactlyTheLexiconRecord) {
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), Record({1, 2, 3, 4}) + '\0');
 }
 
-// A word already in the files (saved in an earlier run, or by another program) is not
-// written twice.
+// A word already in the files is not written twice: one saved in an earlier run is a user
+// word and not even remembered; one another program saved meanwhile is found in the files
+// when this program saves it, and is read in.
 TEST_F(UserFilesSafety, AWordAlreadySavedIsNotAddedAgain) {
-  folder_.WriteBytes("srf_pub.dat", Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n");
-  folder_.WriteBytes("srf_pub.usr", Record({1, 2, 3, 4}) + '\0');
-  ASSERT_TRUE(LoadDictionaries().ok);
-  TypePhrase();
-  EXPECT_EQ(TypePhrase(), "");
-  EXPECT_EQ(SrfState.LearnSaved[0], 1);
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n");
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), Record({1, 2, 3, 4}) + '\0');
+  const std::string corpus = Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n";
+  const std::string lexicon = Record({1, 2, 3, 4}) + '\0';
+  for (const bool earlierRun : {true, false}) {
+    SCOPED_TRACE(earlierRun ? "earlier run" : "another program");
+    ResetEngineState();
+    if (earlierRun) folder_.WriteBytes("srf_pub.usr", lexicon);
+    ASSERT_TRUE(LoadDictionaries().ok);
+    folder_.WriteBytes("srf_pub.dat", corpus);
+    folder_.WriteBytes("srf_pub.usr", lexicon);
+    EXPECT_EQ(TypePhrase(), "");
+    EXPECT_EQ(SrfState.LearnCount, earlierRun ? 0 : 1);
+    ClearCollectedPhrase();
+    EXPECT_EQ(TypePhrase(), "");
+    EXPECT_EQ(SrfState.LearnCount, 0);
+    EXPECT_EQ(SrfState.UserWordCount, 1);
+    EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), corpus);
+    EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), lexicon);
+    std::remove("srf_pub.usr");
+    std::remove("srf_pub.dat");
+  }
 }
 
 // A FIFO in a file's place would block the opening forever: each is refused at once, with a
