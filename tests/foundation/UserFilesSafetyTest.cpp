@@ -2,6 +2,7 @@
 // read is overwritten, every failed save is reported, and the two user files agree.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -191,6 +192,32 @@ TEST_F(UserFilesSafety, ASettingsFileThatCannotBeReadIsReportedAndKept) {
   std::string error;
   EXPECT_FALSE(WriteSettingsByte(9, &error));
   EXPECT_EQ(error, "not a regular file");
+}
+
+// A link at a user file's name that points nowhere is refused: the write would otherwise make
+// a file wherever the link points.
+TEST_F(UserFilesSafety, ALinkToNothingIsNotWrittenThrough) {
+  fs::remove("srf_pykx.set");
+  fs::create_symlink("elsewhere.set", "srf_pykx.set");
+  std::string error;
+  EXPECT_FALSE(WriteSettingsByte(9, &error));
+  EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists("elsewhere.set"));
+  EXPECT_TRUE(fs::is_symlink("srf_pykx.set"));
+}
+
+// Root rewriting a user's file (dazi started once with sudo in the user's folder) leaves it
+// the user's, or every later save of the user would fail.
+TEST_F(UserFilesSafety, ARewriteByRootKeepsTheFilesOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  ASSERT_TRUE(WriteSettingsByte(1));
+  constexpr uid_t kNobody = 65534;
+  ASSERT_EQ(::chown("srf_pykx.set", kNobody, kNobody), 0);
+  ASSERT_TRUE(WriteSettingsByte(2));
+  struct stat st {};
+  ASSERT_EQ(::stat("srf_pykx.set", &st), 0);
+  EXPECT_EQ(st.st_uid, kNobody);
+  EXPECT_EQ(st.st_gid, kNobody);
 }
 
 }  // namespace
