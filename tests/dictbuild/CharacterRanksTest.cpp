@@ -8,6 +8,8 @@
 
 #include "engine/pinyin/SyllableTable.h"
 #include "tools/dictbuild/Characters.h"
+#include "tools/dictbuild/Defaults.h"
+#include "tools/dictbuild/EverydayUse.h"
 #include "tools/dictbuild/Readings.h"
 #include "tools/dictbuild/Spellings.h"
 #include "tools/dictbuild/Utf8.h"
@@ -223,6 +225,106 @@ TEST(ClassFrequencyTest, TraditionalFormsShareTheirSimplifiedCharacterByTheWords
   EXPECT_DOUBLE_EQ(s.Of("后").classFrequency[1], 100);
   EXPECT_DOUBLE_EQ(s.Of("後").classFrequency[1], 900);
   EXPECT_DOUBLE_EQ(s.Of("後").classFrequency[0], 0);
+}
+
+// Which readings carry the priority bit: under each syllable the characters with it come
+// first, by rank, so a frequent character's second reading stands by its count.
+TEST(PriorityTest, EveryReadingInEverydayUseRanksByItsCount) {
+  Model model;
+  model.chars = {// 地: de most, dì a real share: both carry the bit, in both classes.
+                 Char(1, kST, {{"de", 0.6}, {"di", 0.4}}, 9000, 9000),
+                 // 广's ān is heard almost never: no bit, it waits behind the characters read an.
+                 Char(2, kSimplified, {{"guang", 0.99}, {"an", kUnheardShare}}, 8000),
+                 // A rare character keeps the bit on its main reading.
+                 Char(3, kSimplified, {{"di", 1}}, 3),
+                 // A radical form or chemical element has none.
+                 Char(4, kSimplified, {{"di", 1}}, 2)};
+  model.chars[3].everydayUse = false;
+  BuildReport report;
+  const SpellingTable table = BuildSpellings(model, &report);
+  auto priorityOf = [&](const char* syllable, int number, std::uint16_t classBit) {
+    for (const auto& e : table.spellings[table.numberOf.at({Syllable(syllable), 'h'}) - 1].entries)
+      if (e.charNo == number && (e.attribute & classBit))
+        return (e.attribute & dictwriter::kAttrPriority) != 0;
+    ADD_FAILURE() << number << " not under " << syllable;
+    return false;
+  };
+  EXPECT_TRUE(priorityOf("de", 1, dictwriter::kAttrSimplified));
+  EXPECT_TRUE(priorityOf("di", 1, dictwriter::kAttrSimplified));
+  EXPECT_TRUE(priorityOf("di", 1, dictwriter::kAttrTraditional));
+  EXPECT_TRUE(priorityOf("guang", 2, dictwriter::kAttrSimplified));
+  EXPECT_FALSE(priorityOf("an", 2, dictwriter::kAttrSimplified));
+  EXPECT_TRUE(priorityOf("di", 3, dictwriter::kAttrSimplified));
+  EXPECT_FALSE(priorityOf("di", 4, dictwriter::kAttrSimplified));
+  // The share just below everyday use does not count.
+  CharData edge = Char(5, kSimplified, {{"hai", 0.98}, {"huan", kEverydayShare * 0.99}}, 10);
+  EXPECT_FALSE(PriorityInClass(edge, 1, 0));
+  edge.readings[1].share = kEverydayShare;
+  EXPECT_TRUE(PriorityInClass(edge, 1, 0));
+}
+
+TEST(ReadingsTest, TheMainReadingIsTheOneWithTheLargestShare) {
+  // kHanyuPinlu hears 似 mostly as shì (似的); the words read it sì (似乎, 相似, 类似).
+  SmallSources s;
+  UnihanChar& si = s.Unihan("似");
+  si.modern = {ParseMarkedPinyin("sì"), ParseMarkedPinyin("shì")};
+  si.pinlu = {{ParseMarkedPinyin("shì"), 60}, {ParseMarkedPinyin("sì"), 40}};
+  s.Word("似乎", "似乎", {"si4", "hu1"});
+  s.Word("相似", "相似", {"xiang1", "si4"});
+  s.Word("似的", "似的", {"shi4", "de5"});
+  s.sources.jieba = {{"似乎", 900}, {"相似", 500}, {"似的", 100}};
+  // Without any evidence the sources' order stands.
+  UnihanChar& rare = s.Unihan("罴");
+  rare.modern = {ParseMarkedPinyin("pí"), ParseMarkedPinyin("bǐ")};
+  BuildReport report;
+  AssignReadings(s.sources, &s.model, &report);
+  const auto& r = s.Of("似").readings;
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_EQ(r[0].syllable, Syllable("si"));  // (0.4 + 1400/1500) / 2 against (0.6 + 100/1500) / 2
+  EXPECT_GT(r[0].share, r[1].share);
+  ASSERT_EQ(s.Of("罴").readings.size(), 2u);
+  EXPECT_EQ(s.Of("罴").readings[0].syllable, Syllable("pi"));
+}
+
+TEST(EverydayUseTest, RareRadicalsAndElementsAreOutOfEverydayUse) {
+  SmallSources s;
+  s.Word("氵", "氵", {"shui3"}, "\"water\" radical in Chinese characters (Kangxi radical 85)");
+  s.Word("鉿", "铪", {"ha1"}, "hafnium (chemistry)");
+  s.Word("氧", "氧", {"yang3"}, "oxygen (chemistry)");
+  s.Word("訥", "讷", {"ne4"}, "to speak slowly/inarticulate");
+  s.Word("哈", "哈", {"ha1"}, "laughter");
+  s.Word("哈", "哈", {"ha3"}, "a radical opinion");  // one entry of another sense keeps it
+  // Frequent characters stay in everyday use whatever they name (氧): only the rare ones go.
+  for (std::size_t i = 0; i < kEverydayCharacters; ++i) s.model.chars[i].frequency = 100;
+  s.Of("氧").frequency = 100;
+  s.Of("铪").frequency = 1;
+  MarkEverydayUse(s.sources, &s.model);
+  EXPECT_FALSE(s.Of("氵").everydayUse);
+  EXPECT_FALSE(s.Of("铪").everydayUse);
+  EXPECT_FALSE(s.Of("鉿").everydayUse);
+  EXPECT_TRUE(s.Of("氧").everydayUse);
+  EXPECT_TRUE(s.Of("讷").everydayUse);
+  EXPECT_TRUE(s.Of("哈").everydayUse);
+  EXPECT_TRUE(s.Of("罴").everydayUse);  // no entry at all: nothing says it is out of use
+}
+
+TEST(DefaultsTest, TheCharacterWrittenAsAWordOfItsOwnStandsForTheSyllable) {
+  Model model;
+  // 情 is the more frequent character (事情, 感情); 请 stands alone more often.
+  model.chars = {Char(1, kST, {{"qing", 1}}, 900, 900), Char(2, kSimplified, {{"qing", 1}}, 500),
+                 Char(3, kTraditional, {{"qing", 1}}, 0, 500),
+                 // 轻's main reading is another syllable's: it never stands for qing.
+                 Char(4, kST, {{"ma", 1}, {"qing", 0.5}}, 5000, 5000)};
+  model.chars[0].soloFrequency[0] = model.chars[0].soloFrequency[1] = 10;
+  model.chars[1].soloFrequency[0] = 400;
+  model.chars[2].soloFrequency[1] = 400;
+  model.chars[3].soloFrequency[0] = model.chars[3].soloFrequency[1] = 9000;
+  const auto defaults = ChooseDefaults(model);
+  EXPECT_EQ(defaults[static_cast<std::size_t>(Syllable("qing"))][0], 2);
+  EXPECT_EQ(defaults[static_cast<std::size_t>(Syllable("qing"))][1], 3);
+  // Without word counts the most frequent character.
+  for (CharData& c : model.chars) c.soloFrequency[0] = c.soloFrequency[1] = 0;
+  EXPECT_EQ(ChooseDefaults(model)[static_cast<std::size_t>(Syllable("qing"))][0], 1);
 }
 
 }  // namespace

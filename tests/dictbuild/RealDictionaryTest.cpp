@@ -376,5 +376,40 @@ TEST_F(RealDictionary, EverydayWordsLeadTheirPhraseBlocks) {
   EXPECT_EQ(FirstPhrase("tashi"), "他是");
 }
 
+TEST_F(RealDictionary, SecondReadingsOfFrequentCharactersShareTheFirstPage) {
+  // A second reading with a real share of its character's use stands by that share's count,
+  // not behind every rare character read so (地 used to wait on page 5 of di).
+  for (const auto& [letters, text] : std::vector<std::pair<std::string, std::string>>{
+           {"di", "地"}, {"chang", "长"}, {"huan", "还"}, {"liao", "了"}, {"dai", "大"}})
+    EXPECT_TRUE(OnFirstPage(letters, text)) << letters << " " << text;
+  SrfState.MethodClass = 1;
+  EXPECT_TRUE(OnFirstPage("di", "地"));
+  EXPECT_TRUE(OnFirstPage("chang", "長"));
+  SrfState.MethodClass = 0;
+  // The main reading is the one most used: 似 sì (似乎), 咳 ké (咳嗽).
+  EXPECT_EQ(Reading(Number("似"), 0), "sip");
+  EXPECT_EQ(Reading(Number("咳"), 0), "kes");
+}
+
+TEST_F(RealDictionary, RadicalsAndElementsComeAfterTheEverydayCharactersOfTheirSyllable) {
+  for (const auto& [letters, rare] : std::vector<std::pair<std::string, std::string>>{
+           {"ne", "疒"}, {"shui", "氵"}, {"ha", "铪"}, {"a", "锕"}}) {
+    const std::vector<std::string> page = FirstPage(letters);
+    const int at = IndexOf(page, rare);
+    for (const char* everyday : {"呢", "水", "哈", "啊"})
+      if (IndexOf(page, everyday) >= 0) EXPECT_LT(IndexOf(page, everyday), at < 0 ? 99 : at);
+  }
+}
+
+TEST_F(RealDictionary, TraditionalSentencesUseThePhrasesOfTheFrequencyLists) {
+  SrfState.MethodClass = 1;
+  for (const auto& [pinyin, sentence] : std::vector<std::pair<std::string, std::string>>{
+           {"tashiwodepengyou", "他是我的朋友"}, {"zhejianshiqing", "這件事情"}}) {
+    ConvertSentence(pinyin);
+    EXPECT_EQ(Utf8FromGbk(SrfState.DefaultSentence), sentence) << pinyin;
+  }
+  SrfState.MethodClass = 0;
+}
+
 }  // namespace
 }  // namespace dazi

@@ -11,6 +11,7 @@
 #include "tools/dictbuild/ModelPhrases.h"
 #include "tools/dictbuild/SplitChunks.h"
 #include "tools/dictbuild/TextCounts.h"
+#include "tools/dictbuild/TraditionalPhrases.h"
 #include "tools/dictbuild/Unihan.h"
 #include "tools/dictbuild/Utf8.h"
 #include "tools/dictbuild/Words.h"
@@ -217,6 +218,7 @@ PhraseSet BuildPhrases(const Sources& sources, const Model& model,
   std::vector<PhraseData> candidates = Candidates(sources, model, words, report);
   AddTextEvidence(sources, model, &candidates, report);
   AddModelEvidence(model, frequencies, &candidates, report);
+  AddTraditionalPhrases(TraditionalWriting(sources, model, frequencies), &candidates);
   SortByFrequency(&candidates);
   AssignLevels(&candidates);
   // The split chunks go last in their blocks and stay out of the initials blocks.

@@ -33,6 +33,11 @@ std::size_t MainInClass(const CharData& c, int k) {
   return c.readings.size();
 }
 
+bool PriorityInClass(const CharData& c, std::size_t j, int k) {
+  if (!ListedInClass(c, j, k) || !c.everydayUse) return false;
+  return MainInClass(c, k) == j || ShareInClass(c, j, k) >= kEverydayShare;
+}
+
 double ShareInClass(const CharData& c, std::size_t j, int k) {
   const Reading& r = c.readings[j];
   if (k != 0) return r.share;
@@ -115,7 +120,7 @@ SpellingTable BuildSpellings(const Model& model, BuildReport* report) {
         for (int k = 0; k < 3; ++k) {
           const int rank = ranks[letter][static_cast<std::size_t>(k)][i];
           if (!ListedInClass(c, j, k) || rank == 0) continue;
-          auto& classes = classesOf[{rank, MainInClass(c, k) == j}];
+          auto& classes = classesOf[{rank, PriorityInClass(c, j, k)}];
           classes = static_cast<std::uint8_t>(classes | (1 << k));
         }
         for (auto [key, classes] : classesOf) {

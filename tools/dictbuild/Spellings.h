@@ -33,8 +33,17 @@ char FirstStrokeLetter(const CharData& c);
 // share the character's whole use.
 bool ListedInClass(const CharData& c, std::size_t j, int k);
 double ShareInClass(const CharData& c, std::size_t j, int k);
-// The class's main reading (its priority bit): the first reading it lists.
+// The class's main reading: the first reading it lists.
 std::size_t MainInClass(const CharData& c, int k);
+
+// A reading with at least this share of a character's use is in everyday use.
+inline constexpr double kEverydayShare = 0.02;
+// Whether reading j carries the priority bit in class k: the main reading of a character in
+// everyday use, and every other reading with an everyday share of its use (地 dì, 还 huán,
+// 了 liǎo), so that under each syllable they rank by their count among its characters
+// instead of waiting behind every rare character read so. A character out of everyday use
+// (a radical form, a chemical element) has no priority reading.
+bool PriorityInClass(const CharData& c, std::size_t j, int k);
 
 struct SpellingTable {
   std::vector<dictwriter::Spelling> spellings;
