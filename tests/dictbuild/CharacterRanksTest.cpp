@@ -229,38 +229,42 @@ TEST(ClassFrequencyTest, TraditionalFormsShareTheirSimplifiedCharacterByTheWords
 
 // Which readings carry the priority bit: under each syllable the characters with it come
 // first, by rank, so a frequent character's second reading stands by its count.
-TEST(PriorityTest, EveryReadingInEverydayUseRanksByItsCount) {
+TEST(PriorityTest, ReadingsInEverydayUseRankByTheirCount) {
   Model model;
-  model.chars = {// 地: de most, dì a real share: both carry the bit, in both classes.
-                 Char(1, kST, {{"de", 0.6}, {"di", 0.4}}, 9000, 9000),
-                 // 广's ān is heard almost never: no bit, it waits behind the characters read an.
-                 Char(2, kSimplified, {{"guang", 0.99}, {"an", kUnheardShare}}, 8000),
-                 // A rare character keeps the bit on its main reading.
-                 Char(3, kSimplified, {{"di", 1}}, 3),
-                 // A radical form or chemical element has none.
-                 Char(4, kSimplified, {{"di", 1}}, 2)};
-  model.chars[3].everydayUse = false;
+  // Everyday use starts at the count of the 3000th most frequent character: 100 here.
+  for (std::size_t i = 0; i < kEverydayReadingRank; ++i)
+    model.chars.push_back(Char(static_cast<int>(i) + 100, kST, {}, 100, 100));
+  const std::size_t at = model.chars.size();
+  model.chars.push_back(Char(1, kST, {{"chang", 0.7}, {"zhang", 0.3}}, 9000, 9000));  // 长
+  model.chars.push_back(Char(2, kST, {{"da", 0.995}, {"dai", 0.005}}, 9000, 9000));   // 大
+  model.chars.push_back(Char(3, kSimplified, {{"zhang", 1}}, 3));                     // rare
+  model.chars.push_back(Char(4, kSimplified, {{"zhang", 1}}, 500));  // a radical form
+  model.chars.back().everydayUse = false;
+  // 还: huán ranks by hái under h. Ten huan characters are used more: it waits behind them.
+  model.chars.push_back(Char(5, kST, {{"hai", 0.9}, {"huan", 0.1}}, 10000, 10000));
+  for (int n = 6; n < 16; ++n) model.chars.push_back(Char(n, kST, {{"huan", 1}}, 5000, 5000));
+  // 都: dū ranks by dōu under d; among the few characters read du it leads.
+  model.chars.push_back(Char(16, kST, {{"dou", 0.8}, {"du", 0.2}}, 10000, 10000));
+  model.chars.push_back(Char(17, kST, {{"du", 1}}, 5000, 5000));
+  const PriorityTable p = AssignPriorities(model);
+  auto has = [&](std::size_t index, std::size_t j, std::uint8_t cls) {
+    return (p[at + index][j] & cls) != 0;
+  };
+  EXPECT_TRUE(has(0, 0, kSimplified));
+  EXPECT_TRUE(has(0, 1, kSimplified));   // a second reading in everyday use
+  EXPECT_TRUE(has(0, 1, kTraditional));  // the traditional class alike
+  EXPECT_FALSE(has(1, 1, kSimplified));  // 9000 * 0.005 < 100
+  EXPECT_FALSE(has(2, 0, kSimplified));  // a rare character
+  EXPECT_FALSE(has(3, 0, kSimplified));  // out of everyday use
+  EXPECT_TRUE(has(4, 0, kSimplified));
+  EXPECT_FALSE(has(4, 1, kSimplified));  // would stand first under huan, before ten more used
+  EXPECT_TRUE(has(5, 0, kSimplified));
+  EXPECT_TRUE(has(15, 1, kSimplified));  // among the few read du it stands first anyway
+  // The bits reach the spelling records.
   BuildReport report;
   const SpellingTable table = BuildSpellings(model, &report);
-  auto priorityOf = [&](const char* syllable, int number, std::uint16_t classBit) {
-    for (const auto& e : table.spellings[table.numberOf.at({Syllable(syllable), 'h'}) - 1].entries)
-      if (e.charNo == number && (e.attribute & classBit))
-        return (e.attribute & dictwriter::kAttrPriority) != 0;
-    ADD_FAILURE() << number << " not under " << syllable;
-    return false;
-  };
-  EXPECT_TRUE(priorityOf("de", 1, dictwriter::kAttrSimplified));
-  EXPECT_TRUE(priorityOf("di", 1, dictwriter::kAttrSimplified));
-  EXPECT_TRUE(priorityOf("di", 1, dictwriter::kAttrTraditional));
-  EXPECT_TRUE(priorityOf("guang", 2, dictwriter::kAttrSimplified));
-  EXPECT_FALSE(priorityOf("an", 2, dictwriter::kAttrSimplified));
-  EXPECT_TRUE(priorityOf("di", 3, dictwriter::kAttrSimplified));
-  EXPECT_FALSE(priorityOf("di", 4, dictwriter::kAttrSimplified));
-  // The share just below everyday use does not count.
-  CharData edge = Char(5, kSimplified, {{"hai", 0.98}, {"huan", kEverydayShare * 0.99}}, 10);
-  EXPECT_FALSE(PriorityInClass(edge, 1, 0));
-  edge.readings[1].share = kEverydayShare;
-  EXPECT_TRUE(PriorityInClass(edge, 1, 0));
+  for (const auto& e : table.spellings[table.numberOf.at({Syllable("zhang"), 'h'}) - 1].entries)
+    if (e.charNo == 1) EXPECT_NE(e.attribute & dictwriter::kAttrPriority, 0);
 }
 
 TEST(ReadingsTest, TheMainReadingIsTheOneWithTheLargestShare) {
@@ -273,6 +277,12 @@ TEST(ReadingsTest, TheMainReadingIsTheOneWithTheLargestShare) {
   s.Word("相似", "相似", {"xiang1", "si4"});
   s.Word("似的", "似的", {"shi4", "de5"});
   s.sources.jieba = {{"似乎", 900}, {"相似", 500}, {"似的", 100}};
+  // The particle 呢 stands alone: its words (呢子) do not outvote what kHanyuPinlu hears.
+  UnihanChar& ne = s.Unihan("呢");
+  ne.modern = {ParseMarkedPinyin("ne"), ParseMarkedPinyin("ní")};
+  ne.pinlu = {{ParseMarkedPinyin("ne"), 1000}, {ParseMarkedPinyin("ní"), 10}};
+  s.Word("呢子", "呢子", {"ni2", "zi5"});
+  s.sources.jieba.emplace("呢子", 500);
   // Without any evidence the sources' order stands.
   UnihanChar& rare = s.Unihan("罴");
   rare.modern = {ParseMarkedPinyin("pí"), ParseMarkedPinyin("bǐ")};
@@ -282,6 +292,7 @@ TEST(ReadingsTest, TheMainReadingIsTheOneWithTheLargestShare) {
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[0].syllable, Syllable("si"));  // (0.4 + 1400/1500) / 2 against (0.6 + 100/1500) / 2
   EXPECT_GT(r[0].share, r[1].share);
+  EXPECT_EQ(s.Of("呢").readings[0].syllable, Syllable("ne"));
   ASSERT_EQ(s.Of("罴").readings.size(), 2u);
   EXPECT_EQ(s.Of("罴").readings[0].syllable, Syllable("pi"));
 }

@@ -296,8 +296,8 @@ class Checker {
   }
 
   // Every reading lists the character under its spelling (no character lost to a rank),
-  // every listing is a reading, and the readings with the priority bit are the first the
-  // class lists (readings are stored most used first; the bit marks those in everyday use).
+  // every listing is a reading, and a reading with the priority bit (in everyday use) has a
+  // main reading with it (readings are stored most used first).
   void CheckReadingsAgree() {
     std::vector<std::set<std::uint32_t>> listed(c_);
     std::array<std::vector<std::set<std::uint32_t>>, 3> listedIn, priorityIn;
@@ -324,13 +324,13 @@ class Checker {
         if (!(attr & kAttrPriority)) continue;
         for (std::size_t k = 0; k < 3; ++k) {
           if (!(attr & kClassAttr[k])) continue;
-          // Every reading the class lists before this one needs the bit too.
-          for (std::uint32_t x : readings_[n - 1]) {
-            if (x == s) break;
-            if (listedIn[k][n - 1].count(x) && !priorityIn[k][n - 1].count(x))
-              Problem(kPyFile, "the priority bit of character " + std::to_string(n) + " under " +
-                                   spellingTexts_[s - 1] + " skips a reading listed before it");
-          }
+          // The class's main reading is its most used one: it needs the bit too.
+          std::uint32_t main = 0;
+          for (std::uint32_t x : readings_[n - 1])
+            if (main == 0 && listedIn[k][n - 1].count(x)) main = x;
+          if (main != s && !priorityIn[k][n - 1].count(main))
+            Problem(kPyFile, "the priority bit of character " + std::to_string(n) + " under " +
+                                 spellingTexts_[s - 1] + " while its main reading has none");
         }
       }
     }
