@@ -99,6 +99,13 @@ PriorityTable AssignPriorities(const Model& model) {
         if (syllable.size() < kLeadingReadings || count >= syllable[kLeadingReadings - 1])
           out[i][j] = static_cast<std::uint8_t>(out[i][j] | (1 << k));
       }
+    // A character with a reading in everyday use has its main reading so too.
+    for (int k = 0; k < 3; ++k) {
+      const std::size_t main = MainInClass(c, k);
+      for (std::size_t j = 0; j < c.readings.size(); ++j)
+        if (main < c.readings.size() && (out[i][j] >> k) & 1)
+          out[i][main] = static_cast<std::uint8_t>(out[i][main] | (1 << k));
+    }
   }
   return out;
 }
