@@ -2,6 +2,8 @@
 // class's own frequency, and the phrases the frequency lists know only in simplified form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
