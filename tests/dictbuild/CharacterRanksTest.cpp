@@ -309,6 +309,7 @@ TEST(EverydayUseTest, RareRadicalsAndElementsAreOutOfEverydayUse) {
   for (std::size_t i = 0; i < kEverydayCharacters; ++i) s.model.chars[i].frequency = 100;
   s.Of("氧").frequency = 100;
   s.Of("铪").frequency = 1;
+  s.Of("哈").frequency = 1;
   MarkEverydayUse(s.sources, &s.model);
   EXPECT_FALSE(s.Of("氵").everydayUse);
   EXPECT_FALSE(s.Of("铪").everydayUse);
