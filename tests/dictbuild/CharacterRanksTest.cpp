@@ -127,17 +127,16 @@ TEST(RankTest, SimplifiedClassLeavesOutReadingsOfTraditionalUse) {
   BuildReport report;
   const SpellingTable table = BuildSpellings(model, &report);
   auto entriesOf = [&](const char* syllable) {
-    std::vector<std::pair<int, int>> out;  // (character number, attribute without rank)
+    std::vector<std::pair<int, int>> out;  // (character number, class bits)
     for (const auto& e : table.spellings[table.numberOf.at({Syllable(syllable), 'h'}) - 1].entries)
-      out.push_back({e.charNo, e.attribute & 0xF000});
+      out.push_back({e.charNo, e.attribute & 0xE000});
     return out;
   };
   using namespace dictwriter;
   EXPECT_EQ(entriesOf("zhe"), (std::vector<std::pair<int, int>>{
-                                  {2, kAttrSimplified | kAttrTraditional | kAttrPriority},
-                                  {1, kAttrTraditional | kAttrPriority}}));
-  EXPECT_EQ(entriesOf("zhu"), (std::vector<std::pair<int, int>>{
-                                  {1, kAttrTraditional}, {1, kAttrSimplified | kAttrPriority}}));
+                                  {2, kAttrSimplified | kAttrTraditional}, {1, kAttrTraditional}}));
+  EXPECT_EQ(entriesOf("zhu"),
+            (std::vector<std::pair<int, int>>{{1, kAttrTraditional}, {1, kAttrSimplified}}));
   const RankTable ranks = AssignRanks(model, &report);
   EXPECT_EQ(Rank(ranks, 'h', 0, 3), 1);  // 600 * 0.01 < 10
   EXPECT_EQ(Rank(ranks, 'h', 0, 2), 2);

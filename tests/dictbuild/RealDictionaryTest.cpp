@@ -251,7 +251,10 @@ TEST_F(RealDictionary, WordsWithTheirReadingsAndGlosses) {
 TEST_F(RealDictionary, SyllableDefaultsNameTheRightCharacters) {
   auto text = [](int n) { return Utf8FromGbk(CharText(n)); };
   EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("yao", 3)][0]), "要");
-  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("guo", 3)][1]), "國");
+  // The character written most often as a word of its own: 过 (去过) more than 国 (中国).
+  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("guo", 3)][1]), "過");
+  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("qing", 4)][0]), "请");
+  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("ma", 2)][0]), "吗");
   for (const char* s : {"dei", "ng", "shei", "zhei"})
     EXPECT_NE(SyllableDefaultChars[FindSyllable(s, static_cast<int>(std::strlen(s)))][0], 0) << s;
 }
