@@ -19,6 +19,9 @@ class ConsoleSession {
   // executable).
   ConsoleSession();
   explicit ConsoleSession(std::string lessonsFolder);
+  // The lessons' clock given (seconds on a steady clock), for tests that must not wait.
+  explicit ConsoleSession(lessons::LessonRun::Clock clock);
+  ConsoleSession(std::string lessonsFolder, lessons::LessonRun::Clock clock);
 
   // Handles one input line (without its line end) and returns the JSON answer.
   std::string HandleLine(std::string_view line);
@@ -36,7 +39,7 @@ class ConsoleSession {
   // Runs a command line; returns an error message, empty on success.
   std::string RunCommand(std::string_view line);
 
-  // :lessons and :lesson ID|FILE.txt|end.
+  // :lessons and :lesson ID|FILE.txt [--minutes N]|end.
   std::string ListLessons();
   std::string RunLessonCommand(std::string_view argument);
 

@@ -24,13 +24,22 @@ QString Clock(double seconds) {
       .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
+// 码长: keys per character; 击键: keys per second; 回改: characters written again; 退格:
+// Backspace presses. A timed test shows its length beside the time.
 QString Figures(const lessons::LessonFigures& f) {
-  return QStringLiteral("速度 %1 字/分　正确率 %2%　击键 %3　回改 %4　用时 %5　进度 %6/%7")
+  QString time = Clock(f.seconds);
+  if (f.limitSeconds > 0) time += QLatin1Char('/') + Clock(f.limitSeconds);
+  return QStringLiteral(
+             "%1速度 %2 字/分　正确率 %3%　码长 %4　击键 %5　回改 %6　退格 %7　用时 %8　进度 "
+             "%9/%10")
+      .arg(f.paused ? QStringLiteral("已暂停　") : QString())
       .arg(f.cpm, 0, 'f', 1)
       .arg(f.accuracy, 0, 'f', 1)
       .arg(f.keysPerCharacter, 0, 'f', 1)
+      .arg(f.keysPerSecond, 0, 'f', 1)
+      .arg(f.corrected)
       .arg(f.backspaces)
-      .arg(Clock(f.seconds))
+      .arg(time)
       .arg(f.position)
       .arg(f.length);
 }

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -60,7 +63,10 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
   lessonClock_ = new QTimer(this);
   lessonClock_->setInterval(1000);
   connect(lessonClock_, &QTimer::timeout, this, [this] {
-    if (lessonPractice_) lessonView_->ShowRun(lessonPractice_->Run());
+    if (!lessonPractice_) return;
+    lessonPractice_->Tick();  // a timed test's time may be up
+    if (lessonPractice_->Running() && lessonPractice_->Run()->Stopped()) return EndLesson();
+    lessonView_->ShowRun(lessonPractice_->Run());
   });
   candidateBar_ = std::make_unique<CandidateBarWidgets>(
       this, [this] { Run([](PracticeController& c) { c.SpeedButtonKXZDClick(); }); });
@@ -111,6 +117,7 @@ StatusBarHandlers TForm_Main::StatusHandlers() {
   h.n3Click = [this] { N3Click(); };
   h.n4Click = [this] { N4Click(); };
   h.n5Click = [this] { N5Click(); };
+  h.n6Click = [this] { N6Click(); };
   return h;
 }
 
@@ -234,6 +241,34 @@ void TForm_Main::N5Click() {
   chooser->open();
 }
 
+void TForm_Main::N6Click() {
+  if (!controller_) return;
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("导出记录"), QDir::home().filePath(QStringLiteral("dazi-history.csv")),
+      QStringLiteral("CSV (*.csv)"));
+  if (!path.isEmpty()) ExportHistory(path);
+  memo1_->setFocus();
+}
+
+bool TForm_Main::ExportHistory(const QString& path) {
+  if (!lessonPractice_) return false;
+  const bool open = lessonPractice_->OpenHistory();
+  ShowNotices(lessonPractice_->TakeNotices());
+  if (!open) return false;
+  const std::string sessions = QFile::encodeName(path).toStdString();
+  const std::string chars = lessons::CharStatsCsvPath(sessions);
+  std::string error;
+  if (!lessonPractice_->History().ExportCsv(sessions, chars, &error)) {
+    notice_(this, QStringLiteral("提示框"),
+            QStringLiteral("练习记录未能导出：") + QString::fromStdString(error));
+    return false;
+  }
+  notice_(this, QStringLiteral("提示框"),
+          QStringLiteral("练习记录已导出到 ") + path + QStringLiteral(" 和 ") +
+              QFile::decodeName(chars.c_str()));
+  return true;
+}
+
 bool TForm_Main::StartLesson(const std::string& argument) {
   if (!controller_) return false;
   std::vector<std::string> notices;
@@ -266,6 +301,7 @@ void TForm_Main::EndLesson() {
   if (!run || run->Figures().position == 0) return;
   auto* results =
       new LessonResults(this, *run, lessonPractice_->History().Sessions(run->Source().id));
+  if (lessonPractice_->LastTooShort()) results->NoteNotKept();
   results->open();
 }
 
@@ -313,24 +349,39 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
 bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
   const bool ctrl = key.key() == Qt::Key_Control;
   if (press) {
-    if (!key.isAutoRepeat()) ctrlAlone_ = ctrl;
+    if (!key.isAutoRepeat()) {
+      ctrlAlone_ = ctrl;
+      keysDown_.insert(key.key());
+    }
     if (key.key() == Qt::Key_Menu) {
       statusBar_->OpenPopupMenu();
       return true;
     }
     const int character = KeyCharacter(key.key(), key.text());
-    if (character != kNoKeyCharacter)
-      Run([this, character](PracticeController&) {
-        lessonPractice_->KeyPress(static_cast<char>(character));
+    // A lesson counts a key when it is pressed, as the console does, so the keys that write a
+    // character are charged to it. Modifiers alone are no keys; a tap of Ctrl counts on release.
+    const int code = VirtualKeyCode(key.key(), key.modifiers());
+    const bool counted = code != 0 && !IsModifierKey(key.key()) &&
+                         (!key.isAutoRepeat() || character != kNoKeyCharacter);
+    if (counted || character != kNoKeyCharacter)
+      Run([this, counted, code, character](PracticeController&) {
+        if (counted) lessonPractice_->KeyDown(code);
+        if (character != kNoKeyCharacter) lessonPractice_->KeyPress(static_cast<char>(character));
       });
     return true;
   }
   if (key.isAutoRepeat()) return true;
+  // A release whose press went elsewhere (the Enter that closed a dialog) is no key here.
+  if (!keysDown_.remove(key.key())) return true;
   const bool tap = ctrl && ctrlAlone_;
   ctrlAlone_ = false;
   if (ctrl && !tap) return true;
   const int code = VirtualKeyCode(key.key(), key.modifiers());
-  if (code != 0) Run([this, code](PracticeController&) { lessonPractice_->KeyUp(code); });
+  if (code == 0) return true;
+  Run([this, code, tap](PracticeController&) {
+    if (tap) lessonPractice_->KeyDown(code);
+    lessonPractice_->KeyUp(code);
+  });
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QSet>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -49,6 +50,9 @@ class TForm_Main : public QWidget {
   bool StartLesson(const std::string& argument);
   // The same once the window is first shown (the command line's --lesson).
   void StartLessonWhenShown(std::string argument) { pendingLesson_ = std::move(argument); }
+  // Writes the lesson history as CSV, as "导出记录..." does once a file is chosen: the
+  // sessions to path, the characters' totals beside it; false (with a notice) on failure.
+  bool ExportHistory(const QString& path);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -71,6 +75,7 @@ class TForm_Main : public QWidget {
   void N3Click();                    // toolbar menu: word-making
   void N4Click();                    // toolbar menu: about
   void N5Click();                    // toolbar menu and button: the lesson chooser
+  void N6Click();                    // toolbar menu: export the lesson history
   void EndLesson();                  // the end button, or the lesson's last character
   void ShowNotices(const std::vector<std::string>& notices);
 
@@ -98,6 +103,7 @@ class TForm_Main : public QWidget {
   std::string pendingLesson_;
   bool dictionariesLoaded_ = false;
   bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
+  QSet<int> keysDown_;      // keys pressed in the practice area and not yet released
   bool dragging_ = false;
   QPoint dragOffset_;
 };
