@@ -83,7 +83,7 @@ TEST_F(LessonKeysWindow, ExportWritesBothTablesBesideTheChosenFile) {
   ASSERT_TRUE(window_->StartLesson("t.txt"));
   Type("zhongguo1");
   if (auto* results = window_->findChild<LessonResults*>()) delete results;
-  const QString path = QString::fromStdString(folder_.Path() + "/out.csv");
+  const QString path = QString::fromStdString((folder_.Path() / "out.csv").string());
   ASSERT_TRUE(window_->ExportHistory(path));
   EXPECT_EQ(folder_.ReadBytes("out.csv").substr(0, 14), "id,lesson,meth");
   EXPECT_NE(folder_.ReadBytes("out.csv").find(",t.txt,pinyin,"), std::string::npos);

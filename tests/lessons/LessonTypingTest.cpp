@@ -41,7 +41,8 @@ class Spellings {
         {"ǒ", 'o'}, {"ò", 'o'}, {"ū", 'u'}, {"ú", 'u'}, {"ǔ", 'u'}, {"ù", 'u'}, {"ǖ", 'v'},
         {"ǘ", 'v'}, {"ǚ", 'v'}, {"ǜ", 'v'}, {"ü", 'v'}};
     std::string letters;
-    for (const std::string_view ch : lessons::SplitUtf8(text.substr(open + 3))) {
+    const std::string reading = text.substr(open + 3);
+    for (const std::string_view ch : lessons::SplitUtf8(reading)) {
       if (ch.size() == 1 && ch[0] >= 'a' && ch[0] <= 'z') {
         letters += ch[0];
         continue;
@@ -73,12 +74,17 @@ class LessonTyping : public ::testing::Test {
     return answer;
   }
 
-  // Writes one target character as a learner does: its spelling and the key that chooses it
-  // (turning pages with '=' until it shows), or for a mark the punctuation key that gives it.
-  Json Write(const std::string& utf8) {
+  // The punctuation key that types a full-width mark (UTF-8), 0 for any other character.
+  static char KeyOfMark(const std::string& utf8) {
     const std::string gbk = GbkFromUtf8(utf8);
     for (char key = '!'; key <= '~'; ++key)
-      if (IsPunctuationKey(key) && FullWidthFor(key, gbk) == gbk) return Send(std::string(1, key));
+      if (IsPunctuationKey(key) && FullWidthFor(key, gbk) == gbk) return key;
+    return 0;
+  }
+
+  // Writes one target character as a learner does: its spelling and the key that chooses it
+  // (turning pages with '=' until it shows), then the punctuation keys of the marks after it.
+  Json Write(const std::string& utf8, const std::string& marks = "") {
     const std::string spelling = spellings_->Of(utf8);
     EXPECT_FALSE(spelling.empty()) << utf8;
     Json page = Send(spelling);
@@ -86,19 +92,29 @@ class LessonTyping : public ::testing::Test {
       const Json& candidates = page["candidates"];
       for (std::size_t i = 0; i < candidates.size(); ++i)
         if (candidates[i]["output"] == utf8)
-          return Send(std::to_string((static_cast<int>(i) + 1) % 10));
+          return Send(std::to_string((static_cast<int>(i) + 1) % 10) + marks);
       page = Send("=");
     }
     ADD_FAILURE() << "no candidate " << utf8 << " for " << spelling;
-    return Send("{Esc}");
+    return Send("{Esc}" + marks);
   }
 
-  // Writes every character of lines, blanks left out, a key line at a time.
+  // Writes every character of lines, blanks left out; a mark's key goes on the line that
+  // chooses the character before it (a line starting with ':' would be a command).
   Json WriteAll(const std::vector<std::string>& lines) {
-    Json report;
+    std::vector<std::pair<std::string, std::string>> characters;  // a character, marks after it
+    std::string leading;
     for (const std::string& line : lines)
-      for (const std::string_view ch : lessons::SplitUtf8(line))
-        if (ch != " ") report = Write(std::string(ch));
+      for (const std::string_view ch : lessons::SplitUtf8(line)) {
+        if (ch == " ") continue;
+        if (const char key = KeyOfMark(std::string(ch)); key != 0)
+          (characters.empty() ? leading : characters.back().second) += key;
+        else
+          characters.emplace_back(std::string(ch), "");
+      }
+    Json report;
+    if (!leading.empty()) report = Send(leading);
+    for (const auto& [character, marks] : characters) report = Write(character, marks);
     return report;
   }
 
@@ -111,7 +127,8 @@ class LessonTyping : public ::testing::Test {
 TEST_F(LessonTyping, EveryArticleTypedWithoutAMistakeScoresFull) {
   int articles = 0;
   std::vector<std::string> ids;
-  for (const Json& lesson : Json::parse(session_->HandleLine(":lessons"))["lessons"])
+  const Json list = Json::parse(session_->HandleLine(":lessons"));
+  for (const Json& lesson : list["lessons"])
     if (std::string(lesson["id"]).rfind("article-", 0) == 0) ids.push_back(lesson["id"]);
   ASSERT_EQ(ids.size(), 22u);
   for (const std::string& id : ids) {
