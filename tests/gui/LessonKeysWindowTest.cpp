@@ -5,8 +5,11 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
+#include <QPushButton>
 #include "tests/gui/WindowFixture.h"
 #include "tools/console/ConsoleSession.h"
+
+#include "ui/qt/LessonChooser.h"
 #include "ui/qt/LessonResults.h"
 #include "ui/qt/LessonView.h"
 
@@ -76,6 +79,23 @@ TEST_F(LessonKeysWindow, FiguresStripNamesTheFiguresAndSaysWhenPaused) {
   Type("guo1");
   EXPECT_FALSE(view->FiguresText().contains(QStringLiteral("已暂停")));
   EXPECT_TRUE(view->FiguresText().contains(QStringLiteral("回改 1")));
+}
+
+TEST_F(LessonKeysWindow, ChooserStartsATimedTest) {
+  Click("SpeedButtonLesson");
+  QApplication::processEvents();
+  auto* chooser = window_->findChild<LessonChooser*>();
+  ASSERT_NE(chooser, nullptr);
+  const QList<QTreeWidgetItem*> found =
+      chooser->Tree()->findItems(QStringLiteral("早上好"), Qt::MatchRecursive);
+  ASSERT_EQ(found.size(), 1);
+  chooser->Tree()->setCurrentItem(found[0]);
+  chooser->TimeLimit()->setCurrentIndex(2);
+  QTest::mouseClick(chooser->findChild<QPushButton*>(QStringLiteral("LessonStart")),
+                    Qt::LeftButton);
+  ASSERT_NE(window_->Lessons()->Run(), nullptr);
+  EXPECT_EQ(window_->Lessons()->Run()->Figures().limitSeconds, 180);
+  EXPECT_TRUE(Control<LessonView>("LessonView")->FiguresText().contains(QStringLiteral("/03:00")));
 }
 
 TEST_F(LessonKeysWindow, ExportWritesBothTablesBesideTheChosenFile) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/lessons/LessonPractice.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/WidgetSupport.h"
 
@@ -66,6 +67,14 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
   connect(tree_, &QTreeWidget::itemActivated, this, [this] { AcceptCurrent(); });
   layout->addWidget(tree_);
 
+  // A timed test runs over the lesson's text for a few minutes.
+  timeLimit_ = new QComboBox(this);
+  timeLimit_->setObjectName(QStringLiteral("LessonTimeLimit"));
+  timeLimit_->addItem(QStringLiteral("不限时"), 0);
+  for (const int minutes : lessons::kTimedTestMinutes)
+    timeLimit_->addItem(QStringLiteral("限时 %1 分钟").arg(minutes), minutes);
+  layout->addWidget(timeLimit_);
+
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* start = buttons->addButton(QStringLiteral("开始练习"), QDialogButtonBox::AcceptRole);
   start->setObjectName(QStringLiteral("LessonStart"));
@@ -82,6 +91,10 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
+}
+
+int LessonChooser::Minutes() const {
+  return timeLimit_->currentData().toInt();
 }
 
 void LessonChooser::AcceptCurrent() {

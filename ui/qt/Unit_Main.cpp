@@ -236,7 +236,7 @@ void TForm_Main::N5Click() {
   chooser->setAttribute(Qt::WA_DeleteOnClose);
   connect(chooser, &QDialog::accepted, this, [this, chooser] {
     const std::string choice = chooser->Choice();
-    StartLesson(choice);
+    StartLesson(choice, chooser->Minutes());
   });
   chooser->open();
 }
@@ -269,7 +269,7 @@ bool TForm_Main::ExportHistory(const QString& path) {
   return true;
 }
 
-bool TForm_Main::StartLesson(const std::string& argument) {
+bool TForm_Main::StartLesson(const std::string& argument, int minutes) {
   if (!controller_) return false;
   std::vector<std::string> notices;
   std::string error;
@@ -283,7 +283,7 @@ bool TForm_Main::StartLesson(const std::string& argument) {
                 : QString::fromStdString(error));
     return false;
   }
-  lessonPractice_->Start(std::move(*lesson));
+  lessonPractice_->Start(std::move(*lesson), minutes);
   lessonClock_->start();
   PaintView();
   memo1_->setFocus();

@@ -47,7 +47,8 @@ class TForm_Main : public QWidget {
   // The lesson running in the practice area, if any (from the first showing on).
   lessons::LessonPractice* Lessons() { return lessonPractice_.get(); }
   // Starts a lesson by id or a text file's path, as the chooser does; false when it cannot.
-  bool StartLesson(const std::string& argument);
+  // minutes > 0 (1, 3 or 5) makes it a timed test over the lesson's text.
+  bool StartLesson(const std::string& argument, int minutes = 0);
   // The same once the window is first shown (the command line's --lesson).
   void StartLessonWhenShown(std::string argument) { pendingLesson_ = std::move(argument); }
   // Writes the lesson history as CSV, as "导出记录..." does once a file is chosen: the
