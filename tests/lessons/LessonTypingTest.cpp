@@ -76,10 +76,16 @@ class LessonTyping : public ::testing::Test {
 
   // The punctuation key that types a full-width mark (UTF-8), 0 for any other character.
   static char KeyOfMark(const std::string& utf8) {
-    const std::string gbk = GbkFromUtf8(utf8);
-    for (char key = '!'; key <= '~'; ++key)
-      if (IsPunctuationKey(key) && FullWidthFor(key, gbk) == gbk) return key;
-    return 0;
+    static const std::map<std::string, char> kKeys = [] {
+      std::map<std::string, char> keys;
+      for (const char* quote : {"“", "”", "‘", "’"}) keys[quote] = QuoteKeyOf(GbkFromUtf8(quote));
+      for (char key = '!'; key <= '~'; ++key)
+        if (IsPunctuationKey(key) && key != '"' && key != '\'')
+          keys.emplace(Utf8FromGbk(FullWidthSymbols(key)), key);
+      return keys;
+    }();
+    const auto found = kKeys.find(utf8);
+    return found == kKeys.end() ? 0 : found->second;
   }
 
   // Writes one target character as a learner does: its spelling and the key that chooses it

@@ -52,7 +52,7 @@ Json LessonReport(const lessons::LessonRun& run) {
               {"accuracy", f.accuracy},
               {"code_length", f.keysPerCharacter},
               {"keys_per_second", f.keysPerSecond},
-              {"minutes", f.limitSeconds / 60.0},
+              {"minutes", static_cast<int>(f.limitSeconds / 60)},
               {"paused", f.paused},
               {"done", f.done}};
 }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <set>
 
 #include "engine/core/Gbk.h"
 #include "engine/core/MethodClass.h"
@@ -35,13 +36,17 @@ Lesson TimedTestText(const Lesson& lesson, int minutes) {
 }
 
 bool HoldsFullWidthMarks(const Lesson& lesson) {
+  // The marks the punctuation keys write in Chinese punctuation, both quotation marks of each
+  // quote key included (UTF-8).
+  static const std::set<std::string, std::less<>> kMarks = [] {
+    std::set<std::string, std::less<>> marks = {"“", "”", "‘", "’"};
+    for (char key = '!'; key <= '~'; ++key)
+      if (IsPunctuationKey(key)) marks.insert(Utf8FromGbk(FullWidthSymbols(key)));
+    return marks;
+  }();
   for (const std::string& line : lesson.lines)
-    for (const std::string_view ch : SplitUtf8(line)) {
-      if (ch.size() < 2) continue;
-      const std::string gbk = GbkFromUtf8(ch);
-      for (char key = '!'; key <= '~'; ++key)
-        if (IsPunctuationKey(key) && FullWidthFor(key, gbk) == gbk) return true;
-    }
+    for (const std::string_view ch : SplitUtf8(line))
+      if (kMarks.find(ch) != kMarks.end()) return true;
   return false;
 }
 
