@@ -351,7 +351,8 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
   if (press) {
     if (!key.isAutoRepeat()) {
       ctrlAlone_ = ctrl;
-      keysDown_.insert(key.key());
+      // By virtual-key code: Shift let go first turns the release of "!" into that of "1".
+      keysDown_.insert(VirtualKeyCode(key.key(), key.modifiers()));
     }
     if (key.key() == Qt::Key_Menu) {
       statusBar_->OpenPopupMenu();
@@ -371,12 +372,12 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
     return true;
   }
   if (key.isAutoRepeat()) return true;
+  const int code = VirtualKeyCode(key.key(), key.modifiers());
   // A release whose press went elsewhere (the Enter that closed a dialog) is no key here.
-  if (!keysDown_.remove(key.key())) return true;
+  if (!keysDown_.remove(code)) return true;
   const bool tap = ctrl && ctrlAlone_;
   ctrlAlone_ = false;
   if (ctrl && !tap) return true;
-  const int code = VirtualKeyCode(key.key(), key.modifiers());
   if (code == 0) return true;
   Run([this, code, tap](PracticeController&) {
     if (tap) lessonPractice_->KeyDown(code);

@@ -104,7 +104,7 @@ class TForm_Main : public QWidget {
   std::string pendingLesson_;
   bool dictionariesLoaded_ = false;
   bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
-  QSet<int> keysDown_;      // keys pressed in the practice area and not yet released
+  QSet<int> keysDown_;      // virtual-key codes pressed in the practice area, not yet released
   bool dragging_ = false;
   QPoint dragOffset_;
 };
