@@ -16,6 +16,7 @@ constexpr int kPairGap = 8;
 constexpr int kTextLeft = 8;
 constexpr int kCellsPerRow = (560 - 2 * kTextLeft) / kCellWidth;
 constexpr int kFontPixels = 17;
+constexpr int kFiguresFontPixels = 11;  // two lines of figures in the strip
 
 QString Clock(double seconds) {
   const int whole = static_cast<int>(seconds);
@@ -29,19 +30,20 @@ QString Clock(double seconds) {
 QString Figures(const lessons::LessonFigures& f) {
   QString time = Clock(f.seconds);
   if (f.limitSeconds > 0) time += QLatin1Char('/') + Clock(f.limitSeconds);
+  // Two lines: the figures of the lesson, then those of the keys.
   return QStringLiteral(
-             "%1速度 %2 字/分　正确率 %3%　码长 %4　击键 %5　回改 %6　退格 %7　用时 %8　进度 "
-             "%9/%10")
-      .arg(f.paused ? QStringLiteral("已暂停　") : QString())
+             "速度 %1 字/分　正确率 %2%　用时 %3　进度 %4/%5\n码长 %6　击键 %7　回改 %8　退格 "
+             "%9%10")
       .arg(f.cpm, 0, 'f', 1)
       .arg(f.accuracy, 0, 'f', 1)
+      .arg(time)
+      .arg(f.position)
+      .arg(f.length)
       .arg(f.keysPerCharacter, 0, 'f', 1)
       .arg(f.keysPerSecond, 0, 'f', 1)
       .arg(f.corrected)
       .arg(f.backspaces)
-      .arg(time)
-      .arg(f.position)
-      .arg(f.length);
+      .arg(f.paused ? QStringLiteral("　已暂停") : QString());
 }
 
 }  // namespace
@@ -56,8 +58,8 @@ LessonView::LessonView(QWidget* window, std::function<void()> endClick) : QWidge
   setPalette(colours);
   figures_ = new QLabel(this);
   figures_->setObjectName(QStringLiteral("LessonFigures"));
-  figures_->setGeometry(6, height() - kStripHeight + 3, width() - 96, kStripHeight - 6);
-  figures_->setFont(SansFont(layout::kApplicationFontPixels));
+  figures_->setGeometry(6, height() - kStripHeight + 1, width() - 96, kStripHeight - 2);
+  figures_->setFont(SansFont(kFiguresFontPixels));
   end_ = new QToolButton(this);
   end_->setObjectName(QStringLiteral("LessonEnd"));
   end_->setText(QStringLiteral("结束练习"));
