@@ -70,6 +70,7 @@ TEST_F(LessonWindow, ChooserListsLessonsWithTheirHistoryAndStartsOne) {
     lessons::SessionRow row;
     row.lesson = "article-01";
     row.method = "pinyin";
+    row.finished = true;
     for (const auto& [cpm, accuracy] : {std::pair{42.5, 90.0}, std::pair{30.0, 97.0}}) {
       row.cpm = cpm;
       row.accuracy = accuracy;
@@ -111,7 +112,7 @@ TEST_F(LessonWindow, LessonViewShowsRightAndWrongAndEndsWithResults) {
   EXPECT_TRUE(View()->FiguresText().contains(QStringLiteral("进度 3/4")));
   QTest::keyClick(Memo1(), Qt::Key_Backspace);
   EXPECT_EQ(PixelsOf(View(), red), 0);  // un-written
-  EXPECT_TRUE(View()->FiguresText().contains(QStringLiteral("回改 1")));
+  EXPECT_TRUE(View()->FiguresText().contains(QStringLiteral("退格 1")));
 
   Click("LessonEnd");
   EXPECT_FALSE(View()->isVisible());

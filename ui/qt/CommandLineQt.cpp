@@ -57,7 +57,12 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Start in a practice lesson: a lesson id (as dazi-console's :lessons lists "
                      "them), weak, or a .txt file of your own."),
       QStringLiteral("ID|FILE.txt"));
-  parser.addOptions({help, version, data, printCounts, type, screenshot, lesson});
+  const QCommandLineOption exportHistory(
+      QStringLiteral("export-history"),
+      QStringLiteral("Write the lesson history as CSV and exit: the sessions to FILE.csv, the "
+                     "characters' totals to FILE-char_stats.csv."),
+      QStringLiteral("FILE.csv"));
+  parser.addOptions({help, version, data, printCounts, type, screenshot, lesson, exportHistory});
 
   ProgramOptions options;
   QString error;
@@ -89,6 +94,8 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   if (parser.isSet(screenshot))
     options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
   if (parser.isSet(lesson)) options.lesson = QFile::encodeName(parser.value(lesson)).toStdString();
+  if (parser.isSet(exportHistory))
+    options.exportHistory = QFile::encodeName(parser.value(exportHistory)).toStdString();
   return options;
 }
 
