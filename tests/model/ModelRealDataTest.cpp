@@ -52,6 +52,22 @@ TEST_F(ModelRealData, EverydaySentences) {
   EXPECT_NE(Utf8FromGbk(ConvertPinyinLineByModel("xian")), "西安");
 }
 
+// Everyday sentences about people and daily life: 他 for people, and the everyday word
+// where the manual pages know a technical homophone better.
+TEST_F(ModelRealData, EverydaySenseOfPeopleAndHomophones) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"tahenmang", "他很忙"},
+      {"tadebaba", "他的爸爸"},
+      {"tashiwodepengyou", "他是我的朋友"},
+      {"wojintianqukanta", "我今天去看他"},
+      {"zhegechengshihenda", "这个城市很大"},
+      {"zuotianxialedayu", "昨天下了大雨"},
+      {"mingtianshangwudehuiyihenzhongyao", "明天上午的会议很重要"},
+      {"touzilewubaiyiyuan", "投资了五百亿元"},
+  };
+  for (const auto& [pinyin, text] : cases) EXPECT_EQ(Convert(pinyin), text) << pinyin;
+}
+
 // The tables and their reader agree on the back-off walk: after any history, the
 // probabilities of all words sum to one (up to the rounding of the costs to 1/16 bit).
 TEST_F(ModelRealData, EveryHistorySumsToOne) {

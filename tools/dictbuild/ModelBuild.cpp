@@ -11,8 +11,9 @@
 namespace dazi::dictbuild {
 
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
-                               const ModelMixWeights& weights, std::string* bytes,
-                               SentenceModelReport* report) {
+                               const ModelMixWeights& weights,
+                               const std::vector<std::vector<int>>& everydayRuns,
+                               std::string* bytes, SentenceModelReport* report) {
   OpenGramModel loadedModel;
   OpenGramLexicon loadedLexicon;
   const bool handedOver = inputs.openGram.Count(1) > 0 && !inputs.openGramLexicon.words.empty();
@@ -36,7 +37,14 @@ std::string BuildSentenceModel(const std::string& openGramDir, const SentenceMod
     if (w.openGramId < 0) ++report->ownWords;
   }
   tables.spellings = vocabulary.spellings;
-  MixModels(lm, vocabulary, counts, weights, &tables);
+  ModelMixWeights chosen = weights;
+  if (!everydayRuns.empty()) {
+    const MixParts parts(vocabulary, counts, weights);
+    report->weighting = ChooseOpenGramWeight(ScoreBySources(lm, vocabulary, parts, everydayRuns));
+    chosen.openGram = report->weighting.weights.openGram;
+  }
+  report->weighting.weights = chosen;
+  MixModels(lm, vocabulary, counts, chosen, &tables);
 
   report->words = tables.words.size();
   report->spellings = tables.spellings.size();
@@ -54,6 +62,11 @@ void PrintSentenceModelReport(const SentenceModelReport& r, std::ostream& out) {
       << r.spellings << " spellings, " << r.bigrams << " bigrams, " << r.histories
       << " trigram histories, " << r.trigrams << " trigrams; " << r.textTokens
       << " words of running text; " << r.bytes << " bytes\n";
+  out << "sentence model: open-gram weight " << r.weighting.weights.openGram;
+  if (r.weighting.tokens > 0)
+    out << ", chosen on " << r.weighting.tokens << " words of everyday text ("
+        << r.weighting.bitsPerWord << " bits a word; 1:1 " << r.weighting.evenBitsPerWord << ")";
+  out << "\n";
 }
 
 }  // namespace dazi::dictbuild
