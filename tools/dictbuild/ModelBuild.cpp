@@ -1,5 +1,7 @@
 #include "tools/dictbuild/ModelBuild.h"
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 
 #include "tools/dictbuild/ModelTables.h"
@@ -12,8 +14,8 @@ namespace dazi::dictbuild {
 
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
                                const ModelMixWeights& weights,
-                               const std::vector<std::vector<int>>& everydayRuns,
-                               std::string* bytes, SentenceModelReport* report) {
+                               const std::vector<std::vector<int>>& tuningRuns, std::string* bytes,
+                               SentenceModelReport* report) {
   OpenGramModel loadedModel;
   OpenGramLexicon loadedLexicon;
   const bool handedOver = inputs.openGram.Count(1) > 0 && !inputs.openGramLexicon.words.empty();
@@ -38,10 +40,11 @@ std::string BuildSentenceModel(const std::string& openGramDir, const SentenceMod
   }
   tables.spellings = vocabulary.spellings;
   ModelMixWeights chosen = weights;
-  if (!everydayRuns.empty()) {
+  if (!tuningRuns.empty()) {
     const MixParts parts(vocabulary, counts, weights);
-    report->weighting = ChooseOpenGramWeight(ScoreBySources(lm, vocabulary, parts, everydayRuns));
-    chosen.openGram = report->weighting.weights.openGram;
+    report->weighting = ChooseOpenGramWeights(ScoreBySources(lm, vocabulary, parts, tuningRuns));
+    std::copy(std::begin(report->weighting.weights.openGram),
+              std::end(report->weighting.weights.openGram), std::begin(chosen.openGram));
   }
   report->weighting.weights = chosen;
   MixModels(lm, vocabulary, counts, chosen, &tables);
@@ -62,9 +65,10 @@ void PrintSentenceModelReport(const SentenceModelReport& r, std::ostream& out) {
       << r.spellings << " spellings, " << r.bigrams << " bigrams, " << r.histories
       << " trigram histories, " << r.trigrams << " trigrams; " << r.textTokens
       << " words of running text; " << r.bytes << " bytes\n";
-  out << "sentence model: open-gram weight " << r.weighting.weights.openGram;
+  out << "sentence model: open-gram weights";
+  for (double w : r.weighting.weights.openGram) out << " " << w;
   if (r.weighting.tokens > 0)
-    out << ", chosen on " << r.weighting.tokens << " words of everyday text ("
+    out << ", chosen on " << r.weighting.tokens << " words of tuning text ("
         << r.weighting.bitsPerWord << " bits a word; 1:1 " << r.weighting.evenBitsPerWord << ")";
   out << "\n";
 }

@@ -29,16 +29,16 @@ struct SentenceModelReport {
   std::size_t words = 0, ownWords = 0, spellings = 0, bigrams = 0, histories = 0, trigrams = 0;
   std::size_t bytes = 0;
   long textTokens = 0;
-  ModelWeighting weighting;  // tokens 0: no everyday text, the given weight
+  ModelWeighting weighting;  // tokens 0: no tuning text, the given weights
 };
 
 // The bytes of srf_pub.ngm; an error text when open-gram cannot be read or the tables do
-// not fit the format. With everyday text (runs of HanziIndex), open-gram's weight in the mix
-// is the one under which the mix predicts that text best; without, weights.openGram.
+// not fit the format. With tuning text (runs of HanziIndex), open-gram's weights in the mix
+// are those under which the mix predicts that text best; without, weights.openGram.
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
                                const ModelMixWeights& weights,
-                               const std::vector<std::vector<int>>& everydayRuns,
-                               std::string* bytes, SentenceModelReport* report);
+                               const std::vector<std::vector<int>>& tuningRuns, std::string* bytes,
+                               SentenceModelReport* report);
 
 void PrintSentenceModelReport(const SentenceModelReport& report, std::ostream& out);
 

@@ -42,6 +42,12 @@ void SortAndMerge(std::vector<Follower>* list) {
 
 }  // namespace
 
+int HistoryGroup(long count) {
+  int group = 1;
+  for (long bound = 1; count >= bound && group < kHistoryGroups - 1; bound *= 10) ++group;
+  return group;
+}
+
 MixParts::MixParts(const ModelVocabulary& vocabulary, const ModelTextCounts& counts,
                    const ModelMixWeights& weights)
     : counts_(counts), pairPrior_(weights.pairPrior) {
@@ -73,7 +79,10 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
                const ModelTextCounts& counts, const ModelMixWeights& weights,
                SentenceModelTables* tables) {
   const std::size_t V = vocabulary.words.size();
-  const double lambda = weights.openGram;
+  const double lambda = weights.openGram[0];
+  auto lambdaAfter = [&](std::uint32_t v) {
+    return weights.openGram[HistoryGroup(counts.words[v])];
+  };
   const MixParts parts(vocabulary, counts, weights);
   std::vector<double> base(V), mixed(V);
   for (std::uint32_t w = 0; w < V; ++w) {
@@ -113,8 +122,9 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
     double listed = 0, lowerListed = 0;
     for (const Follower& f : next[v]) {
       const double og = f.openGram >= 0 ? f.openGram : openGramBackoff[v] * base[f.word];
+      const double lambdaV = lambdaAfter(v);
       const double p =
-          lambda * og + (1 - lambda) * parts.TextNext(v, static_cast<double>(f.count), f.word);
+          lambdaV * og + (1 - lambdaV) * parts.TextNext(v, static_cast<double>(f.count), f.word);
       bigram[v].push_back({f.word, p});
       listed += p;
       lowerListed += mixed[f.word];
@@ -155,7 +165,8 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
       SortAndMerge(&followers);
       double listed = 0, lowerListed = 0;
       for (const Follower& f : followers) {
-        const double p = lambda * f.openGram + (1 - lambda) * parts.TextNext(v2, f.word);
+        const double lambdaV = lambdaAfter(v2);
+        const double p = lambdaV * f.openGram + (1 - lambdaV) * parts.TextNext(v2, f.word);
         h.trigrams.push_back({f.word, Bits(p)});
         listed += p;
         lowerListed += mergedBigram(v2, f.word);

@@ -13,20 +13,46 @@ namespace {
 constexpr int kRounds = 200;
 constexpr double kSettled = 1e-9;
 
-double CostPerWord(const SourceScores& scores, double openGramWeight) {
+double CostPerWord(const SourceScores& scores, const double (&weights)[kHistoryGroups]) {
   double bits = 0;
-  for (std::size_t i = 0; i < scores.openGram.size(); ++i)
-    bits -= std::log2(openGramWeight * scores.openGram[i] + (1 - openGramWeight) * scores.text[i]);
+  for (std::size_t i = 0; i < scores.openGram.size(); ++i) {
+    const double w = weights[scores.group[i]];
+    bits -= std::log2(w * scores.openGram[i] + (1 - w) * scores.text[i]);
+  }
   return scores.openGram.empty() ? 0 : bits / static_cast<double>(scores.openGram.size());
+}
+
+// The likeliest weight for the words of one group (all groups: -1); 0 words: -1.
+double LikeliestWeight(const SourceScores& scores, int group) {
+  long n = 0;
+  for (int g : scores.group) n += group < 0 || g == group;
+  if (n == 0) return -1;
+  double weight = 0.5;
+  for (int round = 0; round < kRounds; ++round) {
+    // The share of each word's probability that open-gram's part gives, averaged.
+    double share = 0;
+    for (std::size_t i = 0; i < scores.openGram.size(); ++i) {
+      if (group >= 0 && scores.group[i] != group) continue;
+      const double a = weight * scores.openGram[i];
+      const double b = (1 - weight) * scores.text[i];
+      share += a + b > 0 ? a / (a + b) : 0.5;
+    }
+    const double next =
+        std::clamp(share / static_cast<double>(n), kMinOpenGramWeight, kMaxOpenGramWeight);
+    const bool settled = std::abs(next - weight) < kSettled;
+    weight = next;
+    if (settled) break;
+  }
+  return weight;
 }
 
 }  // namespace
 
-std::string LoadEverydayText(const std::string& path, std::vector<std::vector<int>>* runs) {
+std::string LoadTuningText(const std::string& path, std::vector<std::vector<int>>* runs) {
   std::string error;
   const std::string text = ReadSourceFile(path, &error);
   if (!error.empty()) return error;
-  runs->clear();
+  const std::size_t before = runs->size();
   ForEachLine(text, [&](std::string_view line) {
     if (!line.empty() && line[0] == '#') return;
     std::vector<int> run;
@@ -42,7 +68,7 @@ std::string LoadEverydayText(const std::string& path, std::vector<std::vector<in
     }
     if (!run.empty()) runs->push_back(std::move(run));
   });
-  if (runs->empty()) return path + ": no hanzi";
+  if (runs->size() == before) return path + ": no hanzi";
   return {};
 }
 
@@ -66,6 +92,7 @@ SourceScores ScoreBySources(const OpenGramModel& lm, const ModelVocabulary& voca
         state = {};
       }
       scores.openGram.push_back(openGram);
+      scores.group.push_back(previous == kNoModelWord ? 0 : parts.GroupAfter(previous));
       scores.text.push_back(previous == kNoModelWord ? parts.TextUnigram(w)
                                                      : parts.TextNext(previous, w));
       previous = w;
@@ -74,27 +101,16 @@ SourceScores ScoreBySources(const OpenGramModel& lm, const ModelVocabulary& voca
   return scores;
 }
 
-ModelWeighting ChooseOpenGramWeight(const SourceScores& scores) {
+ModelWeighting ChooseOpenGramWeights(const SourceScores& scores) {
   ModelWeighting out;
   out.tokens = static_cast<long>(scores.openGram.size());
-  double weight = 0.5;
-  for (int round = 0; round < kRounds && out.tokens > 0; ++round) {
-    // The share of each word's probability that open-gram's part gives, averaged.
-    double share = 0;
-    for (std::size_t i = 0; i < scores.openGram.size(); ++i) {
-      const double a = weight * scores.openGram[i];
-      const double b = (1 - weight) * scores.text[i];
-      share += a + b > 0 ? a / (a + b) : 0.5;
-    }
-    const double next =
-        std::clamp(share / static_cast<double>(out.tokens), kMinOpenGramWeight, kMaxOpenGramWeight);
-    const bool settled = std::abs(next - weight) < kSettled;
-    weight = next;
-    if (settled) break;
+  const double all = LikeliestWeight(scores, -1);
+  for (int g = 0; g < kHistoryGroups; ++g) {
+    const double w = LikeliestWeight(scores, g);
+    out.weights.openGram[g] = w >= 0 ? w : all >= 0 ? all : 0.5;
   }
-  out.weights.openGram = weight;
-  out.bitsPerWord = CostPerWord(scores, weight);
-  out.evenBitsPerWord = CostPerWord(scores, 0.5);
+  out.bitsPerWord = CostPerWord(scores, out.weights.openGram);
+  out.evenBitsPerWord = CostPerWord(scores, ModelMixWeights{}.openGram);
   return out;
 }
 

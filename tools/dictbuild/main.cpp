@@ -4,7 +4,7 @@
 //
 //   dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE] [--emit-defaults FILE]
 //                  [--unicode DIR] [--rime-stroke FILE] [--jieba FILE]
-//                  [--medians DIR] [--man-pages DIR] [--open-gram DIR [--model-text FILE]]
+//                  [--medians DIR] [--man-pages DIR] [--open-gram DIR [--model-text FILE...]]
 //   dazi-dictbuild --check DIR [--defaults FILE]
 #include <CLI/CLI.hpp>
 #include <fstream>
@@ -40,10 +40,10 @@ int Check(const std::string& checkDir, const std::string& defaultsIn) {
 
 int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
           const std::string& defaultsOut, const std::string& openGramDir,
-          const std::string& modelText) {
-  std::vector<std::vector<int>> everydayRuns;
-  if (!openGramDir.empty() && !modelText.empty())
-    if (auto error = dazi::dictbuild::LoadEverydayText(modelText, &everydayRuns); !error.empty()) {
+          const std::vector<std::string>& modelTexts) {
+  std::vector<std::vector<int>> tuningRuns;
+  for (const std::string& file : openGramDir.empty() ? std::vector<std::string>{} : modelTexts)
+    if (auto error = dazi::dictbuild::LoadTuningText(file, &tuningRuns); !error.empty()) {
       std::cerr << "dictbuild: " << error << "\n";
       return 1;
     }
@@ -66,7 +66,7 @@ int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
     std::string bytes;
     dazi::dictbuild::SentenceModelReport report;
     if (auto error = dazi::dictbuild::BuildSentenceModel(openGramDir, result.sentenceModelInputs,
-                                                         {}, everydayRuns, &bytes, &report);
+                                                         {}, tuningRuns, &bytes, &report);
         !error.empty()) {
       std::cerr << "dictbuild: " << error << "\n";
       return 1;
@@ -134,10 +134,10 @@ int main(int argc, char** argv) {
                  "also write the sentence model srf_pub.ngm")
       ->option_text("DIR")
       ->group(build);
-  std::string modelText;
-  app.add_option("--model-text", modelText,
-                 "Everyday text on which the sentence model weighs its sources (without it "
-                 "1:1)")
+  std::vector<std::string> modelTexts;
+  app.add_option("--model-text", modelTexts,
+                 "Tuning text on which the sentence model weighs its sources, one or more files "
+                 "(without it 1:1)")
       ->option_text("FILE")
       ->group(build);
   const std::string check = "Checking";
@@ -164,5 +164,5 @@ int main(int argc, char** argv) {
   }
 
   if (!checkDir.empty()) return Check(checkDir, defaultsIn);
-  return Build(paths, outDir, defaultsOut, paths.openGramDir, modelText);
+  return Build(paths, outDir, defaultsOut, paths.openGramDir, modelTexts);
 }
