@@ -161,15 +161,6 @@ TEST_F(TwoSources, EachWordIsScoredByBothSourcesFromTheStartOfItsRun) {
   EXPECT_DOUBLE_EQ(broken.text[1], parts.TextUnigram(kVery));
 }
 
-TEST_F(TwoSources, TechnicalTextLeavesOutTheStartsOfItsRuns) {
-  const MixParts parts(vocabulary_, counts_, weights_);
-  const SourceScores s =
-      ScoreBySources(openGram_, vocabulary_, parts, {Hanzi("它很忙"), Hanzi("它很")}, false);
-  const std::vector<int> groups = {HistoryGroup(50000), HistoryGroup(50000), HistoryGroup(50000)};
-  EXPECT_EQ(s.group, groups);  // 很 after 它, 忙 after 很, 很 after 它: never group 0
-  EXPECT_DOUBLE_EQ(s.text[0], parts.TextNext(kIt, kVery));
-}
-
 TEST_F(TwoSources, EverydayTextGivesTheManualPagesLittleWeight) {
   const MixParts parts(vocabulary_, counts_, weights_);
   const ModelWeighting everyday = ChooseOpenGramWeights(

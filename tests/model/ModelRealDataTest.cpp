@@ -63,6 +63,7 @@ TEST_F(ModelRealData, EverydaySenseOfPeopleAndHomophones) {
       {"zhegechengshihenda", "这个城市很大"},
       {"zuotianxialedayu", "昨天下了大雨"},
       {"mingtianshangwudehuiyihenzhongyao", "明天上午的会议很重要"},
+      {"touzilewubaiyiyuan", "投资了五百亿元"},
   };
   for (const auto& [pinyin, text] : cases) EXPECT_EQ(Convert(pinyin), text) << pinyin;
 }

@@ -14,9 +14,8 @@ namespace dazi::dictbuild {
 
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
                                const ModelMixWeights& weights,
-                               const std::vector<std::vector<int>>& tuningRuns,
-                               const std::vector<std::vector<int>>& technicalRuns,
-                               std::string* bytes, SentenceModelReport* report) {
+                               const std::vector<std::vector<int>>& tuningRuns, std::string* bytes,
+                               SentenceModelReport* report) {
   OpenGramModel loadedModel;
   OpenGramLexicon loadedLexicon;
   const bool handedOver = inputs.openGram.Count(1) > 0 && !inputs.openGramLexicon.words.empty();
@@ -43,13 +42,7 @@ std::string BuildSentenceModel(const std::string& openGramDir, const SentenceMod
   ModelMixWeights chosen = weights;
   if (!tuningRuns.empty()) {
     const MixParts parts(vocabulary, counts, weights);
-    SourceScores scores = ScoreBySources(lm, vocabulary, parts, tuningRuns);
-    const SourceScores technical = ScoreBySources(lm, vocabulary, parts, technicalRuns, false);
-    scores.openGram.insert(scores.openGram.end(), technical.openGram.begin(),
-                           technical.openGram.end());
-    scores.text.insert(scores.text.end(), technical.text.begin(), technical.text.end());
-    scores.group.insert(scores.group.end(), technical.group.begin(), technical.group.end());
-    report->weighting = ChooseOpenGramWeights(scores);
+    report->weighting = ChooseOpenGramWeights(ScoreBySources(lm, vocabulary, parts, tuningRuns));
     std::copy(std::begin(report->weighting.weights.openGram),
               std::end(report->weighting.weights.openGram), std::begin(chosen.openGram));
   }

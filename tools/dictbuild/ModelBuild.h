@@ -37,9 +37,8 @@ struct SentenceModelReport {
 // are those under which the mix predicts that text best; without, weights.openGram.
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
                                const ModelMixWeights& weights,
-                               const std::vector<std::vector<int>>& tuningRuns,
-                               const std::vector<std::vector<int>>& technicalRuns,
-                               std::string* bytes, SentenceModelReport* report);
+                               const std::vector<std::vector<int>>& tuningRuns, std::string* bytes,
+                               SentenceModelReport* report);
 
 void PrintSentenceModelReport(const SentenceModelReport& report, std::ostream& out);
 

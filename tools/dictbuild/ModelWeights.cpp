@@ -73,8 +73,7 @@ std::string LoadTuningText(const std::string& path, std::vector<std::vector<int>
 }
 
 SourceScores ScoreBySources(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
-                            const MixParts& parts, const std::vector<std::vector<int>>& runs,
-                            bool withStarts) {
+                            const MixParts& parts, const std::vector<std::vector<int>>& runs) {
   SourceScores scores;
   for (const std::vector<int>& run : runs) {
     OpenGramModel::State state;
@@ -91,10 +90,6 @@ SourceScores ScoreBySources(const OpenGramModel& lm, const ModelVocabulary& voca
         openGram = lm.Score(&state, static_cast<std::uint32_t>(id));
       } else {
         state = {};
-      }
-      if (previous == kNoModelWord && !withStarts) {
-        previous = w;
-        continue;
       }
       scores.openGram.push_back(openGram);
       scores.group.push_back(previous == kNoModelWord ? 0 : parts.GroupAfter(previous));

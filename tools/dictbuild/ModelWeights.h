@@ -1,10 +1,7 @@
 // How much the sentence model trusts each of its two sources. Open-gram's model and the
 // bigram model of the manual pages are mixed, per history group (ModelMix.h), with the
-// weights under which the mix best predicts tuning text: everyday text written for dazi
-// (data/model/everyday-tuning.txt), and after a word also technical text
-// (data/model/technical-tuning.txt). A clause's first word is weighed on everyday text alone:
-// that is where the manual pages taught 它 for people. After histories they know well the
-// manual pages keep the share that helps technical text.
+// weights under which the mix best predicts everyday text (data/model/everyday-tuning.txt):
+// the manual pages keep only the share that helps there, and no longer teach 它 for people.
 #pragma once
 
 #include <cstdint>
@@ -40,11 +37,8 @@ struct SourceScores {
   std::vector<double> openGram, text;  // one per word, same order
   std::vector<int> group;              // the history group of each word (0 at a run's start)
 };
-// With withStarts false, the first word of each run is left out (technical text says how
-// words follow each other there, not how clauses of everyday text start).
 SourceScores ScoreBySources(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
-                            const MixParts& parts, const std::vector<std::vector<int>>& runs,
-                            bool withStarts = true);
+                            const MixParts& parts, const std::vector<std::vector<int>>& runs);
 
 // For each history group, the weight of open-gram's probabilities that maximises the
 // likelihood of the group's scored words (expectation maximisation from 1:1, a fixed number

@@ -40,16 +40,10 @@ int Check(const std::string& checkDir, const std::string& defaultsIn) {
 
 int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
           const std::string& defaultsOut, const std::string& openGramDir,
-          const std::vector<std::string>& modelTexts,
-          const std::vector<std::string>& technicalTexts) {
-  std::vector<std::vector<int>> tuningRuns, technicalRuns;
+          const std::vector<std::string>& modelTexts) {
+  std::vector<std::vector<int>> tuningRuns;
   for (const std::string& file : openGramDir.empty() ? std::vector<std::string>{} : modelTexts)
     if (auto error = dazi::dictbuild::LoadTuningText(file, &tuningRuns); !error.empty()) {
-      std::cerr << "dictbuild: " << error << "\n";
-      return 1;
-    }
-  for (const std::string& file : openGramDir.empty() ? std::vector<std::string>{} : technicalTexts)
-    if (auto error = dazi::dictbuild::LoadTuningText(file, &technicalRuns); !error.empty()) {
       std::cerr << "dictbuild: " << error << "\n";
       return 1;
     }
@@ -71,9 +65,8 @@ int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
     // The statistical sentence engine's model, beside the six dictionaries.
     std::string bytes;
     dazi::dictbuild::SentenceModelReport report;
-    if (auto error =
-            dazi::dictbuild::BuildSentenceModel(openGramDir, result.sentenceModelInputs, {},
-                                                tuningRuns, technicalRuns, &bytes, &report);
+    if (auto error = dazi::dictbuild::BuildSentenceModel(openGramDir, result.sentenceModelInputs,
+                                                         {}, tuningRuns, &bytes, &report);
         !error.empty()) {
       std::cerr << "dictbuild: " << error << "\n";
       return 1;
@@ -147,12 +140,6 @@ int main(int argc, char** argv) {
                  "(without it 1:1)")
       ->option_text("FILE")
       ->group(build);
-  std::vector<std::string> technicalTexts;
-  app.add_option("--model-technical-text", technicalTexts,
-                 "With --model-text: technical text that weighs the sources after a word, never "
-                 "at a clause's start")
-      ->option_text("FILE")
-      ->group(build);
   const std::string check = "Checking";
   app.add_option("--check", checkDir, "Check the dictionaries in DIR instead of building")
       ->option_text("DIR")
@@ -177,5 +164,5 @@ int main(int argc, char** argv) {
   }
 
   if (!checkDir.empty()) return Check(checkDir, defaultsIn);
-  return Build(paths, outDir, defaultsOut, paths.openGramDir, modelTexts, technicalTexts);
+  return Build(paths, outDir, defaultsOut, paths.openGramDir, modelTexts);
 }
