@@ -9,6 +9,8 @@
 //     pages is typed character by character);
 //   - whole-sentence conversion of each clause: character accuracy, by the rules and (when the
 //     dictionaries come with srf_pub.ngm) by the statistical engine;
+//   - the statistical engine on clauses of its own held-out everyday text
+//     (data/model-everyday-test.tsv): character accuracy, and whether 他/她 stay people;
 //   - glosses: common words (the text's and jieba's 5000 most frequent) that CC-CEDICT lists
 //     both as a common word and as a proper noun, whose gloss starts with the proper noun;
 //     glosses and dictionary texts with CC-CEDICT markup, '?' or a repeated sense;
@@ -298,6 +300,46 @@ void ReportSentences(const std::vector<Clause>& text, bool model, bool verbose) 
   std::printf("sentences (%s): %d clauses, character accuracy %.1f%%, exact %.1f%%\n",
               model ? "model" : "rules", clauses, Percent(chars - errors, chars),
               Percent(exact, clauses));
+}
+
+// --- the statistical engine on everyday clauses -----------------------------------------------
+
+// People are 他 or 她 (the model cannot tell which from the letters): every such character of
+// the clause must come out as one of the two.
+bool PeopleKept(const std::string& expectedGbk, const std::string& gotGbk) {
+  static const std::string he = GbkFromUtf8("他"), she = GbkFromUtf8("她");
+  for (std::size_t at = 0; at + 1 < expectedGbk.size(); at += 2) {
+    const std::string e = expectedGbk.substr(at, 2);
+    if (e != he && e != she) continue;
+    const std::string g = at + 1 < gotGbk.size() ? gotGbk.substr(at, 2) : std::string();
+    if (g != he && g != she) return false;
+  }
+  return true;
+}
+
+void ReportModelEveryday(bool verbose) {
+  const std::vector<bench::Clause> clauses = bench::ReadClauses(DAZI_MODEL_EVERYDAY_TEXT);
+  long chars = 0, errors = 0;
+  int exact = 0, people = 0, peopleKept = 0;
+  for (const bench::Clause& c : clauses) {
+    if (c.pinyin.size() > 99 || !ConvertSentenceByModel(c.pinyin)) continue;
+    const std::string& got = SrfState.DefaultSentence;
+    const int e = bench::CharEditDistance(c.gbk, got);
+    const long n = static_cast<long>(c.gbk.size() / 2);
+    chars += n;
+    errors += std::min<long>(e, n);
+    exact += e == 0;
+    const bool hasPeople =
+        c.text.find("他") != std::string::npos || c.text.find("她") != std::string::npos;
+    people += hasPeople;
+    peopleKept += hasPeople && PeopleKept(c.gbk, got);
+    if (verbose && e > 0) std::printf("  %s -> %s\n", c.text.c_str(), Utf8FromGbk(got).c_str());
+  }
+  std::printf(
+      "model on everyday text: %zu clauses, character accuracy %.1f%%, exact %.1f%%; 他/她 for "
+      "people in %d of %d clauses\n",
+      clauses.size(), Percent(chars - errors, chars),
+      Percent(exact, static_cast<long>(clauses.size())), peopleKept, people);
 }
 
 // --- glosses and dictionary texts ------------------------------------------------------------
@@ -716,7 +758,10 @@ int Run(int argc, char** argv) {
   ReportCharacters(&typist, verbose);
   ReportWords(&typist, text, verbose);
   ReportSentences(text, false, verbose);
-  if (LoadSentenceModel()) ReportSentences(text, true, verbose);
+  if (LoadSentenceModel()) {
+    ReportSentences(text, true, verbose);
+    ReportModelEveryday(verbose);
+  }
   ReportGlosses(text, verbose);
   ReportSecondReadings(&typist, readingsFile, verbose);
   ReportFullSpellingsFirst(&typist, text, verbose);
