@@ -65,7 +65,7 @@ std::string ErrorReport(std::string_view message) {
 }
 
 ConsoleSession::ConsoleSession()
-    : ConsoleSession(ExecutableFolder() + "/" + lessons::kLessonsFolder) {}
+    : ConsoleSession(SuppliedFolder() + "/" + lessons::kLessonsFolder) {}
 
 ConsoleSession::ConsoleSession(std::string lessonsFolder)
     : catalogue_(std::move(lessonsFolder)), lessons_(controller_, lessons::kHistoryFile) {}
