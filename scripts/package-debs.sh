@@ -21,6 +21,8 @@ stage() {
   local doc=$root/usr/share/doc/$package
   mkdir -p "$doc" "$root/DEBIAN"
   cp packaging/debian/copyright "$doc/copyright"
+  # The README the word editor's picture opens (DAZI_HOME_PAGE).
+  [[ $package == dazi ]] && cp README.md "$doc/README.md"
   # A native package: its one changelog is changelog.gz.
   {
     printf '%s (%s) unstable; urgency=medium\n\n' "$package" "$version"

@@ -31,7 +31,8 @@ mkdir -p "$OUT"
 # make position-independent executables.
 ldflags="$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DDAZI_BUILD_TESTS=OFF -DDAZI_BUILD_BENCH=OFF -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DDAZI_BUILD_TESTS=OFF -DDAZI_BUILD_BENCH=OFF -DDAZI_HOME_PAGE=/usr/share/doc/dazi/README.md \
+  -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 
