@@ -23,6 +23,7 @@ trap cleanup EXIT
 
 step "installing dazi $version and dazi-fcitx5 with apt"
 export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
 apt-get install -y -qq --no-install-recommends "./$OUT/dazi_${version}_amd64.deb" \
   "./$OUT/dazi-fcitx5_${version}_amd64.deb" >/dev/null
 dpkg -s dazi dazi-fcitx5 | grep -E '^(Package|Status|Version|Depends):'
