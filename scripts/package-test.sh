@@ -58,7 +58,7 @@ echo "user files in $home/.local/share/dazi; nothing written under /usr"
 
 step "menu entry, metadata and manual page"
 desktop-file-validate /usr/share/applications/dazi.desktop
-appstreamcli validate --no-net /usr/share/metainfo/*.metainfo.xml
+appstreamcli validate --no-net /usr/share/metainfo/io.github.dazi_typing.dazi.metainfo.xml
 if [[ -f /usr/share/man/man1/dazi.1.gz ]]; then
   MANPAGER=cat MANWIDTH=80 man dazi 2>/dev/null | grep -q "dazi-console(1)" || fail "man dazi"
   echo "man dazi shows the page"
