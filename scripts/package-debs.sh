@@ -44,7 +44,7 @@ shlibs_of() {
   mkdir -p "$work/debian"
   printf 'Source: dazi\n\nPackage: dazi\nArchitecture: any\n\nPackage: dazi-fcitx5\nArchitecture: any\n' \
     >"$work/debian/control"
-  (cd "$work" && dpkg-shlibdeps -O "$@" 2>/dev/null) | sed -n 's/^shlibs:Depends=//p'
+  (cd "$work" && dpkg-shlibdeps -O "$@") | sed -n 's/^shlibs:Depends=//p'
 }
 
 # Writes DEBIAN/control and DEBIAN/md5sums of a staged package; $3 lists extra dependencies.
@@ -53,6 +53,7 @@ control() {
   shift 4
   local depends
   depends=$(shlibs_of "$@")
+  [[ -n $depends ]] || { echo "package: dpkg-shlibdeps found no dependency of $package" >&2; exit 1; }
   [[ -n $extra ]] && depends="$extra, $depends"
   {
     printf 'Package: %s\nVersion: %s\nArchitecture: %s\nMaintainer: %s\n' \
