@@ -83,7 +83,7 @@ std::string ErrorReport(std::string_view message) {
 }
 
 ConsoleSession::ConsoleSession()
-    : ConsoleSession(ExecutableFolder() + "/" + lessons::kLessonsFolder) {}
+    : ConsoleSession(SuppliedFolder() + "/" + lessons::kLessonsFolder) {}
 
 ConsoleSession::ConsoleSession(std::string lessonsFolder)
     : ConsoleSession(std::move(lessonsFolder), lessons::SteadySeconds) {}

@@ -188,7 +188,7 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
   missed_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   missed_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
   const std::string pictures =
-      ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
+      SuppliedFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
   for (std::size_t i = 0; i < missed.size(); ++i) {
     const lessons::CharacterFacts facts = lessons::FactsOf(missed[i].character);
     const int row = static_cast<int>(i);

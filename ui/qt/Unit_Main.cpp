@@ -152,8 +152,8 @@ void TForm_Main::FormShow() {
   // empty practice text.
   controller_ = std::make_unique<PracticeController>();
   lessonPractice_ = std::make_unique<lessons::LessonPractice>(*controller_, lessons::kHistoryFile);
-  catalogue_ = std::make_unique<lessons::LessonCatalogue>(ExecutableFolder() + "/" +
-                                                          lessons::kLessonsFolder);
+  catalogue_ =
+      std::make_unique<lessons::LessonCatalogue>(SuppliedFolder() + "/" + lessons::kLessonsFolder);
   BuildHelpTrees();
   PaintView();
   memo1_->setFocus();

@@ -58,7 +58,7 @@ class WebPanelWidgets {
   AdvertDecision decision_;
 };
 
-// The local page: zuv.htm in the data folder or beside the executable, else the copy built
+// The local page: zuv.htm in the data folder or the supplied folder, else the copy built
 // into the program.
 QUrl LocalPageUrl();
 

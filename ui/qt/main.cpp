@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   const std::string folder = options.dataFolder.value_or(dazi::DefaultDataFolder());
   std::string error;
   if (!options.dataFolder &&
-      !dazi::ProvideDataFolder(folder, dazi::ExecutableFolder(), dazi::SuppliedFiles(), &error)) {
+      !dazi::ProvideDataFolder(folder, dazi::SuppliedFolder(), dazi::SuppliedFiles(), &error)) {
     std::fprintf(stderr, "dazi: %s\n", error.c_str());
     return 1;
   }
