@@ -3,7 +3,6 @@
 // article typed without a mistake scores 100%; quotation marks, the punctuation style, the
 // clock and the timed test behave as the learner expects.
 #include <gmock/gmock.h>
-#include <sqlite3.h>
 
 #include <map>
 #include <nlohmann/json.hpp>
@@ -12,6 +11,7 @@
 #include "engine/dict/DictFiles.h"
 #include "engine/dict/DictTexts.h"
 #include "engine/startup/DictionaryLoader.h"
+#include "tests/lessons/HistoryQuery.h"
 #include "tests/support/RealDictionaries.h"
 #include "tests/support/TempDataFolder.h"
 #include "tools/console/ConsoleSession.h"
@@ -194,19 +194,6 @@ TEST_F(LessonTyping, QuoteKeyPairsAnewAfterClearingBackspaceAndALessonStart) {
   EXPECT_EQ(report["status"]["punct"], " ;");
 }
 
-long long Query(const std::string& sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(lessons::kHistoryFile, &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* stmt = nullptr;
-  long long value = -1;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK &&
-      sqlite3_step(stmt) == SQLITE_ROW)
-    value = sqlite3_column_int64(stmt, 0);
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return value;
-}
-
 TEST_F(LessonTyping, EndedLaterTheRunKeepsTheSecondsOfItsLastCharacter) {
   const std::string text = "一二三四五六七八九十一二三四五六七八九十一二三四五";
   folder_.WriteBytes("t.txt", text + "\n");
@@ -224,10 +211,10 @@ TEST_F(LessonTyping, EndedLaterTheRunKeepsTheSecondsOfItsLastCharacter) {
   now_ += 5;                                                // reading the results
   EXPECT_EQ(Send("{Esc}{Esc}")["lesson"]["paused"], true);  // the first drops any follow-ons
   Send(":lesson end");
-  EXPECT_EQ(Query("SELECT count(*) FROM sessions"), 1);
-  EXPECT_EQ(Query("SELECT seconds * 10 FROM sessions"), std::llround(lastCharacter * 10));
-  EXPECT_EQ(Query("SELECT finished FROM sessions"), 0);
-  EXPECT_EQ(Query("SELECT length FROM sessions"), 25);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT seconds * 10 FROM sessions"), std::llround(lastCharacter * 10));
+  EXPECT_EQ(QueryHistory("SELECT finished FROM sessions"), 0);
+  EXPECT_EQ(QueryHistory("SELECT length FROM sessions"), 25);
 }
 
 TEST_F(LessonTyping, TimedTestRunsForItsMinutes) {
@@ -246,9 +233,9 @@ TEST_F(LessonTyping, TimedTestRunsForItsMinutes) {
   EXPECT_EQ(report["lesson"]["done"], true);
   EXPECT_EQ(report["lesson"]["seconds"], 60);
   EXPECT_EQ(report["lesson"]["right"], 2);
-  EXPECT_EQ(Query("SELECT finished FROM sessions"), 1);
-  EXPECT_EQ(Query("SELECT seconds FROM sessions"), 60);
-  EXPECT_EQ(Query("SELECT length FROM sessions"), 163);
+  EXPECT_EQ(QueryHistory("SELECT finished FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT seconds FROM sessions"), 60);
+  EXPECT_EQ(QueryHistory("SELECT length FROM sessions"), 163);
 }
 
 }  // namespace

@@ -55,18 +55,7 @@ std::string LoadTuningText(const std::string& path, std::vector<std::vector<int>
   const std::size_t before = runs->size();
   ForEachLine(text, [&](std::string_view line) {
     if (!line.empty() && line[0] == '#') return;
-    std::vector<int> run;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-      const char32_t cp = DecodeUtf8(line, &pos);
-      if (IsTableHanzi(cp)) {
-        run.push_back(HanziIndex(cp));
-      } else if (!run.empty()) {
-        runs->push_back(std::move(run));
-        run.clear();
-      }
-    }
-    if (!run.empty()) runs->push_back(std::move(run));
+    AppendHanziRuns(line, runs);
   });
   if (runs->size() == before) return path + ": no hanzi";
   return {};
