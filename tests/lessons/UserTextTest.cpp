@@ -4,6 +4,7 @@
 
 #include "engine/core/Gbk.h"
 #include "ui/lessons/UserText.h"
+#include "ui/lessons/Utf8Chars.h"
 
 namespace dazi::lessons {
 namespace {
@@ -39,6 +40,16 @@ TEST(UserText, LongLinesAreCutAndUnreadableBytesRefused) {
   EXPECT_FALSE(UserTextFromBytes("\xFF\xFF\xFE", "bad.txt", &error));
   EXPECT_NE(error.find("bad.txt"), std::string::npos);
   EXPECT_FALSE(UserTextFromBytes("\n \n", "empty.txt", &error));
+}
+
+// A font without the character shows a box: its code point names it all the same, for every
+// length of UTF-8 sequence.
+TEST(UserText, LeftOutCharactersAreNamedByTheirCodePoints) {
+  EXPECT_EQ(NameCharacters("\x01"), "\x01 (U+0001)");
+  EXPECT_EQ(NameCharacters("é"), "é (U+00E9)");
+  EXPECT_EQ(NameCharacters("€😀"), "€ (U+20AC)、😀 (U+1F600)");
+  EXPECT_EQ(NameCharacters("𠀀"), "𠀀 (U+20000)");
+  EXPECT_EQ(NameCharacters(""), "");
 }
 
 }  // namespace

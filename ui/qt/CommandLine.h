@@ -18,6 +18,7 @@ struct ProgramOptions {
   std::optional<std::string> typeKeys;    // --type KEYS, in the console's key notation
   std::optional<std::string> screenshot;  // --screenshot FILE (PNG)
   std::optional<std::string> lesson;      // --lesson ID|FILE.txt (window build only)
+  bool verbose = false;                   // --verbose: the web engine's messages on stderr
 };
 
 ProgramOptions ReadCommandLine(int argc, char** argv);

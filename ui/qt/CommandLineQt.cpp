@@ -57,7 +57,10 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Start in a practice lesson: a lesson id (as dazi-console's :lessons lists "
                      "them), weak, or a .txt file of your own."),
       QStringLiteral("ID|FILE.txt"));
-  parser.addOptions({help, version, data, printCounts, type, screenshot, lesson});
+  const QCommandLineOption verbose(
+      QStringLiteral("verbose"),
+      QStringLiteral("Let the web engine (Chromium) print its start-up messages and errors."));
+  parser.addOptions({help, version, data, printCounts, type, screenshot, lesson, verbose});
 
   ProgramOptions options;
   QString error;
@@ -66,7 +69,7 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   else if (!parser.positionalArguments().isEmpty())
     error = QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst();
   else if (parser.isSet(type) && !parser.isSet(screenshot))
-    error = QStringLiteral("--type is given with --screenshot");
+    error = QStringLiteral("--type needs --screenshot: it types the keys for the picture");
   if (!error.isEmpty()) {
     std::fprintf(stderr, "dazi: %s\n\n%s", qPrintable(error),
                  qPrintable(UsageText(parser, argv[0])));
@@ -88,6 +91,7 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   if (parser.isSet(type)) options.typeKeys = parser.value(type).toStdString();
   if (parser.isSet(screenshot))
     options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
+  options.verbose = parser.isSet(verbose);
   if (parser.isSet(lesson)) options.lesson = QFile::encodeName(parser.value(lesson)).toStdString();
   return options;
 }
