@@ -44,6 +44,9 @@ class WebScreen : public WindowTest {
     const FixtureDictionary d = WindowDictionary();
     Open(&d, web);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    // The pointer passes over the window, as it does on a user's screen: the strip takes input.
+    QEnterEvent enter(QPointF(400, 150), QPointF(400, 150), QPointF(400, 150));
+    QCoreApplication::sendEvent(window_.get(), &enter);
     ASSERT_TRUE(
         QTest::qWaitFor([this] { return window_->WebPanel().AdvertDecided(); }, kEngineTimeoutMs));
   }

@@ -1,8 +1,8 @@
 // The web panel's browser over Qt WebEngine: no focus, no scroll bars, no context menu, no
 // page icons fetched; the window's picture shows behind a page without a background.
-// Chromium draws without the GPU: its GPU compositing over a transparent view (Mesa's
-// llvmpipe, as under Xvfb) leaves a page with an opaque background fully transparent, so
-// such a page was never seen; a strip of 795 x 78 pixels needs no GPU anyway.
+// Chromium draws without the GPU: a strip of 795 x 78 pixels needs none, and with its GPU
+// compositing over the transparent view (Mesa's llvmpipe under Xvfb) a page with an opaque
+// background loaded after the first one was not drawn on the screen.
 #include <unistd.h>
 
 #include <QPointer>
