@@ -82,7 +82,7 @@ const CommandLineCase kCases[] = {
      0,
      {"data folder: {data}\n", "characters: "},
      {}},
-    {"DaziTypeWithoutScreenshot", "dazi", {"--type", "ni"}, 2, {}, {"--screenshot", "Usage:"}},
+    {"DaziTypeWithoutScreenshot", "dazi", {"--type", "ni"}, 2, {}, {"--type needs", "Usage:"}},
     {"DaziScreenshotOfUnknownKeys",
      "dazi",
      {"--data", "{data}", "--type", "ni{Nope}", "--screenshot", "{data}/shot.png"},

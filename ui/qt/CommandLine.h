@@ -20,6 +20,7 @@ struct ProgramOptions {
   std::optional<std::string> screenshot;     // --screenshot FILE (PNG)
   std::optional<std::string> lesson;         // --lesson ID|FILE.txt (window build only)
   std::optional<std::string> exportHistory;  // --export-history FILE.csv
+  bool verbose = false;                      // --verbose: the web engine's messages on stderr
 };
 
 ProgramOptions ReadCommandLine(int argc, char** argv);

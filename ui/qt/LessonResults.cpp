@@ -31,11 +31,13 @@ QValueAxis* Axis(const QString& title, double top) {
   axis->setTitleText(title);
   axis->setTitleFont(SansFont(11));
   axis->setLabelsFont(SansFont(10));
-  const double end = std::max(top, 1.0) * 1.1;
-  axis->setRange(0, end);
-  // Whole numbers unless the five ticks lie closer than one apart (a lesson of a few seconds).
-  axis->setLabelFormat(end < 8 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+  axis->setRange(0, std::max(top, 1.0));
   axis->setTickCount(5);
+  // Round ticks (0, 50, 100, ... rather than 0, 35.8, 71.5, ...): steps of 1, 2 or 5 times a
+  // power of ten, the range widened to whole steps.
+  axis->applyNiceNumbers();
+  const double step = (axis->max() - axis->min()) / std::max(axis->tickCount() - 1, 1);
+  axis->setLabelFormat(step < 1 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
   return axis;
 }
 

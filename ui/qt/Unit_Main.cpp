@@ -92,6 +92,7 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
 }
 
 TForm_Main::~TForm_Main() {
+  ShowNotices(std::exchange(startNotices_, {}));  // the window never came up: said all the same
   FormDestroy();
 }
 
@@ -136,7 +137,7 @@ void TForm_Main::FormCreate() {
   const LoadResult loaded = LoadDictionaries();
   dictionariesLoaded_ = loaded.ok;
   const std::string& text = loaded.ok ? loaded.warning : loaded.message;
-  if (!text.empty()) notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
+  if (!text.empty()) startNotices_.push_back(text);
   StartSentenceMethod();
 }
 
@@ -158,6 +159,10 @@ void TForm_Main::FormShow() {
   PaintView();
   memo1_->setFocus();
   if (!pendingLesson_.empty()) StartLesson(std::exchange(pendingLesson_, {}));
+  // What the start-up had to say comes over the window once it is on screen: a box raised
+  // before could open under it where no window manager stacks them.
+  if (!startNotices_.empty())
+    QTimer::singleShot(0, this, [this] { ShowNotices(std::exchange(startNotices_, {})); });
 }
 
 void TForm_Main::FormDestroy() {

@@ -117,6 +117,7 @@ class TForm_Main : public QWidget {
   CodeHintPanel* codeHint_ = nullptr;  // F2 in a lesson
   QTimer* lessonClock_ = nullptr;      // ticks the figures' time while a lesson runs
   std::string pendingLesson_;
+  std::vector<std::string> startNotices_;  // raised while the window is made, shown over it
   std::optional<lessons::SegmentedLesson> segments_;
   Confirm confirm_ = AskConfirmation;
   bool dictionariesLoaded_ = false;

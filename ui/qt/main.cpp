@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
   }
   dazi::PrepareApplicationAttributes();
   QApplication app(argc, argv);
-  dazi::PrepareApplication(app);
+  dazi::PrepareApplication(app, options.verbose);
   if (screenshot) {
     // Notices go to stderr: no message box waits for a user.
     dazi::TForm_Main window(dazi::PrintNotice);
