@@ -262,8 +262,9 @@ TEST(PriorityTest, ReadingsInEverydayUseRankByTheirCount) {
   // The bits reach the spelling records.
   BuildReport report;
   const SpellingTable table = BuildSpellings(model, &report);
-  for (const auto& e : table.spellings[table.numberOf.at({Syllable("zhang"), 'h'}) - 1].entries)
+  for (const auto& e : table.spellings[table.numberOf.at({Syllable("zhang"), 'h'}) - 1].entries) {
     if (e.charNo == 1) EXPECT_NE(e.attribute & dictwriter::kAttrPriority, 0);
+  }
 }
 
 TEST(ReadingsTest, TheMainReadingIsTheOneWithTheLargestShare) {
