@@ -13,9 +13,8 @@ namespace dazi {
 // punctuation page, and empties the word pool. Longer inputs leave the list as it is.
 void LoadFirstStrokeList(const std::string& input);
 
-// Orders the typist's own words typed two strokes into their last character, the characters of
-// LookupList that match input, then the other words, into ResultIds, ResultKinds and
-// ResultStrokes.
+// Orders the characters of LookupList that match input, then the words, into ResultIds,
+// ResultKinds and ResultStrokes.
 void MatchStrokes(const std::string& input);
 
 }  // namespace dazi

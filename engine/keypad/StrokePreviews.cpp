@@ -1,5 +1,5 @@
-// Next-stroke previews: for each stroke key, the characters beyond the current first page
-// that the first page will show once that key is pressed.
+// Next-stroke previews: for each stroke key, the first characters beyond the first page that
+// the key would keep.
 #include "engine/keypad/StrokePreviews.h"
 
 #include <algorithm>
@@ -7,41 +7,9 @@
 #include "engine/core/CandidateKinds.h"
 #include "engine/dict/DictFiles.h"
 #include "engine/keypad/StrokeCodes.h"
-#include "engine/keypad/StrokeWords.h"
 #include "engine/keypad/internal/KeypadScratch.h"
-#include "engine/keypad/internal/StrokeOrder.h"
 
 namespace dazi {
-namespace {
-
-// Whether the first page of the current input (length strokes, 1..8) shows character ch.
-bool OnCurrentFirstPage(std::size_t length, int32 ch) {
-  const TLumiskCand& s = SrfState;
-  const int shown = std::clamp(s.FirstPageCounts[length - 1], 0, kKeypadFirstPage);
-  for (int i = 0; i < shown; ++i)
-    if (s.FirstPageChars[length - 1][i] == ch) return true;
-  return false;
-}
-
-// The first page of input plus stroke d, ordered as the lookup will order it (the current
-// first page is remembered by then); its characters matched by their main codes that are not
-// on show already become the previews of key d.
-void PreviewKey(const std::string& next, int d) {
-  TLumiskCand& s = SrfState;
-  keypad::StrokeMatchLists& lists = keypad::CurrentKeypadScratch().nextLists;
-  keypad::OrderStrokeMatches(next, lists);
-  int onPage = CountLeadingOwnWords(next);  // the typist's own words come first
-  if (onPage >= kKeypadFirstPage) return;
-  keypad::ForEachInListOrder(lists, [&](int32 ch, int32 kind, const std::string*) {
-    if (kind == kCharacterKind && !OnCurrentFirstPage(next.size() - 1, ch)) {
-      s.KeypadPreviews[(d - 1) * 4 + s.KeypadPreviewCounts[d - 1]] = CharText(ch);
-      ++s.KeypadPreviewCounts[d - 1];
-    }
-    return ++onPage < kKeypadFirstPage;
-  });
-}
-
-}  // namespace
 
 void BuildStrokePreviews() {
   TLumiskCand& s = SrfState;
@@ -50,11 +18,24 @@ void BuildStrokePreviews() {
   const std::size_t length = s.InputText.size();
   // Beyond eight strokes no character is left to preview.
   if (length >= kStrokeCodeDigits || KeypadPunctuationIndex(s.InputText) >= 0) return;
-  if (s.ResultCount <= kKeypadFirstPage) return;
-  std::string next = s.InputText + '0';
-  for (int d = 1; d <= 6; ++d) {
-    next.back() = static_cast<char>('0' + d);
-    PreviewKey(next, d);
+  const int results = std::min({s.ResultCount, kResultCapacity, kStrokeStringCapacity});
+  if (results <= kKeypadFirstPage) return;
+  const keypad::StrokeMatchLists& lists = keypad::CurrentKeypadScratch().lists;
+  int stored = 0;
+  for (int k = kKeypadFirstPage; k < results && stored < kPreviewCount; ++k) {
+    // The code variants close the characters; passed-over ones matched through a variant
+    // sit among them and are only stepped over.
+    if (s.ResultKinds[k] != kCharacterKind) {
+      if (k >= lists.passedOverBegin && k < lists.passedOverEnd) continue;
+      break;
+    }
+    const std::string& strokes = s.ResultStrokes[k];
+    if (strokes.size() <= length) continue;
+    const int d = strokes[length] - '0';
+    if (d < 1 || d > 6 || s.KeypadPreviewCounts[d - 1] >= 4) continue;
+    s.KeypadPreviews[(d - 1) * 4 + s.KeypadPreviewCounts[d - 1]] = CharText(s.ResultIds[k]);
+    ++s.KeypadPreviewCounts[d - 1];
+    ++stored;
   }
 }
 

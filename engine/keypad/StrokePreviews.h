@@ -1,11 +1,11 @@
-// Next-stroke previews: for each stroke key, the characters that the key's first page would
-// show and the current one does not.
+// Next-stroke previews: for each stroke key, the first characters beyond the first page that
+// the key would keep.
 #pragma once
 
 namespace dazi {
 
-// For each stroke key 1-6, up to four characters that the first page of the input plus that
-// stroke will show and the current first page does not (KeypadPreviews, KeypadPreviewCounts).
+// For each stroke key 1-6, up to four characters beyond the first page that the key would
+// bring next (KeypadPreviews, KeypadPreviewCounts).
 void BuildStrokePreviews();
 
 }  // namespace dazi

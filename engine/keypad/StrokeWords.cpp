@@ -42,25 +42,6 @@ bool StrokeKeyMatches(int32 w, const std::string& input) {
   return input.compare(2 + i, typed - i, last, 0, typed - i) == 0;
 }
 
-// Whether pool word w is an own word typed two strokes into its last character.
-bool LeadsTheResults(int32 w, const std::string& input) {
-  const TLumiskCand& s = SrfState;
-  const int n = s.WordPoolLengths[w];
-  if (!IsLexiconWordKind(s.WordPoolKinds[w]) || n < 2 || n > kWordCodeCapacity) return false;
-  return input.size() >= static_cast<std::size_t>(n) + 2 && StrokeKeyMatches(w, input);
-}
-
-// Calls visit(w) for each pool word that leads the results for input, in pool order (the
-// lexicon words come first in the pool).
-template <typename Visit>
-void ForEachLeadingOwnWord(const std::string& input, Visit&& visit) {
-  const TLumiskCand& s = SrfState;
-  if (input.size() < 4) return;  // two strokes of the first character, two of the last
-  const int pool = std::clamp(s.WordPoolCount, 0, kWordPoolCapacity);
-  for (int32 w = 0; w < pool && IsLexiconWordKind(s.WordPoolKinds[w]); ++w)
-    if (LeadsTheResults(w, input) && !visit(w)) return;
-}
-
 // Two strokes: the dictionary words of the matched characters, in character order, until the
 // pool is full.
 void GatherTwoStrokeWords(const int32* chars, int count) {
@@ -81,7 +62,6 @@ void FilterPoolByStrokeKeys(const std::string& input) {
   for (int32 w = 0; w < pool; ++w) {
     const int n = s.WordPoolLengths[w];
     if (n < 2 || n > kWordCodeCapacity || !StrokeKeyMatches(w, input)) continue;
-    if (LeadsTheResults(w, input)) continue;  // listed before the characters
     // Complete once the strokes have reached the last character.
     const int part = input.size() >= static_cast<std::size_t>(n) + 1 ? 0 : 1;
     const int group = std::clamp(s.WordPoolGroups[w], 0, kWordGroupCount - 1);
@@ -97,20 +77,6 @@ void FilterPoolByStrokeKeys(const std::string& input) {
 }
 
 }  // namespace
-
-void AppendLeadingOwnWords(const std::string& input) {
-  ForEachLeadingOwnWord(input,
-                        [](int32 w) { return AppendKeypadResult(w, SrfState.WordPoolKinds[w]); });
-}
-
-int CountLeadingOwnWords(const std::string& input) {
-  int count = 0;
-  ForEachLeadingOwnWord(input, [&](int32) {
-    ++count;
-    return count < kKeypadFirstPage;
-  });
-  return count;
-}
 
 void MatchStrokeWords(const std::string& input, const int32* chars, int count) {
   if (input.size() < 2) return;

@@ -160,55 +160,6 @@ TEST_F(KeypadRealData, HelpExamplesTypedAsTaughtAreOnTheFirstTwoPages) {
   }
 }
 
-// The help teaches a short character by its short code; the data stores the code with its
-// first plain strokes again after it. Typed stroke by stroke as taught, each was on the first
-// page one stroke before and must stay there, and no preview on the way may promise a
-// character that the key then puts off the first page.
-TEST_F(KeypadRealData, ShortCharactersTypedAsTaughtAreOnTheFirstPage) {
-  const std::pair<const char*, const char*> taught[] = {
-      {"他", "326"}, {"上", "211"}, {"大", "64"},  {"人", "34"},  {"可", "125"},
-      {"对", "664"}, {"下", "124"}, {"小", "534"}, {"么", "354"}, {"只", "234"},
-      {"和", "362"}, {"个", "342"}, {"中", "26"},  {"了", "55"},  {"打", "151"},
-  };
-  for (const auto& [text, code] : taught) {
-    ASSERT_TRUE(Strokes(text).starts_with(code)) << text << " " << Strokes(text);
-    session_->HandleLine("{Esc}");
-    TypeStrokes(std::string(1, code[0]));
-    for (std::size_t typed = 2; typed <= std::string(code).size(); ++typed) {
-      std::vector<std::string> promised;
-      const int key = code[typed - 1] - '1';
-      for (int i = 0; i < 4; ++i)
-        if (!SrfState.KeypadPreviews[key * 4 + i].empty())
-          promised.push_back(Utf8FromGbk(SrfState.KeypadPreviews[key * 4 + i]));
-      TypeStrokes(std::string(1, code[typed - 1]));
-      for (const std::string& preview : promised)
-        EXPECT_THAT(Page(), ::testing::Contains(preview))
-            << text << ": previewed on " << std::string(code).substr(0, typed);
-    }
-    EXPECT_THAT(Page(), ::testing::Contains(text)) << code;
-  }
-}
-
-// The help's word-making example: 张强 typed once between two commas, then 5151 (张 by its first
-// two strokes, 强 by its first two) offers it on the first page, ahead of rare characters.
-TEST_F(KeypadRealData, LearnedWordTypedByTheWordRuleIsOnTheFirstPage) {
-  session_->HandleLine(":pinyin");
-  session_->HandleLine(",");
-  for (const auto& [letters, text] : {std::pair{"zhang", "张"}, std::pair{"qiang", "强"}}) {
-    session_->HandleLine(letters);
-    const std::vector<std::string> texts = Page();
-    const auto slot = std::find(texts.begin(), texts.end(), text);
-    ASSERT_NE(slot, texts.end()) << letters;
-    session_->HandleLine(std::to_string(slot - texts.begin() + 1));
-  }
-  session_->HandleLine("{Esc},");
-  ASSERT_EQ(Output(), ", 张强, ");
-  session_->HandleLine(":keypad");
-  const std::string strokes = Strokes("张").substr(0, 2) + Strokes("强").substr(0, 2);
-  TypeStrokes(strokes);
-  EXPECT_THAT(Page(), ::testing::Contains("张强")) << strokes;
-}
-
 TEST_F(KeypadRealData, FrequentCharactersTypedByTheirWholeCodeAreOnTheFirstTwoPages) {
   constexpr std::size_t kCharacters = 300;
   constexpr int kTwoPages = 8;

@@ -61,7 +61,7 @@ int MakeAndReadBackUserFiles() {
       CollectChoice(GbkFromUtf8("人民"), second, 2, kDictionaryWordKind);
       if (!LearnPhrase().empty()) return 3;
     }
-    if (SrfState.LearnSaved[0] != 1) return 4;
+    if (SrfState.UserWordCount != 1) return 4;  // saved, and offered at once
   }
   ResetEngineState();
   const LoadResult again = LoadDictionaries();
@@ -81,7 +81,8 @@ TEST(UserFilesMode, FilesMadeUnderUmask0777AreReadBack) {
   }
 
   EXPECT_EQ(testing::RunInChild(MakeAndReadBackUserFiles, std::chrono::seconds(20)), 0);
-  for (const char* name : {"srf_pub.usr", "srf_pub.dat", "srf_pykx.set", kUserFilesLockFile})
+  for (const char* name :
+       {"srf_pub.usr", "srf_pub.dat", "srf_pub.lrn", "srf_pykx.set", kUserFilesLockFile})
     EXPECT_EQ(ModeOf(folder.File(name)), 0644u) << name;
 }
 

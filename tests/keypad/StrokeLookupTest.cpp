@@ -108,42 +108,6 @@ TEST_F(StrokeLookup, WholeMainCodeKeepsItsPlace) {
   EXPECT_THAT(Results(), ElementsAre("甲", "庚", "丙", "戊"));
 }
 
-// The help teaches a short character by its short code; the data stores it with its first
-// one or two plain strokes again (他 326 + 32). Typed as taught, one stroke after it was on
-// the first page, it keeps its place; a code whose last strokes are its own does not.
-TEST_F(StrokeLookup, ShortCodeTypedAsTaughtKeepsItsPlace) {
-  const struct {
-    const char* code;
-    const char* typed;
-    bool passedOver;
-  } cases[] = {
-      {"32632", "326", false},   // 他: the repeat 32 is left
-      {"32632", "3263", false},  // one repeat stroke typed
-      {"12512", "125", false},   // 可
-      {"6413", "64", false},     // 大: begins with a crossing, the repeat with 横
-      {"32425", "324", true},    // 们: five strokes of its own, not begun again
-      {"1121", "11", true},      // 王: four of its own
-      {"6126", "61", true},      // plain strokes never cross
-      {"413541", "4135", true},  // six strokes: no short code
-  };
-  for (const auto& c : cases) {
-    dict_ = testing::FixtureDictionary{};
-    const std::string typed = c.typed;
-    const std::string shorter = typed.substr(0, typed.size() - 1);
-    const std::string otherStroke = typed.back() == '1' ? "2" : "1";
-    Char("甲", {c.code});
-    // Shown with it one stroke before, gone at typed.
-    for (const char* name : {"乙", "丙", "丁"}) Char(name, {shorter + otherStroke + "1"});
-    Char("戊", {typed + "11"});  // not shown before typed
-    Load();
-    Jump(shorter);
-    ASSERT_THAT(Slots(), ElementsAre("甲", "乙", "丙", "丁")) << c.code;
-    Press(typed.back());
-    EXPECT_THAT(Results(), c.passedOver ? ElementsAre("戊", "甲") : ElementsAre("甲", "戊"))
-        << c.code << " typed " << typed;
-  }
-}
-
 TEST_F(StrokeLookup, WholeVariantCodeKeepsItsPlace) {
   Char("甲", {"12"});
   Char("丙", {"123"});

@@ -62,26 +62,6 @@ TEST_F(StrokeWords, UserAndLearnedWordsMatchFromTheThirdStroke) {
   EXPECT_THAT(Results(), IsEmpty());
 }
 
-// The typist's own words lead, ahead of the characters, once typed two strokes into their last
-// character; a dictionary word with the same strokes stays behind the characters. Previews
-// count the words that will lead.
-TEST_F(StrokeWords, OwnWordsTypedTwoStrokesIntoTheirLastCharacterLeadTheCharacters) {
-  for (const char* name : {"甲", "乙", "丙", "丁"}) Char(name, {"25534"});
-  for (const char* name : {"戊", "己", "庚"}) Char(name, {"25511"});
-  Load();
-  AddUserWord({kou_, min_});
-  AddLearnedWord({guo_, min_});
-  Type("25");                                               // gathers the pool
-  for (int32& count : SrfState.FirstPageCounts) count = 0;  // nothing passed over
-  Press('5');
-  // One stroke into 民: the words wait behind the characters.
-  EXPECT_THAT(Results(), ElementsAre("甲", "乙", "丙", "丁", "戊", "己", "庚", "口民:user",
-                                     "国民:learned", "中民:dict"));
-  EXPECT_THAT(Previews(1), ElementsAre("戊", "己"));
-  Press('1');
-  EXPECT_THAT(Results(), ElementsAre("口民:user", "国民:learned", "戊", "己", "庚", "中民:dict"));
-}
-
 TEST_F(StrokeWords, TwoCharacterWordCompletesFromTheThirdStroke) {
   Load();
   Type("252");

@@ -50,6 +50,8 @@ struct StrokeMatchLists {
   int predicted[kPredictedListCapacity];  // indexes into main
   int predictedCount = 0;
   CharNumberSet predictedChars;  // PredictedChars as a set
+  // Where the passed-over characters lie in the result list.
+  int passedOverBegin = 0, passedOverEnd = 0;
 };
 
 // The completing and the partial group, one bucket of pool indexes per word group.
@@ -61,7 +63,6 @@ struct WordBuckets {
 struct KeypadScratch {
   std::uint64_t builtFor = 0;     // the engine generation
   StrokeMatchLists lists;         // StrokeLookup.cpp
-  StrokeMatchLists nextLists;     // StrokePreviews.cpp: the input one stroke on
   WordBuckets buckets;            // StrokeWords.cpp
   WordsByFirstChar lexiconIndex;  // KeypadUserWords.cpp
 };
