@@ -1,0 +1,27 @@
+#include "platform/web/binding/WebConsole.h"
+
+#include <memory>
+
+#include "tools/console/ConsoleSession.h"
+
+namespace dazi::web {
+namespace {
+
+std::unique_ptr<console::ConsoleSession>& Session() {
+  static std::unique_ptr<console::ConsoleSession> session;
+  return session;
+}
+
+}  // namespace
+
+void StartConsole(const std::string& lessonsFolder, const std::string& warning) {
+  Session() = std::make_unique<console::ConsoleSession>(lessonsFolder);
+  if (!warning.empty()) Session()->Notify(warning);
+}
+
+std::string AnswerLine(std::string_view line) {
+  if (!Session()) return console::ErrorReport("not started");
+  return Session()->HandleLine(line);
+}
+
+}  // namespace dazi::web

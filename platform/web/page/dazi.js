@@ -1,0 +1,312 @@
+// The practice page: loads the typing core (dazi-core.js), keeps the user files in IndexedDB,
+// turns key events into console lines (docs/console.md) and draws the console's JSON answers.
+// For scripts: window.dazi.ready (a promise) and window.dazi.send(line), a promise of the JSON
+// text the console answers to line.
+'use strict';
+
+(() => {
+  const DICTIONARIES = ['srf_pub.zc', 'srf_pub.py', 'srf_pub.pys', 'srf_pub.lm', 'srf_pub.cpy', 'srf_pub.zy'];
+  const MODEL = 'srf_pub.ngm';
+  const $ = (id) => document.getElementById(id);
+  let core = null;
+  let queue = Promise.resolve();
+  let state = null;
+
+  async function fetchBytes(url) {
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url}: ${response.status}`);
+    return new Uint8Array(await response.arrayBuffer());
+  }
+
+  function syncUserFiles(populate) {
+    return new Promise((resolve) => core.FS.syncfs(populate, (error) => {
+      if (error) showNotice(`无法保存到浏览器存储：${error}`);
+      resolve();
+    }));
+  }
+
+  // The sentence model is large: it is loaded only when 智能整句 is or becomes on.
+  async function provideModel() {
+    if (core.FS.analyzePath(`/dict/${MODEL}`).exists) return;
+    core.FS.writeFile(`/dict/${MODEL}`, await fetchBytes(`data/${MODEL}`));
+  }
+
+  function storedSentenceModel() {
+    const path = '/user/srf_sentence.set';
+    if (!core.FS.analyzePath(path).exists) return false;
+    const bytes = core.FS.readFile(path);
+    return bytes.length > 0 && bytes[0] === 1;
+  }
+
+  async function start() {
+    const [wasmBinary, lessonNames] = await Promise.all([
+      fetchBytes('dazi-core.wasm'),
+      fetch('lessons/index.json').then((r) => r.json()),
+    ]);
+    const files = await Promise.all(DICTIONARIES.map((name) => fetchBytes(`data/${name}`)));
+    core = await createDaziCore({
+      wasmBinary,
+      print: () => {},
+      printErr: (text) => console.warn(text),
+      onAbort: (what) => fatal(what),
+    });
+    const FS = core.FS;
+    FS.mkdir('/dict');
+    DICTIONARIES.forEach((name, i) => FS.writeFile(`/dict/${name}`, files[i]));
+    FS.mkdir('/lessons');
+    const lessons = await Promise.all(lessonNames.map((name) => fetchBytes(`lessons/${name}`)));
+    lessonNames.forEach((name, i) => FS.writeFile(`/lessons/${name}`, lessons[i]));
+    FS.mkdir('/user');
+    FS.mount(core.IDBFS, {}, '/user');
+    await syncUserFiles(true);
+    if (storedSentenceModel()) await provideModel();
+    if (navigator.storage && navigator.storage.persist) navigator.storage.persist().catch(() => {});
+    const first = core.ccall('dazi_start', 'string', ['string', 'string', 'string'], ['/dict', '/user', '/lessons']);
+    render(first);
+    if (state && state.error) throw new Error(state.error);
+    await syncUserFiles(false);
+    return first;
+  }
+
+  function fatal(what) {
+    const loading = $('loading');
+    loading.hidden = false;
+    loading.className = 'failed';
+    loading.textContent = `出错了，打字核心已停止（${what}）。请重新载入页面。`;
+  }
+
+  // Lines run one after another, in the order sent.
+  function send(line) {
+    const answer = queue.then(async () => {
+      await ready;
+      if (line.startsWith(':sentence model')) await provideModel();
+      const json = core.ccall('dazi_send', 'string', ['string'], [line]);
+      render(json);
+      scheduleSave();
+      return json;
+    });
+    queue = answer.catch(() => {});
+    return answer;
+  }
+
+  let saveTimer = null;
+  function scheduleSave() {
+    clearTimeout(saveTimer);
+    saveTimer = setTimeout(() => syncUserFiles(false), 300);
+  }
+
+  function showNotice(text) {
+    $('notice').textContent = text;
+  }
+
+  const KEYPAD_NUMBERS = ['0', '7', '8', '9'];
+
+  function render(json) {
+    const answer = JSON.parse(json);
+    if (answer.error) {
+      showNotice(answer.error);
+      if (!state) state = answer;
+      return;
+    }
+    if (answer.lessons) {
+      drawLessonList(answer.lessons);
+      return;
+    }
+    state = answer;
+    $('text').textContent = answer.output;
+    $('composition').textContent = answer.input ? answer.default || '' : '';
+    const area = $('area');
+    area.scrollTop = area.scrollHeight;
+    const keypad = answer.panels.keypad || answer.status.method === 'ＫＸ';
+    const list = $('candidates');
+    list.replaceChildren();
+    list.className = keypad ? 'keypad' : 'pinyin';
+    answer.candidates.forEach((candidate, i) => {
+      const item = document.createElement('li');
+      if (i === 0) item.className = 'first';
+      const number = document.createElement('span');
+      number.className = 'n';
+      number.textContent = keypad ? KEYPAD_NUMBERS[i] : String((i + 1) % 10);
+      item.append(number, candidate.text);
+      if (!keypad && candidate.gloss) {
+        const gloss = document.createElement('span');
+        gloss.className = 'gloss';
+        gloss.textContent = candidate.gloss;
+        item.append(gloss);
+      }
+      item.addEventListener('click', () => {
+        send(keypad ? `{KP${KEYPAD_NUMBERS[i]}}` : String((i + 1) % 10));
+        area.focus();
+      });
+      list.append(item);
+    });
+    $('input-line').textContent = answer.input + (answer.remaining ? ` ${answer.remaining}` : '');
+    drawPreviews(keypad && answer.panels.keypad ? answer.previews : null);
+    $('card').hidden = !answer.panels.input && answer.candidates.length === 0;
+    $('st-language').textContent = answer.status.language;
+    $('st-method').textContent = answer.status.method;
+    $('st-class').textContent = answer.status.class;
+    $('st-punct').textContent = answer.status.punct;
+    $('st-dict').style.opacity = answer.panels.dict ? '1' : '0.4';
+    showNotice(answer.status.notice || '');
+    drawLesson(answer.lesson);
+  }
+
+  const STROKES = ['横', '竖', '撇', '点', '折', '叉'];
+  function drawPreviews(previews) {
+    const box = $('previews');
+    box.hidden = !previews;
+    if (!previews) return;
+    box.replaceChildren();
+    STROKES.forEach((stroke, key) => {
+      const cell = document.createElement('div');
+      cell.className = 'cell';
+      const label = document.createElement('div');
+      label.className = 'key';
+      label.textContent = `${key + 1} ${stroke}`;
+      const grid = document.createElement('div');
+      grid.className = 'grid';
+      for (let i = 0; i < 4; ++i) {
+        const char = document.createElement('span');
+        char.textContent = previews[key * 4 + i] || '\u3000';
+        grid.append(char);
+      }
+      cell.append(label, grid);
+      box.append(cell);
+    });
+  }
+
+  function drawLesson(lesson) {
+    const bar = $('lesson-bar');
+    bar.hidden = !lesson;
+    if (!lesson) return;
+    const figures = `进度 ${lesson.position}/${lesson.length}　正确率 ${lesson.accuracy}%　速度 ${lesson.cpm} 字/分　回改 ${lesson.backspaces}`;
+    bar.innerHTML = '';
+    const title = document.createElement('div');
+    title.textContent = lesson.title + (lesson.done ? '　（完成）' : '');
+    const target = document.createElement('div');
+    target.className = 'target';
+    target.textContent = lesson.line;
+    const line = document.createElement('div');
+    line.textContent = figures;
+    const end = document.createElement('button');
+    end.type = 'button';
+    end.textContent = lesson.done ? '关闭' : '结束';
+    end.addEventListener('click', () => send(':lesson end'));
+    bar.append(title, target, line, end);
+  }
+
+  function drawLessonList(lessons) {
+    const list = $('lesson-list');
+    list.replaceChildren();
+    for (const lesson of lessons) {
+      const item = document.createElement('li');
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = `${lesson.group}：${lesson.title}`;
+      button.addEventListener('click', () => {
+        showView('practice');
+        send(`:lesson ${lesson.id}`);
+      });
+      item.append(button);
+      list.append(item);
+    }
+  }
+
+  // Keys to the console's notation. The numeric pad is told by its code, so that it types
+  // strokes with NumLock on or off.
+  const NUMPAD = {
+    NumpadMultiply: '{KP*}', NumpadAdd: '{KP+}', NumpadSubtract: '{KP-}', NumpadDecimal: '{KP.}',
+    NumpadDivide: '{KP/}', NumpadEnter: '{Enter}',
+  };
+  const NAMED = {
+    Enter: '{Enter}', Escape: '{Esc}', Backspace: '{Back}', ArrowLeft: '{Left}', ArrowUp: '{Up}',
+    ArrowRight: '{Right}', ArrowDown: '{Down}', PageUp: '{PgUp}', PageDown: '{PgDn}', ContextMenu: '{Menu}',
+  };
+  function keyLine(event) {
+    const code = event.code || '';
+    const digit = /^Numpad([0-9])$/.exec(code);
+    if (digit) return `{KP${digit[1]}}`;
+    if (NUMPAD[code]) return NUMPAD[code];
+    if (NAMED[event.key]) return NAMED[event.key];
+    let key = event.key;
+    if (key === 'Process' || key === 'Unidentified') {
+      const letter = /^Key([A-Z])$/.exec(code);
+      if (!letter) return null;
+      key = event.shiftKey ? letter[1] : letter[1].toLowerCase();
+    }
+    if (key.length !== 1 || key < ' ' || key > '~') return null;
+    return key === '{' ? '{LBrace}' : key;
+  }
+
+  let ctrlAlone = false;
+  function onKeyDown(event) {
+    if (event.key === 'Control') {
+      ctrlAlone = !event.repeat;
+      return;
+    }
+    ctrlAlone = false;
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    const line = keyLine(event);
+    if (line === null) return;
+    event.preventDefault();
+    send(line);
+  }
+  function onKeyUp(event) {
+    if (event.key === 'Control' && ctrlAlone) send('{Ctrl}');
+    ctrlAlone = false;
+  }
+
+  function showView(name) {
+    for (const view of document.querySelectorAll('.view')) view.hidden = view.id !== name;
+    for (const button of document.querySelectorAll('nav button')) {
+      button.classList.toggle('active', button.dataset.view === name);
+    }
+    if (name === 'practice') $('area').focus();
+    if (name === 'lessons') send(':lessons');
+  }
+
+  const SETTING_BITS = { 'set-followon': 0x01, 'set-english': 0x08, 'set-panel': 0x10 };
+  function settingsByte() {
+    let value = 0;
+    for (const [id, bit] of Object.entries(SETTING_BITS)) if ($(id).checked) value |= bit;
+    return value;
+  }
+  function readSettings() {
+    const path = '/user/srf_pykx.set';
+    const stored = core.FS.analyzePath(path).exists ? core.FS.readFile(path) : new Uint8Array();
+    const value = stored.length ? stored[0] : 0x09;
+    for (const [id, bit] of Object.entries(SETTING_BITS)) $(id).checked = (value & bit) !== 0;
+    $('set-model').checked = storedSentenceModel();
+  }
+
+  const ready = start();
+  window.dazi = { ready, send };
+
+  document.addEventListener('DOMContentLoaded', () => {}, { once: true });
+  const area = $('area');
+  area.addEventListener('keydown', onKeyDown);
+  area.addEventListener('keyup', onKeyUp);
+  area.addEventListener('click', () => area.focus());
+  for (const button of document.querySelectorAll('#status button')) {
+    button.addEventListener('click', () => {
+      send(button.dataset.line);
+      area.focus();
+    });
+  }
+  for (const button of document.querySelectorAll('nav button')) {
+    button.addEventListener('click', () => showView(button.dataset.view));
+  }
+  for (const id of Object.keys(SETTING_BITS)) $(id).addEventListener('change', () => send(`:settings ${settingsByte()}`));
+  $('set-model').addEventListener('change', (event) => send(`:sentence ${event.target.checked ? 'model' : 'rules'}`));
+  window.addEventListener('pagehide', () => core && syncUserFiles(false));
+
+  ready.then(
+    () => {
+      $('loading').hidden = true;
+      readSettings();
+      area.focus();
+    },
+    (error) => fatal(error.message || String(error)),
+  );
+})();
