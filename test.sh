@@ -13,8 +13,22 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-# Verbose: every test program's own GoogleTest report, summary lines included.
-ctest --test-dir "$BUILD" --output-on-failure -V
+# One line a test program; a failing one's whole output. Everything each program printed is kept
+# in $BUILD/Testing/ctest.log.
+ctest_status=0
+ctest --test-dir "$BUILD" --output-on-failure --output-log "$BUILD/Testing/ctest.log" |
+  tee "$BUILD/Testing/ctest-summary.log" || ctest_status=$?
 
 # Each fuzz target a few seconds (a clang build of its own in build-fuzz, see README).
-scripts/fuzz.sh --fresh 5
+fuzz_status=0
+scripts/fuzz.sh --fresh 5 | tee "$BUILD/Testing/fuzz-summary.log" || fuzz_status=$?
+
+# The verdict: test programs and fuzz targets.
+passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$BUILD/Testing/ctest-summary.log" || true)
+failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*(Failed|Exception|Timeout|Not Run)' \
+  "$BUILD/Testing/ctest-summary.log" || true)
+passed=$((passed + $(grep -cE '^fuzz_[a-z]+: ' "$BUILD/Testing/fuzz-summary.log" || true)))
+failed=$((failed + $(grep -cE '^fuzz_[a-z]+ FAILED' "$BUILD/Testing/fuzz-summary.log" || true)))
+((ctest_status || fuzz_status)) && ((failed == 0)) && failed=1
+echo "$passed passed, $failed failed"
+((failed == 0))

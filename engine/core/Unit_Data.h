@@ -147,6 +147,10 @@ struct TLumiskCand {
   int32 LearnKinds[kLearnCapacity]{};
   byte LearnSaved[kLearnCapacity]{};
   int32 LearnCount{};
+  // Whether the typist was told this run that the learned list, or the user lexicon, is full
+  // and its oldest learned words give way.
+  byte LearnFullTold{};
+  byte LexiconFullTold{};
 
   // Method: 0-2 pinyin, 3-5 keypad; modulo 3 the class simplified, traditional, variant.
   int32 MethodClass{};

@@ -71,6 +71,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) return Fail(error, "not a regular file");
+  // A link that points nowhere would make a file wherever it points: refused, not followed.
+  struct stat link {};
+  if (!exists && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+    return Fail(error, "a symbolic link to a file that does not exist");
   // A file the user made read-only stays as it is, although the rename could replace it.
   if (exists && ::access(target.c_str(), W_OK) != 0) return Fail(error, std::strerror(errno));
   // A name of its own for each writer, so two programs never share a temporary file.
@@ -86,6 +90,14 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     ::close(fd);
     ::unlink(temp.data());
     return Fail(error, std::strerror(chmodErrno));
+  }
+  // And its owner: a rewrite by root in a user's folder must not take the user's file away.
+  // Only root can give a file away, and only root needs to; others keep their own.
+  if (exists && ::geteuid() == 0 && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+    const int chownErrno = errno;
+    ::close(fd);
+    ::unlink(temp.data());
+    return Fail(error, std::strerror(chownErrno));
   }
   Reached(AtomicWriteStep::kTemporaryCreated);
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;

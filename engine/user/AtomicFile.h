@@ -8,8 +8,9 @@
 namespace dazi {
 
 // Replaces the file at path by bytes. A symbolic link is followed, so the file it points to is
-// replaced and the link kept. False (the old file untouched, the reason in *error) when it
-// fails, or when something other than a regular file lies at path.
+// replaced and the link kept; a link to nothing is refused. The new file keeps the old one's
+// mode and owner. False (the old file untouched, the reason in *error) when it fails, or when
+// something other than a regular file lies at path.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          std::string* error = nullptr);
 

@@ -9,7 +9,7 @@
 
 namespace dazi {
 
-FileContents ReadWholeFile(const std::string& path) {
+FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   FileContents result;
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -22,7 +22,13 @@ FileContents ReadWholeFile(const std::string& path) {
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     result.status = ReadStatus::Unreadable;
-    result.error = "not a regular file";
+    result.error = kNotRegularFile;
+    return result;
+  }
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+    ::close(fd);
+    result.status = ReadStatus::Unreadable;
+    result.error = kFileTooLarge;
     return result;
   }
   char buffer[1 << 16];
@@ -38,6 +44,14 @@ FileContents ReadWholeFile(const std::string& path) {
       return result;
     }
     result.bytes.append(buffer, static_cast<std::size_t>(got));
+    // A file that grows while it is read stops at the limit too.
+    if (result.bytes.size() > maxBytes) {
+      ::close(fd);
+      result.status = ReadStatus::Unreadable;
+      result.error = kFileTooLarge;
+      result.bytes.clear();
+      return result;
+    }
   }
   ::close(fd);
   result.status = ReadStatus::Read;

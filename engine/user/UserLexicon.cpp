@@ -1,9 +1,13 @@
 #include "engine/user/UserLexicon.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/DataLocation.h"
@@ -84,6 +88,50 @@ std::string CorpusFromLexicon(const std::string& lexicon) {
   return corpus;
 }
 
+using Word = std::vector<std::uint32_t>;
+
+Word WordOf(const int32* codes, int count) {
+  Word word;
+  for (int i = 0; i < count; ++i) word.push_back(static_cast<std::uint32_t>(codes[i]));
+  return word;
+}
+
+// The records of srf_pub.usr up to its end byte that a table entry can hold; a truncated last
+// record is not a word, and longer words are skipped whole.
+std::vector<Word> WordsThatFit(std::string_view bytes) {
+  std::vector<Word> words;
+  std::size_t pos = 0;
+  while (auto codes = DecodeUserWord(bytes, &pos))
+    if (codes->size() <= static_cast<std::size_t>(kUserWordCodeCapacity))
+      words.push_back(std::move(*codes));
+  return words;
+}
+
+// Which words stay out of the tables when there are more than they hold: the newest stay, so
+// the learned words go first, oldest first by their place in srf_pub.lrn (but never the one
+// learned last), and then, should that not be enough, the earliest of the others.
+std::vector<bool> WordsLeftOut(const std::vector<Word>& words, std::string_view learned) {
+  std::vector<bool> out(words.size(), false);
+  std::size_t excess = words.size() - std::min(words.size(), std::size_t{kUserWordCapacity});
+  std::map<Word, std::size_t> age;  // the word's last place in the learned order
+  std::size_t pos = 0;
+  for (std::size_t n = 0; auto word = DecodeUserWord(learned, &pos); ++n) age[std::move(*word)] = n;
+  std::vector<std::pair<std::size_t, std::size_t>> byAge;  // (age, index in words)
+  for (std::size_t i = 0; i < words.size(); ++i)
+    if (const auto it = age.find(words[i]); it != age.end()) byAge.emplace_back(it->second, i);
+  std::sort(byAge.begin(), byAge.end());
+  // The word learned last is the newest of all: it stays.
+  const std::size_t newest = byAge.empty() ? 0 : byAge.back().first;
+  for (std::size_t k = 0; k < byAge.size() && byAge[k].first != newest && excess > 0; ++k, --excess)
+    out[byAge[k].second] = true;
+  for (std::size_t i = 0; i < words.size() && excess > 0; ++i)
+    if (!out[i]) {
+      out[i] = true;
+      --excess;
+    }
+  return out;
+}
+
 std::string CannotRead(const char* name, const std::string& reason) {
   return std::string("无法读取文件 ") + name + " (" + reason + ")";
 }
@@ -110,34 +158,52 @@ std::string EnsureUserFiles() {
   return problem;
 }
 
-void LoadUserLexicon() {
+int LoadUserLexicon() {
   AdvanceEngineGeneration();  // the user word tables are replaced
   SrfState.UserWordCount = 0;
   DictStream file;
-  if (!file.Open(UserFilePath(kUserLexiconFile))) return;
-  const std::string bytes = file.ReadBytes(0, file.Size());
-  std::size_t pos = 0;
-  // Stops at the end byte; a truncated last record is not a word.
-  while (const auto codes = DecodeUserWord(bytes, &pos)) {
-    const int w = SrfState.UserWordCount;
-    const std::size_t length = codes->size();
-    // Words the tables cannot hold are skipped whole; the rest of the file still loads.
-    if (w < kUserWordCapacity && length <= kUserWordCodeCapacity) {
-      WordReadings readings;
-      for (std::size_t j = 0; j < length; ++j) {
-        const std::uint32_t charNo = (*codes)[j];
-        SrfState.UserWordCodes[w][j] = static_cast<int32>(charNo);
-        if (charNo != 0 && charNo <= static_cast<std::uint32_t>(SrfState.CharCount))
-          AddCharacterReadings(charNo, &readings);
-      }
-      SrfState.UserWordLengths[w] = static_cast<int32>(length);
-      SrfState.UserWordKinds[w] = kUserWordKind;
-      SrfState.UserWordPinyin[w] = std::move(readings.pinyin);
-      SrfState.UserWordPinyinAlt[w] = std::move(readings.pinyinAlt);
-      SrfState.UserWordInitials[w] = std::move(readings.initials);
-      ++SrfState.UserWordCount;
+  if (!file.Open(UserFilePath(kUserLexiconFile))) return 0;
+  const std::vector<Word> words = WordsThatFit(file.ReadBytes(0, file.Size()));
+  std::vector<bool> leftOut(words.size(), false);
+  if (words.size() > static_cast<std::size_t>(kUserWordCapacity))
+    leftOut = WordsLeftOut(words, ReadWholeFile(UserFilePath(kLearnedWordsFile)).bytes);
+  int leftOutCount = 0;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (leftOut[i]) {
+      ++leftOutCount;
+      continue;
     }
+    const int w = SrfState.UserWordCount;
+    const Word& codes = words[i];
+    WordReadings readings;
+    for (std::size_t j = 0; j < codes.size(); ++j) {
+      const std::uint32_t charNo = codes[j];
+      SrfState.UserWordCodes[w][j] = static_cast<int32>(charNo);
+      if (charNo != 0 && charNo <= static_cast<std::uint32_t>(SrfState.CharCount))
+        AddCharacterReadings(charNo, &readings);
+    }
+    SrfState.UserWordLengths[w] = static_cast<int32>(codes.size());
+    SrfState.UserWordKinds[w] = kUserWordKind;
+    SrfState.UserWordPinyin[w] = std::move(readings.pinyin);
+    SrfState.UserWordPinyinAlt[w] = std::move(readings.pinyinAlt);
+    SrfState.UserWordInitials[w] = std::move(readings.initials);
+    ++SrfState.UserWordCount;
   }
+  return leftOutCount;
+}
+
+std::string LearnedWithRecord(const std::string& learned, const std::string& lexicon,
+                              const int32* codes, int count) {
+  std::set<Word> inLexicon;
+  std::size_t pos = 0;
+  while (auto word = DecodeUserWord(lexicon, &pos)) inLexicon.insert(std::move(*word));
+  const Word newest = WordOf(codes, count);
+  std::string bytes;
+  pos = 0;
+  for (std::size_t start = 0; const auto word = DecodeUserWord(learned, &pos); start = pos)
+    if (*word != newest && inLexicon.contains(*word)) bytes.append(learned, start, pos - start);
+  if (const std::optional<std::string> record = RecordBytes(codes, count)) bytes += *record;
+  return bytes + kUserLexiconEnd;
 }
 
 std::optional<std::string> LexiconWithRecord(const std::string& lexicon, const int32* codes,

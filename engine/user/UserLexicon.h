@@ -17,9 +17,16 @@ namespace dazi {
 // alone. Returns what the user should be told (empty when all is well). Needs srf_pub.zc open.
 std::string EnsureUserFiles();
 
+// The order in which words were learned, oldest first: records as in srf_pub.usr. It only
+// decides which words give way when srf_pub.usr holds more than the tables; a word it lacks
+// counts as one the user made.
+inline constexpr const char* kLearnedWordsFile = "srf_pub.lrn";
+
 // (Re)loads srf_pub.usr into the user word tables with the readings of each character.
-// Words longer than the tables hold and words beyond the 4001st are skipped.
-void LoadUserLexicon();
+// Words longer than the tables hold are skipped. When more words are left than the tables
+// hold, the newest are offered: the oldest learned words (srf_pub.lrn) are left out first,
+// then the earliest others. Returns how many words were left out.
+int LoadUserLexicon();
 
 // The lexicon bytes with one more record of count character numbers, in place of the final 0
 // (after the last whole record when the 0 is missing), then a new final 0.
@@ -28,6 +35,10 @@ std::optional<std::string> LexiconWithRecord(const std::string& lexicon, const i
                                              int count);
 // The corpus bytes with the line TAB + text added at the end, in CR LF.
 std::string CorpusWithLine(const std::string& corpus, const std::string& text);
+// The learned-order bytes with this word as the newest (an earlier place of it is dropped),
+// keeping only the words the lexicon holds, so the file never outgrows srf_pub.usr.
+std::string LearnedWithRecord(const std::string& learned, const std::string& lexicon,
+                              const int32* codes, int count);
 // Whether the lexicon holds a record of exactly these character numbers.
 bool LexiconHasRecord(const std::string& lexicon, const int32* codes, int count);
 // Whether the corpus holds an entry line (after its TABs) equal to text.

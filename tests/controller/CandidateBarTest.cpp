@@ -1,6 +1,9 @@
 // The candidate bar: drawing, English mode, paging, choosing, follow-on words, learning.
 #include <gmock/gmock.h>
 
+#include <cstdio>
+#include <functional>
+
 #include "engine/core/CandidateKinds.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
@@ -133,7 +136,8 @@ TEST_F(CandidateBar, PhraseIsRememberedThenSavedThenLeftAlone) {
   EXPECT_EQ(SrfState.LearnCount, 1);
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), lexiconBefore);
   typePhrase();
-  EXPECT_EQ(SrfState.LearnSaved[0], 1);
+  EXPECT_EQ(SrfState.LearnCount, 0);  // a user word now
+  EXPECT_EQ(SrfState.UserWordCount, 1);
   const std::string saved = folder_.ReadBytes("srf_pub.usr");
   EXPECT_EQ(saved.size(), lexiconBefore.size() + 9);  // one record of four characters
   typePhrase();
@@ -174,12 +178,11 @@ TEST_F(CandidateBar, OverlongPhraseDoesNotStopTheLearningOfLaterOnes) {
     ChooseText("人民");
     Type(",");
   }
-  ASSERT_EQ(SrfState.LearnCount, 1);
-  EXPECT_EQ(SrfState.LearnLengths[0], 4);
-  EXPECT_EQ(SrfState.LearnSaved[0], 1);
+  ASSERT_EQ(SrfState.UserWordCount, 1);
+  EXPECT_EQ(SrfState.UserWordLengths[0], 4);
 }
 
-TEST_F(CandidateBar, SavedWordIsTypedAfterTheLexiconReload) {
+TEST_F(CandidateBar, SavedWordIsTypedAtOnceAndAfterTheLexiconReload) {
   controller_->Label17Click();
   for (int i = 0; i < 2; ++i) {
     Type("zhongguo");
@@ -188,10 +191,58 @@ TEST_F(CandidateBar, SavedWordIsTypedAfterTheLexiconReload) {
     ChooseText("人民");
     Type(",");
   }
+  Type("zgrm");
+  EXPECT_THAT(CandidateTexts(), ElementsAre("中国人民"));  // once, as a user word
+  EXPECT_EQ(SrfState.CandidateKinds[0], kUserWordKind);
+  Type("{Esc}");
   ASSERT_TRUE(controller_->FinishWordMaking());
   EXPECT_EQ(SrfState.UserWordCount, 1);
   Type("zgrm");
-  EXPECT_THAT(CandidateTexts(), ::testing::Contains("中国人民"));
+  EXPECT_THAT(CandidateTexts(), ElementsAre("中国人民"));
+}
+
+// The collected phrase is what stands unbroken in the text. Each way of writing something
+// other than a candidate choice ends it: what came before is learned at that point (unless
+// the write took text away), and the next mark learns only what followed.
+TEST_F(CandidateBar, EveryWriteThatIsNoChoiceEndsThePhrase) {
+  struct Way {
+    const char* name;
+    std::function<void()> write;
+    std::vector<std::string> saved;
+  };
+  const std::vector<std::string> both = {"中国人民", "你好中国"};
+  const std::vector<Way> ways = {
+      {"Enter writes the letters", [this] { Type("abc{Enter}"); }, both},
+      {"English output", [this] { Type("ni{Enter}1"); }, both},
+      {"English typing", [this] { Type("{Ctrl}ok{Ctrl}"); }, both},
+      {"a digit written as it is", [this] { Type("{Esc}5"); }, both},
+      {"Backspace", [this] { Type("{Esc}{Back}"); }, {"你好中国"}},
+      {"clearing the text", [this] { controller_->SpeedButton2Click(); }, {"你好中国"}},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    for (const char* name : {"srf_pub.usr", "srf_pub.dat", "srf_pub.lrn"}) std::remove(name);
+    ResetEngineState();
+    Start(TypingDictionary());
+    for (int time = 0; time < 2; ++time) {
+      Type("zhongguo");
+      ChooseText("中国");
+      Type("renmin");
+      ChooseText("人民");
+      way.write();
+      Type("nihao");
+      ChooseText("你好");
+      Type("zhongguo");
+      ChooseText("中国");
+      Type(",");
+    }
+    std::vector<std::string> saved;
+    const std::string corpus = Utf8(folder_.ReadBytes("srf_pub.dat"));
+    for (std::size_t at = corpus.find('\t'); at != std::string::npos;
+         at = corpus.find('\t', at + 1))
+      saved.push_back(corpus.substr(at + 1, corpus.find('\r', at) - at - 1));
+    EXPECT_EQ(saved, way.saved);
+  }
 }
 
 TEST_F(CandidateBar, CollectedPhraseStopsAtThirtyThreeCharacters) {
@@ -201,7 +252,7 @@ TEST_F(CandidateBar, CollectedPhraseStopsAtThirtyThreeCharacters) {
     ASSERT_GE(six, 0);
     Type(std::to_string(six + 1));
   }
-  EXPECT_EQ(SrfState.CollectedCodeCount, 30);
+  EXPECT_EQ(SrfState.CollectedCodeCount, 33);  // full: never learned without the sixth
   EXPECT_EQ(SrfState.CollectedText.size(), 60u);
   EXPECT_EQ(controller_->OutputText().size(), 72u);  // everything is still written
 }

@@ -311,6 +311,38 @@ TEST_F(SentenceRules, TraditionalClassConvertsAndCorrectsWithItsOwnWordsAndDefau
   EXPECT_EQ(Output(), chosen + DefaultChar("guo", 1));
 }
 
+// The words saved in srf_pub.dat, in order.
+std::vector<std::string> SavedWords(const TempDataFolder& folder) {
+  std::vector<std::string> saved;
+  const std::string corpus = Utf8(folder.ReadBytes("srf_pub.dat"));
+  for (std::size_t at = corpus.find('\t'); at != std::string::npos; at = corpus.find('\t', at + 1))
+    saved.push_back(corpus.substr(at + 1, corpus.find('\r', at) - at - 1));
+  return saved;
+}
+
+// A sentence written by Space stands in the text between the choices around it: it enters
+// the phrase whole, as one choice, so a sentence alone is not learned.
+TEST_F(SentenceRules, ASentenceWrittenBySpaceEntersThePhraseWhole) {
+  for (int time = 0; time < 2; ++time) Type("women1{Esc}nulitigao wo1{Esc},");
+  EXPECT_EQ(Output(), "我们努力提高我, 我们努力提高我, ");
+  EXPECT_THAT(SavedWords(folder_), ElementsAre("我们努力提高我"));
+  for (int time = 0; time < 2; ++time) Type("nulitigao ,");
+  EXPECT_THAT(SavedWords(folder_), ElementsAre("我们努力提高我"));
+}
+
+// Corrected twice (the second time by choosing the remembered phrase), the sentence is saved
+// and the very next conversion is built on it, without a restart.
+TEST_F(SentenceRules, ASavedCorrectionIsUsedByTheNextConversionAtOnce) {
+  Type("womenyaonulitigao{Left}1{Left}");
+  ChooseText("要");
+  Type(" ,womenyaonulitigao");
+  ChooseText("我们要努力提高");
+  Type(",");
+  ASSERT_THAT(SavedWords(folder_), ElementsAre("我们要努力提高"));
+  Type("womenyaonulitigaonuli");
+  EXPECT_EQ(Default(), "我们要努力提高努力");
+}
+
 TEST_F(SentenceRules, TraditionalCorrectionOffersTraditionalCharacters) {
   SelectClass(1);
   Type("mentigao{Left}");

@@ -2,7 +2,9 @@
 // read is overwritten, every failed save is reported, and the two user files agree.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "engine/core/CandidateKinds.h"
@@ -124,17 +126,30 @@ TEST_F(UserFilesSafety, TheCorpusLineSpellsExactlyTheLexiconRecord) {
   EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), Record({1, 2, 3, 4}) + '\0');
 }
 
-// A word already in the files (saved in an earlier run, or by another program) is not
-// written twice.
+// A word already in the files is not written twice: one saved in an earlier run is a user
+// word and not even remembered; one another program saved meanwhile is found in the files
+// when this program saves it, and is read in.
 TEST_F(UserFilesSafety, AWordAlreadySavedIsNotAddedAgain) {
-  folder_.WriteBytes("srf_pub.dat", Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n");
-  folder_.WriteBytes("srf_pub.usr", Record({1, 2, 3, 4}) + '\0');
-  ASSERT_TRUE(LoadDictionaries().ok);
-  TypePhrase();
-  EXPECT_EQ(TypePhrase(), "");
-  EXPECT_EQ(SrfState.LearnSaved[0], 1);
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n");
-  EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), Record({1, 2, 3, 4}) + '\0');
+  const std::string corpus = Gbk("类") + "\r\n\t" + Gbk("中国人民") + "\r\n";
+  const std::string lexicon = Record({1, 2, 3, 4}) + '\0';
+  for (const bool earlierRun : {true, false}) {
+    SCOPED_TRACE(earlierRun ? "earlier run" : "another program");
+    ResetEngineState();
+    if (earlierRun) folder_.WriteBytes("srf_pub.usr", lexicon);
+    ASSERT_TRUE(LoadDictionaries().ok);
+    folder_.WriteBytes("srf_pub.dat", corpus);
+    folder_.WriteBytes("srf_pub.usr", lexicon);
+    EXPECT_EQ(TypePhrase(), "");
+    EXPECT_EQ(SrfState.LearnCount, earlierRun ? 0 : 1);
+    ClearCollectedPhrase();
+    EXPECT_EQ(TypePhrase(), "");
+    EXPECT_EQ(SrfState.LearnCount, 0);
+    EXPECT_EQ(SrfState.UserWordCount, 1);
+    EXPECT_EQ(folder_.ReadBytes("srf_pub.dat"), corpus);
+    EXPECT_EQ(folder_.ReadBytes("srf_pub.usr"), lexicon);
+    std::remove("srf_pub.usr");
+    std::remove("srf_pub.dat");
+  }
 }
 
 // A FIFO in a file's place would block the opening forever: each is refused at once, with a
@@ -177,6 +192,32 @@ TEST_F(UserFilesSafety, ASettingsFileThatCannotBeReadIsReportedAndKept) {
   std::string error;
   EXPECT_FALSE(WriteSettingsByte(9, &error));
   EXPECT_EQ(error, "not a regular file");
+}
+
+// A link at a user file's name that points nowhere is refused: the write would otherwise make
+// a file wherever the link points.
+TEST_F(UserFilesSafety, ALinkToNothingIsNotWrittenThrough) {
+  fs::remove("srf_pykx.set");
+  fs::create_symlink("elsewhere.set", "srf_pykx.set");
+  std::string error;
+  EXPECT_FALSE(WriteSettingsByte(9, &error));
+  EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists("elsewhere.set"));
+  EXPECT_TRUE(fs::is_symlink("srf_pykx.set"));
+}
+
+// Root rewriting a user's file (dazi started once with sudo in the user's folder) leaves it
+// the user's, or every later save of the user would fail.
+TEST_F(UserFilesSafety, ARewriteByRootKeepsTheFilesOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  ASSERT_TRUE(WriteSettingsByte(1));
+  constexpr uid_t kNobody = 65534;
+  ASSERT_EQ(::chown("srf_pykx.set", kNobody, kNobody), 0);
+  ASSERT_TRUE(WriteSettingsByte(2));
+  struct stat st {};
+  ASSERT_EQ(::stat("srf_pykx.set", &st), 0);
+  EXPECT_EQ(st.st_uid, kNobody);
+  EXPECT_EQ(st.st_gid, kNobody);
 }
 
 }  // namespace

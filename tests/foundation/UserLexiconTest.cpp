@@ -91,12 +91,30 @@ TEST_F(UserLexicon, OverlongWordsAreSkippedAndTheRestLoads) {
   EXPECT_EQ(SrfState.UserWordPinyin[0], "zhongguo");
 }
 
-TEST_F(UserLexicon, WordsBeyondTheTableAreSkipped) {
+// Without srf_pub.lrn (or with a damaged one) no word is known as learned: the earliest
+// words give way, so the newest are offered.
+TEST_F(UserLexicon, WordsBeyondTheTableLeaveOutTheEarliest) {
   std::string file;
   for (int i = 0; i < kUserWordCapacity + 5; ++i) file += Record({1, 2});
-  folder_.WriteBytes("srf_pub.usr", file + std::string(1, '\0'));
-  ASSERT_TRUE(LoadDictionaries().ok);
-  EXPECT_EQ(SrfState.UserWordCount, kUserWordCapacity);
+  folder_.WriteBytes("srf_pub.usr", file + Record({3, 4}) + std::string(1, '\0'));
+  for (const std::string learned : {"", "\x02\x03"}) {
+    folder_.WriteBytes("srf_pub.lrn", learned);
+    ASSERT_TRUE(LoadDictionaries().ok);
+    EXPECT_EQ(LoadUserLexicon(), 6);
+    EXPECT_EQ(SrfState.UserWordCount, kUserWordCapacity);
+    EXPECT_EQ(SrfState.UserWordPinyin[kUserWordCapacity - 1], "xingren");
+  }
+}
+
+// The learned order makes the word the newest once and keeps only the lexicon's words.
+TEST_F(UserLexicon, LearnedOrderMovesTheWordToTheEndAndForgetsWordsTheLexiconLost) {
+  const std::string lexicon = Record({1, 2}) + Record({3, 4}) + Record({2, 1}) + '\0';
+  const std::string learned = Record({1, 2}) + Record({4, 4}) + Record({3, 4}) + '\0';
+  const int32 first[] = {1, 2}, other[] = {2, 1};
+  EXPECT_EQ(LearnedWithRecord(learned, lexicon, first, 2), Record({3, 4}) + Record({1, 2}) + '\0');
+  EXPECT_EQ(LearnedWithRecord(learned, lexicon, other, 2),
+            Record({1, 2}) + Record({3, 4}) + Record({2, 1}) + '\0');
+  EXPECT_EQ(LearnedWithRecord("", lexicon, other, 2), Record({2, 1}) + '\0');
 }
 
 TEST_F(UserLexicon, TruncatedOrUnterminatedFilesLoadTheWholeRecords) {

@@ -80,9 +80,36 @@ TEST_F(PracticeAreaTest, LineBeingTypedStaysAboveTheCandidateCard) {
   EXPECT_LE(caret.bottom(), Control("Panel2")->y()) << caret.bottom();
   const QTextBlock typed = Area()->document()->findBlockByNumber(6);
   EXPECT_EQ(typed.text(), QStringLiteral("abc "));
+}
 
-  QTest::keyClick(Memo1(), Qt::Key_Escape);  // the card closes; the line stays where it is
-  EXPECT_EQ(Area()->CaretRect().translated(Memo1()->pos()), caret);
+// Once the card closes the text comes back down: its last line at the bottom of the box, no
+// blank room under it, however the view was scrolled, by the card or by the wheel.
+TEST_F(PracticeAreaTest, TheLastLineReturnsToTheBottomAndTheRoomBelowStaysOutOfSight) {
+  TapCtrl();
+  for (int line = 0; line < 20; ++line) QTest::keyClicks(Memo1(), QString(80, QLatin1Char('x')));
+  QTest::keyClicks(Memo1(), "abc");
+  TapCtrl();
+  const int height = Area()->viewport()->height();
+  const int ascent = QFontMetrics(Area()->font()).ascent();
+  auto lastLineTop = [this] {
+    QTextCursor last(Area()->document()->findBlockByNumber(Area()->LineCount() - 1));
+    return Area()->cursorRect(last).top();
+  };
+  auto expectAtTheBottom = [&](const char* when) {
+    SCOPED_TRACE(when);
+    EXPECT_LE(lastLineTop() + ascent, height);                         // the last line shows
+    EXPECT_GT(lastLineTop() + Area()->LineHeight() + ascent, height);  // nothing under it
+  };
+  expectAtTheBottom("before the card");
+  QTest::keyClicks(Memo1(), "ni");
+  ASSERT_TRUE(Shown("Panel2"));
+  EXPECT_LT(lastLineTop(), Control("Panel2")->y() - Memo1()->y());
+  QTest::keyClick(Memo1(), Qt::Key_Escape);
+  expectAtTheBottom("after the card");
+  Area()->verticalScrollBar()->setValue(Area()->verticalScrollBar()->maximum());
+  expectAtTheBottom("after scrolling down");
+  Area()->verticalScrollBar()->setValue(0);  // back through the text: allowed
+  EXPECT_GT(lastLineTop(), height);
 }
 
 }  // namespace

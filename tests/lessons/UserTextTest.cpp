@@ -1,8 +1,14 @@
 // The user's own text as a lesson: UTF-8 or GBK, blank lines dropped, untypeable characters
 // left out and named.
 #include <gmock/gmock.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 
 #include "engine/core/Gbk.h"
+#include "tests/support/ForkedChild.h"
+#include "tests/support/TempDataFolder.h"
 #include "ui/lessons/UserText.h"
 
 namespace dazi::lessons {
@@ -39,6 +45,37 @@ TEST(UserText, LongLinesAreCutAndUnreadableBytesRefused) {
   EXPECT_FALSE(UserTextFromBytes("\xFF\xFF\xFE", "bad.txt", &error));
   EXPECT_NE(error.find("bad.txt"), std::string::npos);
   EXPECT_FALSE(UserTextFromBytes("\n \n", "empty.txt", &error));
+}
+
+// What lies at a lesson's name may be anything: each is refused at once with its reason, in a
+// child process so that a file that blocks fails the test instead of hanging it.
+TEST(UserText, OnlyARegularFileOfALessonsSizeIsRead) {
+  testing::TempDataFolder folder;
+  folder.WriteBytes("ok.txt", "你好");
+  folder.WriteBytes("huge.txt", std::string(kLargestUserText + 1, 'a'));
+  ASSERT_EQ(::mkfifo(folder.File("fifo.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder.Path() / "zero.txt");
+  struct Case {
+    std::string path;
+    std::string reason;  // empty: read
+  };
+  const Case cases[] = {{"ok.txt", ""},
+                        {"huge.txt", "超过 1 MB"},
+                        {"fifo.txt", "不是普通文件"},
+                        {"zero.txt", "不是普通文件"},
+                        {"missing.txt", "不存在"},
+                        {std::string("ok.txt\0.txt", 11), "空字符"}};
+  for (const Case& c : cases) {
+    const int status = testing::RunInChild(
+        [&c] {
+          std::string error;
+          const bool read = LoadUserText(c.path, &error).has_value();
+          if (c.reason.empty()) return read ? 0 : 1;
+          return !read && error.find(c.reason) != std::string::npos ? 0 : 2;
+        },
+        std::chrono::seconds(30));
+    EXPECT_EQ(status, 0) << c.path;
+  }
 }
 
 }  // namespace

@@ -129,6 +129,28 @@ TEST_F(ModelTyping, LeftCorrectsAModelMadeSentence) {
   EXPECT_EQ(SessionOutput(), "你号中国");
 }
 
+// A sentence corrected twice is saved, and the model builds the next sentence on it at once.
+TEST_F(ModelTyping, ASavedCorrectionIsUsedByTheModelAtOnce) {
+  auto choose = [this](const std::string& text) {
+    const std::vector<std::string> texts = CandidateTexts();
+    const auto at = std::find(texts.begin(), texts.end(), text);
+    ASSERT_NE(at, texts.end()) << text;
+    Line(std::to_string(1 + (at - texts.begin())));
+  };
+  Line(":sentence model");
+  Line("nihaozhongguo");
+  Line("{Left}");
+  choose("你");
+  Line("{Left}");
+  choose("好");
+  Line(" ,");
+  Line("nihaozhongguo");
+  choose("你好中国");
+  Line(",");
+  ASSERT_EQ(SessionOutput(), "你好中国, 你好中国, ");
+  EXPECT_EQ(DefaultOf(Line("nihaozhongguoni")), "你好中国尼");
+}
+
 TEST_F(ModelTyping, ConsoleConvertsLinesWithEitherEngine) {
   const std::string input = "nihao zhongguo\nNi'Hao\n\nrenmin\n";
   const std::vector<std::string> model = RunProgram("--convert --sentence model", input);

@@ -41,7 +41,8 @@ void PracticeController::ChooseCandidate(int index) {
   const int shown = std::min(s.CandidateCount, kPageCapacity);
   if (shown <= 0) return;
   const int a = std::clamp(index, 0, shown - 1);
-  if (s.EnglishMode == 1)
+  const bool english = s.EnglishMode == 1;
+  if (english)
     WriteOutput(s.CandidateGlosses[a] + " ");
   else
     WriteOutput(s.CandidateOutputs[a]);
@@ -49,7 +50,8 @@ void PracticeController::ChooseCandidate(int index) {
   s.SelectedIndex = a;
   s.PageIndex = 0;
 
-  if (StartsWithPadSymbol(s.InputText))
+  // English output is not the candidate's characters: like a mark, it ends the phrase.
+  if (StartsWithPadSymbol(s.InputText) || english)
     LearnAtMark();
   else
     CollectForLearning(a);

@@ -174,7 +174,10 @@ PracticeController::KeyUse PracticeController::Memo1KeyUp(int virtualKey) {
 
 void PracticeController::DeleteBackward() {
   TLumiskCand& s = SrfState;
-  if (s.InputText.empty()) return EnglishInputActive() ? DeleteTypedCharacter() : WriteOutput({});
+  if (s.InputText.empty()) {
+    ClearCollectedPhrase();  // the text no longer reads what was collected
+    return EnglishInputActive() ? DeleteTypedCharacter() : WriteOutput({});
+  }
   s.InputText.pop_back();
   if (s.InputText.empty()) s.RemainingInput.clear();
   RefreshCandidates();
@@ -195,6 +198,7 @@ void PracticeController::PressEnter() {
   if (s.CandidateCount == 0) {
     if (s.InputText.empty()) return;
     WriteOutput(s.InputText);
+    LearnAtMark();  // letters written as they are end the phrase
     return ClearAndHide();
   }
   if (s.ShowEnglish != 1) return;
@@ -208,6 +212,7 @@ void PracticeController::PressEnter() {
   }
   s.EnglishMode = 0;
   WriteOutput(s.InputText);
+  LearnAtMark();
   ClearAndHide();
 }
 

@@ -1,6 +1,7 @@
 // The practice text: writing, deleting, clearing, and its lines in Memo1.
 #include <algorithm>
 
+#include "engine/user/Learning.h"
 #include "ui/controller/Captions.h"
 #include "ui/controller/PracticeController.h"
 
@@ -17,6 +18,7 @@ void PracticeController::WriteOutput(const std::string& text) {
 }
 
 void PracticeController::WriteKeyItself(char key) {
+  LearnAtMark();  // a key written as it is ends the phrase being collected
   if (!sink_) return WriteToPracticeText(std::string(1, key));
   view_.panelZDVisible = false;
 }
@@ -39,6 +41,7 @@ void PracticeController::WriteToPracticeText(const std::string& text) {
 // English typing writes one byte at a time: a byte takes the place of the blank that padded
 // the one before, so "hello" reads "hello " rather than "h e l l o ".
 void PracticeController::WriteTypedCharacter(char key) {
+  LearnAtMark();
   if (sink_) return;  // passed on to the program
   if (!paddedEnd_) return WriteToPracticeText(std::string(1, key));
   outputText_.back() = key;
@@ -76,6 +79,7 @@ void PracticeController::UpdateMemoLines(std::size_t from) {
 }
 
 void PracticeController::SpeedButton2Click() {
+  ClearCollectedPhrase();  // its text is gone
   outputText_.clear();
   paddedEnd_ = false;
   for (std::string& line : view_.memo1Lines) line.clear();

@@ -1,6 +1,9 @@
 // The key rules that hand the input to the whole-sentence engine: the default sentence, its
 // output, and the Left key's corrections.
+#include <algorithm>
+
 #include "engine/Unit_SRF.h"
+#include "engine/user/Learning.h"
 #include "ui/controller/DefaultSentence.h"
 #include "ui/controller/PracticeController.h"
 
@@ -25,6 +28,8 @@ bool PracticeController::WriteDefaultSentence() {
       !s.DefaultSentence.empty() && s.InputText + s.RemainingInput == sentenceLetters_;
   if (!pending) return false;
   WriteOutput(s.DefaultSentence);
+  CollectSentence(s.DefaultSentence, s.SentenceCodes,
+                  std::clamp(s.SentenceCodeCount, 0, kSentenceCapacity));
   s.RemainingInput.clear();
   ClearAndHide();
   return true;

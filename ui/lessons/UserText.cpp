@@ -1,10 +1,9 @@
 #include "ui/lessons/UserText.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "engine/core/Gbk.h"
+#include "engine/user/FileRead.h"
 #include "ui/lessons/Utf8Chars.h"
 
 namespace dazi::lessons {
@@ -18,6 +17,13 @@ bool IsBlank(std::string_view ch) {
 bool Typeable(std::string_view ch) {
   if (ch.size() == 1) return ch[0] > 0x20 && ch[0] < 0x7F;
   return TryGbkFromUtf8(ch).has_value();
+}
+
+std::string UnreadableReason(const FileContents& file) {
+  if (file.status == ReadStatus::Missing) return "文件不存在";
+  if (file.error == kNotRegularFile) return "不是普通文件";
+  if (file.error == kFileTooLarge) return "文件超过 1 MB";
+  return file.error;
 }
 
 }  // namespace
@@ -68,14 +74,19 @@ std::optional<UserText> UserTextFromBytes(std::string_view bytes, const std::str
 }
 
 std::optional<UserText> LoadUserText(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = "无法读取文件 " + path;
+  // A NUL would end the name the system sees before the ".txt" that was checked.
+  if (path.find('\0') != std::string::npos) {
+    if (error) *error = "文件名中含有空字符";
     return std::nullopt;
   }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return UserTextFromBytes(bytes.str(), std::filesystem::path(path).filename().string(), error);
+  // Only a regular file, read without blocking (a FIFO would wait for a writer forever) and
+  // only up to a size a lesson can have.
+  const FileContents file = ReadWholeFile(path, kLargestUserText);
+  if (file.status != ReadStatus::Read) {
+    if (error) *error = "无法读取文件 " + path + "：" + UnreadableReason(file);
+    return std::nullopt;
+  }
+  return UserTextFromBytes(file.bytes, std::filesystem::path(path).filename().string(), error);
 }
 
 }  // namespace dazi::lessons

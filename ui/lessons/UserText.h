@@ -11,6 +11,8 @@
 namespace dazi::lessons {
 
 inline constexpr int kUserLineCharacters = 30;
+// A text file of more than this is not taken as a lesson (a megabyte is hours of typing).
+inline constexpr std::size_t kLargestUserText = 1 << 20;
 
 struct UserText {
   Lesson lesson;

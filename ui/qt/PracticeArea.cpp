@@ -118,21 +118,44 @@ void PracticeArea::SetLine(int index, const QString& text) {
   });
 }
 
-// Scrolls by whole lines so that the caret's line is in sight, and above the cover when a
-// panel lies over the box. A line counts as in sight when its baseline is.
-void PracticeArea::KeepCaretLineInSight(int coverTop) {
-  const int height = LineHeight();
-  const int room = coverTop >= 0 ? coverTop : viewport()->height();
+// The rows whose baselines fit in a height of room pixels.
+int PracticeArea::RowsIn(int room) const {
   const int ascent = QFontMetrics(font()).ascent();
-  const int rows = std::max(1, (room - ascent) / height + 1);
+  return std::max(1, (room - ascent) / LineHeight() + 1);
+}
+
+// The lowest first row worth showing: the last line of text at the bottom of the box, or, while
+// a panel covers it, the caret's line just above the panel. Below it lies only the blank room.
+int PracticeArea::LastUsefulFirstRow() const {
+  const int filled = std::max(0, LineCount() - RowsIn(viewport()->height()));
+  if (coverTop_ < 0) return filled;
+  return std::max(filled, caretLine_ - RowsIn(coverTop_) + 1);
+}
+
+// Scrolls by whole lines so that the caret's line is in sight, and above the cover when a
+// panel lies over the box. A line counts as in sight when its baseline is. When the cover
+// goes, the text comes back down so that its last line is at the bottom again.
+void PracticeArea::KeepCaretLineInSight(int coverTop) {
+  coverTop_ = coverTop;
+  const int rows = RowsIn(coverTop >= 0 ? coverTop : viewport()->height());
   QScrollBar* bar = verticalScrollBar();
   int first = bar->value();
   if (caretLine_ < first)
     first = caretLine_;
   else if (caretLine_ >= first + rows)
     first = caretLine_ - rows + 1;
-  bar->setValue(first);
+  bar->setValue(std::min(first, LastUsefulFirstRow()));
   horizontalScrollBar()->setValue(0);
+}
+
+// The wheel scrolls back through the text but never into the blank room alone.
+void PracticeArea::scrollContentsBy(int dx, int dy) {
+  QScrollBar* bar = verticalScrollBar();
+  if (bar->value() > LastUsefulFirstRow()) {
+    bar->setValue(LastUsefulFirstRow());  // comes back here with the smaller value
+    return;
+  }
+  QPlainTextEdit::scrollContentsBy(dx, dy);
 }
 
 QRect PracticeArea::CaretRect() const {

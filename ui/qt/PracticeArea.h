@@ -1,7 +1,7 @@
 // Memo1, the practice area: a read-only text box showing the practice text in lines of 80
 // bytes, every character of a full line in sight, with a caret where the next character
 // goes. While the candidate card lies over it, the text scrolls so that the line being typed
-// stays above the card.
+// stays above the card; when the card closes, the last line is at the bottom again.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -26,14 +26,18 @@ class PracticeArea : public QPlainTextEdit {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
 
  private:
   void SetLine(int index, const QString& text);
   void KeepCaretLineInSight(int coverTop);
+  int RowsIn(int room) const;
+  int LastUsefulFirstRow() const;
 
   QStringList shownLines_;
   int caretLine_ = 0;
   int caretColumn_ = 0;  // in characters
+  int coverTop_ = -1;    // as last given to ShowText
 };
 
 }  // namespace dazi
