@@ -42,6 +42,6 @@ fi
 # package-lock.json.
 if [[ ! -d node_modules/hanzi || ! -d node_modules/hanzi-writer-data ||
       ! -d node_modules/chinese-poetry || ! -d node_modules/better-sqlite3 ||
-      ! -d node_modules/puppeteer-core || ! -d node_modules/chart.js ]]; then
+      ! -d node_modules/puppeteer-core ]]; then
   npm ci --ignore-scripts --no-audit --no-fund
 fi

@@ -1,6 +1,6 @@
 # Copies the page, the dictionaries and the lessons into the site folder and writes
 # lessons/index.json, the list of lesson files the page loads (a static server lists no folders).
-file(MAKE_DIRECTORY ${SITE}/data ${SITE}/lessons ${SITE}/vendor)
+file(MAKE_DIRECTORY ${SITE}/data ${SITE}/lessons)
 file(GLOB page ${PAGE}/*)
 file(COPY ${page} DESTINATION ${SITE})
 foreach(name srf_pub.zc srf_pub.py srf_pub.pys srf_pub.lm srf_pub.cpy srf_pub.zy srf_pub.ngm)
@@ -17,6 +17,3 @@ foreach(lesson ${lessons})
 endforeach()
 string(REGEX REPLACE ",$" "" index "${index}")
 file(WRITE ${SITE}/lessons/index.json "[${index}]\n")
-if(EXISTS ${CHART})
-  file(COPY ${CHART} DESTINATION ${SITE}/vendor)
-endif()
