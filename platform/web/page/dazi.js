@@ -56,6 +56,7 @@
     FS.mkdir('/lessons');
     const lessons = await Promise.all(lessonNames.map((name) => fetchBytes(`lessons/${name}`)));
     lessonNames.forEach((name, i) => FS.writeFile(`/lessons/${name}`, lessons[i]));
+    await holdUserFiles();
     FS.mkdir('/user');
     FS.mount(core.IDBFS, {}, '/user');
     await syncUserFiles(true);
@@ -66,6 +67,21 @@
     if (state && state.error) throw new Error(state.error);
     await syncUserFiles(false);
     return first;
+  }
+
+  // One tab at a time owns the user files (a lock held as long as the page lives); another tab
+  // waits, says so, and reads the files anew once the owner has gone.
+  async function holdUserFiles() {
+    if (!navigator.locks) return;
+    const hold = (resolve) => (lock) => {
+      resolve(lock !== null);
+      return lock ? new Promise(() => {}) : undefined;
+    };
+    const owned = await new Promise((resolve) => navigator.locks.request('dazi-user-files', { ifAvailable: true }, hold(resolve)));
+    if (owned) return;
+    $('loading').textContent = '你的词库正在另一个标签页中使用。关闭那个标签页后，这里会接着使用它。';
+    await new Promise((resolve) => navigator.locks.request('dazi-user-files', hold(resolve)));
+    $('loading').textContent = '正在载入词库……';
   }
 
   function fatal(what) {
@@ -89,10 +105,19 @@
     return answer;
   }
 
+  // The user files go to IndexedDB shortly after the last line; saved() settles once written.
   let saveTimer = null;
+  let saving = Promise.resolve();
+  let saveDone = null;
   function scheduleSave() {
     clearTimeout(saveTimer);
-    saveTimer = setTimeout(() => syncUserFiles(false), 300);
+    if (!saveDone) saving = new Promise((resolve) => (saveDone = resolve));
+    saveTimer = setTimeout(async () => {
+      const done = saveDone;
+      saveDone = null;
+      await syncUserFiles(false);
+      done();
+    }, 300);
   }
 
   function showNotice(text) {
@@ -281,8 +306,9 @@
   }
 
   const ready = start();
+  // saved(): a promise that settles once the user files are in IndexedDB.
   // memory(): the bytes the module's heap holds now (for the benchmark).
-  window.dazi = { ready, send, memory: () => (core && core.HEAP8 ? core.HEAP8.length : 0) };
+  window.dazi = { ready, send, saved: () => saving, memory: () => (core && core.HEAP8 ? core.HEAP8.length : 0) };
 
   const area = $('area');
   area.addEventListener('keydown', onKeyDown);

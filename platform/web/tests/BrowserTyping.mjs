@@ -99,6 +99,38 @@ try {
     await page.screenshot({ path: path.join(output, 'web-page-360.png') });
     if (wide > 360) throw new Error(`the page is ${wide} px wide`);
   });
+  // Learning writes a word after its second time (docs/user-files.md).
+  const learn = (tab, keys) => tab.evaluate(async (line) => {
+    await window.dazi.send(':clear');
+    await window.dazi.send(line);
+    await window.dazi.send(line);
+    await window.dazi.saved();
+  }, keys);
+  const firstCandidate = (tab, keys) => tab.evaluate(async (line) => {
+    await window.dazi.send('{Esc}');
+    const answer = JSON.parse(await window.dazi.send(line));
+    await window.dazi.send('{Esc}');
+    return answer.candidates.length ? `${answer.candidates[0].text}/${answer.candidates[0].kind}` : '';
+  }, keys);
+  const other = await browser.newPage();
+  await check('two tabs: the second waits for the user files, then keeps both tabs\' words', async () => {
+    await page.setViewport({ width: 900, height: 700 });
+    await learn(page, 'da1zi1,');
+    other.on('pageerror', (error) => problems.push(error.message));
+    await other.goto(address);
+    await other.waitForFunction("document.getElementById('loading').textContent.includes('另一个标签页')", { timeout: 20000 });
+    await page.close();
+    await other.evaluate(() => window.dazi.ready);
+    await learn(other, 'shu1ru1,');
+    const words = [await firstCandidate(other, 'dazi'), await firstCandidate(other, 'shuru')];
+    if (words.join(' ') !== '大自/4 数如/4') throw new Error(`learned words offered: ${words.join(' ')}`);
+  });
+  await check('the learned words survive a reload', async () => {
+    await other.reload();
+    await other.evaluate(() => window.dazi.ready);
+    const words = [await firstCandidate(other, 'dazi'), await firstCandidate(other, 'shuru')];
+    if (words.join(' ') !== '大自/4 数如/4') throw new Error(`after the reload: ${words.join(' ')}`);
+  });
   await check('no script error on the page', async () => {
     if (problems.length) throw new Error(problems.join('; '));
   });
