@@ -9,11 +9,12 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
-const [site, chromium = '/usr/bin/chromium'] = process.argv.slice(2);
-if (!site) {
+const [siteArgument, chromium = '/usr/bin/chromium'] = process.argv.slice(2);
+if (!siteArgument) {
   console.error('usage: node PageBench.mjs SITE_DIR [CHROMIUM]');
   process.exit(2);
 }
+const site = path.resolve(siteArgument);
 
 // What the page fetches before the first key: the page, the module, the dictionaries, the lessons.
 const startFiles = ['index.html', 'dazi.js', 'dazi.css', 'dazi-core.js', 'dazi-core.wasm', 'lessons/index.json',

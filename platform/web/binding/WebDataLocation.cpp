@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "engine/core/DataLocation.h"
-#include "engine/model/SentenceMethod.h"
 #include "engine/startup/DictionaryLoader.h"
+#include "ui/controller/DefaultSentence.h"
 
 namespace dazi::web {
 
