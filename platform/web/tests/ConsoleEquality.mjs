@@ -2,6 +2,7 @@
 // node ConsoleEquality.mjs SITE/dazi-core.js NATIVE_BIN SCRIPTS_DIR
 // Each script (one console line a line) runs in a fresh native console on a fresh data folder
 // and in a fresh module whose user folder is empty; lesson times are left out of the comparison.
+// The user files each side leaves must be the same too.
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
@@ -23,7 +24,23 @@ async function moduleAnswers(lines) {
   core.FS.mount(core.NODEFS, { root: nativeBin }, '/dict');
   const answers = [core.ccall('dazi_start', 'string', ['string', 'string', 'string'], ['/dict', '/user', '/dict/lessons'])];
   for (const line of lines) answers.push(core.ccall('dazi_send', 'string', ['string'], [line]));
-  return answers;
+  const files = {};
+  for (const name of core.FS.readdir('/user')) {
+    if (USER_FILE.test(name)) files[name] = Buffer.from(core.FS.readFile(`/user/${name}`));
+  }
+  return { answers, files };
+}
+
+// The user files both sides write: the same bytes, and a lesson history on both or neither (its
+// rows hold times).
+const USER_FILE = /^(srf_pub\.(usr|dat|lrn)|srf_pykx\.set|srf_sentence\.set|dazi-history\.sqlite)$/;
+function sameFiles(native, web) {
+  const names = [...new Set([...Object.keys(native), ...Object.keys(web)])].sort();
+  for (const name of names) {
+    if (!native[name] || !web[name]) return `${name} only ${native[name] ? 'natively' : 'in the module'}`;
+    if (!name.endsWith('.sqlite') && !native[name].equals(web[name])) return `${name} differs`;
+  }
+  return null;
 }
 
 function nativeAnswers(lines) {
@@ -37,7 +54,11 @@ function nativeAnswers(lines) {
       maxBuffer: 256 << 20,
     });
     if (run.status !== 0) throw new Error(`dazi-console failed (${run.status}): ${run.stderr}`);
-    return run.stdout.split('\n').slice(0, lines.length + 1);
+    const files = {};
+    for (const name of fs.readdirSync(folder)) {
+      if (USER_FILE.test(name)) files[name] = fs.readFileSync(path.join(folder, name));
+    }
+    return { answers: run.stdout.split('\n').slice(0, lines.length + 1), files };
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
@@ -52,8 +73,11 @@ let passed = 0;
 let failed = 0;
 for (const script of fs.readdirSync(scriptsDir).filter((name) => name.endsWith('.txt')).sort()) {
   const lines = fs.readFileSync(path.join(scriptsDir, script), 'utf8').split('\n').filter((line) => line !== '');
-  const native = nativeAnswers(lines);
-  const web = await moduleAnswers(lines);
+  const nativeRun = nativeAnswers(lines);
+  const webRun = await moduleAnswers(lines);
+  const native = nativeRun.answers;
+  const web = webRun.answers;
+  const files = sameFiles(nativeRun.files, webRun.files);
   const errors = native.filter((answer) => answer.startsWith('{"error"')).length;
   let difference = null;
   for (let i = 0; i < native.length && difference === null; ++i) {
@@ -63,12 +87,15 @@ for (const script of fs.readdirSync(scriptsDir).filter((name) => name.endsWith('
     ++failed;
     const line = difference === 0 ? '(start)' : lines[difference - 1];
     console.log(`FAIL ${script}: line ${difference} ${JSON.stringify(line)}\n  native: ${native[difference]}\n  web:    ${web[difference]}`);
+  } else if (files) {
+    ++failed;
+    console.log(`FAIL ${script}: user files: ${files}`);
   } else if (errors === native.length) {
     ++failed;
     console.log(`FAIL ${script}: every answer is an error: ${native[0]}`);
   } else {
     ++passed;
-    console.log(`ok ${script}: ${lines.length} lines alike`);
+    console.log(`ok ${script}: ${lines.length} lines and ${Object.keys(nativeRun.files).length} user files alike`);
   }
 }
 console.log(`${passed} passed, ${failed} failed`);
