@@ -166,7 +166,8 @@
       list.append(item);
     });
     $('input-line').textContent = answer.input + (answer.remaining ? ` ${answer.remaining}` : '');
-    drawPreviews(keypad && answer.panels.keypad ? answer.previews : null);
+    const previews = keypad && answer.panels.keypad && answer.previews.some(Boolean);
+    drawPreviews(previews ? answer.previews : null);
     $('card').hidden = !answer.panels.input && answer.candidates.length === 0;
     $('st-language').textContent = answer.status.language;
     $('st-method').textContent = answer.status.method;

@@ -87,9 +87,9 @@ try {
     await page.keyboard.press('Numpad2');
     await page.keyboard.up('Shift');
     await page.waitForFunction(`${textOf('#input-line')} === '12'`, { timeout: 20000 });
+    await page.screenshot({ path: path.join(output, 'web-page-keypad.png') });
     await page.keyboard.press('Numpad0');
     await page.waitForFunction(`${textOf('#text')}.length === 5`, { timeout: 20000 });
-    await page.screenshot({ path: path.join(output, 'web-page-keypad.png') });
   });
   await check('a 360-pixel-wide window shows the card without scrolling sideways', async () => {
     await page.setViewport({ width: 360, height: 640 });
