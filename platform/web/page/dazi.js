@@ -306,6 +306,32 @@
     $('set-model').checked = storedSentenceModel();
   }
 
+  // 导出/导入我的词库: the user lexicon and corpus as the desktop program keeps them.
+  const WORD_FILES = ['srf_pub.usr', 'srf_pub.dat'];
+  function exportWords() {
+    for (const name of WORD_FILES) {
+      const file = `/user/${name}`;
+      if (!core || !core.FS.analyzePath(file).exists) continue;
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([core.FS.readFile(file)], { type: 'application/octet-stream' }));
+      link.download = name;
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    }
+  }
+  async function importWords(files) {
+    const chosen = [...files].filter((file) => WORD_FILES.includes(file.name));
+    if (chosen.length === 0) {
+      showNotice(`请选择 ${WORD_FILES.join(' 或 ')}`);
+      return;
+    }
+    const contents = await Promise.all(chosen.map(async (file) => new Uint8Array(await file.arrayBuffer())));
+    await ready;
+    queue = queue.then(() => chosen.forEach((file, i) => core.FS.writeFile(`/user/${file.name}`, contents[i])));
+    await send(':reload');
+    showNotice(`已导入：${chosen.map((file) => file.name).join('、')}`);
+  }
+
   const ready = start();
   // saved(): a promise that settles once the user files are in IndexedDB.
   // memory(): the bytes the module's heap holds now (for the benchmark).
@@ -326,6 +352,8 @@
   }
   for (const id of Object.keys(SETTING_BITS)) $(id).addEventListener('change', () => send(`:settings ${settingsByte()}`));
   $('set-model').addEventListener('change', (event) => send(`:sentence ${event.target.checked ? 'model' : 'rules'}`));
+  $('export-words').addEventListener('click', exportWords);
+  $('import-words').addEventListener('change', (event) => importWords(event.target.files).then(() => (event.target.value = '')));
   window.addEventListener('pagehide', () => core && syncUserFiles(false));
 
   ready.then(

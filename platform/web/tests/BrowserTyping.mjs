@@ -100,6 +100,19 @@ try {
     await page.screenshot({ path: path.join(output, 'web-page-360.png') });
     if (wide > 360) throw new Error(`the page is ${wide} px wide`);
   });
+  await check('a lesson chosen from 课程 shows its target and figures', async () => {
+    await page.setViewport({ width: 900, height: 700 });
+    await page.evaluate(() => window.dazi.send('{Esc}'));
+    await page.click('nav button[data-view="lessons"]');
+    await page.waitForSelector('#lesson-list button', { timeout: 20000 });
+    await page.click('#lesson-list button');
+    await page.waitForFunction(`${textOf('#lesson-bar')}.includes('进度 0/')`, { timeout: 20000 });
+    await page.keyboard.type('meitian');
+    await page.keyboard.press('Space');
+    await page.waitForFunction(`${textOf('#lesson-bar')}.includes('进度 2/')`, { timeout: 20000 });
+    await page.screenshot({ path: path.join(output, 'web-page-lesson.png') });
+    await page.evaluate(() => window.dazi.send(':lesson end'));
+  });
   // Learning writes a word after its second time (docs/user-files.md).
   const learn = (tab, keys) => tab.evaluate(async (line) => {
     await window.dazi.send('{Esc}');
