@@ -48,7 +48,7 @@
       wasmBinary,
       print: () => {},
       printErr: (text) => console.warn(text),
-      onAbort: (what) => fatal(what),
+      onAbort: (what) => restartAfterAbort(what),
     });
     const FS = core.FS;
     FS.mkdir('/dict');
@@ -82,6 +82,16 @@
     $('loading').textContent = '你的词库正在另一个标签页中使用。关闭那个标签页后，这里会接着使用它。';
     await new Promise((resolve) => navigator.locks.request('dazi-user-files', hold(resolve)));
     $('loading').textContent = '正在载入词库……';
+  }
+
+  // The module cannot go on after an abort: say so and start it anew from the stored files
+  // (an abort while starting only says so, so that a broken start does not loop).
+  let started = false;
+  function restartAfterAbort(what) {
+    if (!started) return;
+    fatal(what);
+    $('loading').textContent = `出错了，打字核心已停止（${what}），正在重新启动……`;
+    setTimeout(() => location.reload(), 2000);
   }
 
   function fatal(what) {
@@ -358,6 +368,7 @@
 
   ready.then(
     () => {
+      started = true;
       $('loading').hidden = true;
       readSettings();
       area.focus();
