@@ -40,4 +40,10 @@ EMSCRIPTEN_KEEPALIVE const char* dazi_send(const char* line) {
   return Answer().c_str();
 }
 
+// The stored sessions of the lesson with id lesson, oldest first (WebHistory.h).
+EMSCRIPTEN_KEEPALIVE const char* dazi_history(const char* lesson) {
+  Answer() = dazi::web::AnswerHistory(lesson);
+  return Answer().c_str();
+}
+
 }  // extern "C"

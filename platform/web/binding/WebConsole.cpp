@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/web/binding/WebHistory.h"
 #include "tools/console/ConsoleSession.h"
 
 namespace dazi::web {
@@ -22,6 +23,11 @@ void StartConsole(const std::string& lessonsFolder, const std::string& warning) 
 std::string AnswerLine(std::string_view line) {
   if (!Session()) return console::ErrorReport("not started");
   return Session()->HandleLine(line);
+}
+
+std::string AnswerHistory(const std::string& lesson) {
+  if (!Session()) return console::ErrorReport("not started");
+  return LessonSessions(Session()->Lessons(), lesson);
 }
 
 }  // namespace dazi::web

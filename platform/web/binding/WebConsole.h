@@ -14,4 +14,7 @@ void StartConsole(const std::string& lessonsFolder, const std::string& warning);
 // The JSON answer to line; an error report when the console has not started.
 std::string AnswerLine(std::string_view line);
 
+// The stored sessions of a lesson (WebHistory.h); an error report before the start.
+std::string AnswerHistory(const std::string& lesson);
+
 }  // namespace dazi::web

@@ -225,11 +225,68 @@
     target.textContent = lesson.line;
     const line = document.createElement('div');
     line.textContent = figures;
-    const end = document.createElement('button');
-    end.type = 'button';
-    end.textContent = lesson.done ? '关闭' : '结束';
-    end.addEventListener('click', () => send(':lesson end'));
-    bar.append(title, target, line, end);
+    const buttons = document.createElement('div');
+    const button = (caption, command) => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.textContent = caption;
+      b.addEventListener('click', () => {
+        send(command);
+        $('area').focus();
+      });
+      buttons.append(b);
+    };
+    if (lesson.done) {
+      button('再练一次', ':lesson again');
+      button('下一课', ':lesson next');
+    }
+    button(lesson.done ? '关闭' : '结束', ':lesson end');
+    const results = document.createElement('div');
+    results.id = 'results';
+    bar.append(title, target, line, buttons, results);
+    if (lesson.done) history(lesson.id).then(drawResults);
+  }
+
+  // The stored sessions of a lesson: {"sessions": [...]} (platform/web/binding/WebHistory.h).
+  function history(lesson) {
+    const answer = queue.then(() => JSON.parse(core.ccall('dazi_history', 'string', ['string'], [lesson])));
+    queue = answer.catch(() => {});
+    return answer;
+  }
+
+  // The results: how often the lesson was stored, and its speed over the sessions as a line.
+  function drawResults(answer) {
+    const box = $('results');
+    if (!box || !answer.sessions) return;
+    const sessions = answer.sessions;
+    box.textContent = `已保存 ${sessions.length} 次`;
+    if (sessions.length === 0) return;
+    const best = Math.max(...sessions.map((s) => s.cpm));
+    box.textContent += `，最快 ${best.toFixed(1)} 字/分`;
+    const width = 300;
+    const height = 80;
+    const x = (i) => (sessions.length === 1 ? width / 2 : (i * (width - 20)) / (sessions.length - 1) + 10);
+    const y = (cpm) => height - 10 - (best > 0 ? (cpm / best) * (height - 20) : 0);
+    const svgNs = 'http://www.w3.org/2000/svg';
+    const svg = document.createElementNS(svgNs, 'svg');
+    svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
+    svg.setAttribute('class', 'chart');
+    svg.setAttribute('role', 'img');
+    svg.setAttribute('aria-label', '每次的速度（字/分）');
+    const line = document.createElementNS(svgNs, 'polyline');
+    line.setAttribute('points', sessions.map((s, i) => `${x(i)},${y(s.cpm)}`).join(' '));
+    svg.append(line);
+    sessions.forEach((s, i) => {
+      const dot = document.createElementNS(svgNs, 'circle');
+      dot.setAttribute('cx', x(i));
+      dot.setAttribute('cy', y(s.cpm));
+      dot.setAttribute('r', 3);
+      const tip = document.createElementNS(svgNs, 'title');
+      tip.textContent = `${new Date(s.started * 1000).toLocaleString('zh-CN')}：${s.cpm.toFixed(1)} 字/分，正确率 ${s.accuracy.toFixed(1)}%`;
+      dot.append(tip);
+      svg.append(dot);
+    });
+    box.append(svg);
   }
 
   function drawLessonList(lessons) {
@@ -345,7 +402,8 @@
   const ready = start();
   // saved(): a promise that settles once the user files are in IndexedDB.
   // memory(): the bytes the module's heap holds now (for the benchmark).
-  window.dazi = { ready, send, saved: () => saving, memory: () => (core && core.HEAP8 ? core.HEAP8.length : 0) };
+  // history(id): a promise of {"sessions": [...]}, the stored sessions of lesson id.
+  window.dazi = { ready, send, history: (id) => ready.then(() => history(id)), saved: () => saving, memory: () => (core && core.HEAP8 ? core.HEAP8.length : 0) };
 
   const area = $('area');
   area.addEventListener('keydown', onKeyDown);

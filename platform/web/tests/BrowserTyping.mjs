@@ -111,7 +111,15 @@ try {
     await page.keyboard.press('Space');
     await page.waitForFunction(`${textOf('#lesson-bar')}.includes('进度 2/')`, { timeout: 20000 });
     await page.screenshot({ path: path.join(output, 'web-page-lesson.png') });
-    await page.evaluate(() => window.dazi.send(':lesson end'));
+    // 20 characters or more are stored in the history when the lesson ends.
+    const stored = await page.evaluate(async () => {
+      for (const line of ['zaoshang', ' ', 'liudianban', ' ', ',', 'wodenaozhong', ' ', 'jiuhuixiangqilai', ' ', '.', 'woxianheyibeiwenshui', ' ']) {
+        await window.dazi.send(line);
+      }
+      await window.dazi.send(':lesson end');
+      return (await window.dazi.history('article-01')).sessions.length;
+    });
+    if (stored !== 1) throw new Error(`${stored} sessions stored`);
   });
   // Learning writes a word after its second time (docs/user-files.md).
   const learn = (tab, keys) => tab.evaluate(async (line) => {
@@ -144,11 +152,13 @@ try {
     const words = [await firstCandidate(other, 'dazi'), await firstCandidate(other, 'shuru')];
     if (words.join(' ') !== '大自/user 数如/user') throw new Error(`learned words offered: ${words.join(' ')}`);
   });
-  await check('the learned words survive a reload', async () => {
+  await check('the learned words and the lesson history survive a reload', async () => {
     await other.reload();
     await other.evaluate(() => window.dazi.ready);
     const words = [await firstCandidate(other, 'dazi'), await firstCandidate(other, 'shuru')];
     if (words.join(' ') !== '大自/user 数如/user') throw new Error(`after the reload: ${words.join(' ')}`);
+    const sessions = (await other.evaluate(() => window.dazi.history('article-01'))).sessions;
+    if (sessions.length !== 1 || sessions[0].chars < 20) throw new Error(`lesson history after the reload: ${JSON.stringify(sessions)}`);
   });
   await check('no script error on the page', async () => {
     if (problems.length) throw new Error(problems.join('; '));
