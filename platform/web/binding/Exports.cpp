@@ -6,6 +6,7 @@
 
 #include "platform/web/binding/WebConsole.h"
 #include "platform/web/binding/WebDataLocation.h"
+#include "platform/web/binding/WebWords.h"
 #include "tools/console/ConsoleSession.h"
 
 namespace {
@@ -43,6 +44,12 @@ EMSCRIPTEN_KEEPALIVE const char* dazi_send(const char* line) {
 // The stored sessions of the lesson with id lesson, oldest first (WebHistory.h).
 EMSCRIPTEN_KEEPALIVE const char* dazi_history(const char* lesson) {
   Answer() = dazi::web::AnswerHistory(lesson);
+  return Answer().c_str();
+}
+
+// The word editor: "open", "add CATEGORY TEXT" or "delete CATEGORY ENTRY" (WebWords.h).
+EMSCRIPTEN_KEEPALIVE const char* dazi_words(const char* command) {
+  Answer() = dazi::web::AnswerWords(command);
   return Answer().c_str();
 }
 

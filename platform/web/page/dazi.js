@@ -357,6 +357,7 @@
     }
     if (name === 'practice') $('area').focus();
     if (name === 'lessons') send(':lessons');
+    if (name === 'words') words('open');
   }
 
   const SETTING_BITS = { 'set-followon': 0x01, 'set-english': 0x08, 'set-panel': 0x10 };
@@ -371,6 +372,49 @@
     const value = stored.length ? stored[0] : 0x09;
     for (const [id, bit] of Object.entries(SETTING_BITS)) $(id).checked = (value & bit) !== 0;
     $('set-model').checked = storedSentenceModel();
+  }
+
+  // The word editor: the user corpus by category; adding and deleting words as the desktop
+  // editor does, then the lexicon reloaded so that typing offers them at once.
+  function words(command) {
+    const answer = ready.then(() => {
+      const result = queue.then(() => JSON.parse(core.ccall('dazi_words', 'string', ['string'], [command])));
+      queue = result.catch(() => {});
+      return result;
+    });
+    return answer.then(async (tree) => {
+      if (command !== 'open' && !tree.error) await send(':reload');
+      drawWords(tree);
+      return tree;
+    });
+  }
+  function drawWords(tree) {
+    $('word-message').textContent = tree.error || tree.message || '';
+    if (!tree.categories) return;
+    const select = $('word-category');
+    const chosen = select.value;
+    select.replaceChildren(...tree.categories.map((category, i) => new Option(category.text, String(i))));
+    if (chosen && Number(chosen) < tree.categories.length) select.value = chosen;
+    const box = $('word-tree');
+    box.replaceChildren();
+    tree.categories.forEach((category, c) => {
+      const heading = document.createElement('h3');
+      heading.textContent = `${category.text}（${category.words.length}）`;
+      const list = document.createElement('ul');
+      list.className = 'word-list';
+      category.words.forEach((word, w) => {
+        const item = document.createElement('li');
+        const remove = document.createElement('button');
+        remove.type = 'button';
+        remove.textContent = '删除';
+        remove.addEventListener('click', () => {
+          if (confirm(`删除“${word}”？`)) words(`delete ${c} ${w}`);
+        });
+        item.append(word.trim(), ' ', remove);
+        list.append(item);
+      });
+      box.append(heading, list);
+    });
   }
 
   // 导出/导入我的词库: the user lexicon and corpus as the desktop program keeps them.
@@ -403,7 +447,8 @@
   // saved(): a promise that settles once the user files are in IndexedDB.
   // memory(): the bytes the module's heap holds now (for the benchmark).
   // history(id): a promise of {"sessions": [...]}, the stored sessions of lesson id.
-  window.dazi = { ready, send, history: (id) => ready.then(() => history(id)), saved: () => saving, memory: () => (core && core.HEAP8 ? core.HEAP8.length : 0) };
+  // words(command): the word editor, "open", "add CATEGORY TEXT", "delete CATEGORY ENTRY".
+  window.dazi = { ready, send, words, history: (id) => ready.then(() => history(id)), saved: () => saving, memory: () => (core && core.HEAP8 ? core.HEAP8.length : 0) };
 
   const area = $('area');
   area.addEventListener('keydown', onKeyDown);
@@ -420,6 +465,14 @@
   }
   for (const id of Object.keys(SETTING_BITS)) $(id).addEventListener('change', () => send(`:settings ${settingsByte()}`));
   $('set-model').addEventListener('change', (event) => send(`:sentence ${event.target.checked ? 'model' : 'rules'}`));
+  $('word-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const text = $('word-text').value.trim();
+    if (!text) return;
+    words(`add ${$('word-category').value || 0} ${text}`).then((tree) => {
+      if (!tree.error && !tree.message) $('word-text').value = '';
+    });
+  });
   $('export-words').addEventListener('click', exportWords);
   $('import-words').addEventListener('change', (event) => importWords(event.target.files).then(() => (event.target.value = '')));
   window.addEventListener('pagehide', () => core && syncUserFiles(false));

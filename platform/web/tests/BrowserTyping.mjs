@@ -160,6 +160,28 @@ try {
     const sessions = (await other.evaluate(() => window.dazi.history('article-01'))).sessions;
     if (sessions.length !== 1 || sessions[0].chars < 20) throw new Error(`lesson history after the reload: ${JSON.stringify(sessions)}`);
   });
+  await check('the word editor adds a word that typing offers at once, and deletes it', async () => {
+    const added = await other.evaluate(async () => {
+      const tree = await window.dazi.words('add 0 双拼练习');
+      return { message: tree.message, words: tree.categories[0].words.map((w) => w.trim()) };
+    });
+    if (!added.words.includes('双拼练习')) throw new Error(`not added: ${JSON.stringify(added)}`);
+    await other.click('nav button[data-view="words"]');
+    await other.waitForFunction(`${textOf('#word-tree')}.includes('双拼练习')`, { timeout: 20000 });
+    await other.screenshot({ path: path.join(output, 'web-page-words.png') });
+    await other.click('nav button[data-view="practice"]');
+    const offered = await firstCandidate(other, 'shuangpinlianxi');
+    if (offered !== '双拼练习/user') throw new Error(`shuangpinlianxi offers ${offered}`);
+    const left = await other.evaluate(async () => {
+      const open = await window.dazi.words('open');
+      const index = open.categories[0].words.findIndex((w) => w.trim() === '双拼练习');
+      const tree = await window.dazi.words(`delete 0 ${index}`);
+      return tree.categories[0].words.map((w) => w.trim());
+    });
+    if (left.includes('双拼练习')) throw new Error('still there after deleting');
+    const after = await firstCandidate(other, 'shuangpinlianxi');
+    if (after === '双拼练习/user') throw new Error('still offered after deleting');
+  });
   await check('no script error on the page', async () => {
     if (problems.length) throw new Error(problems.join('; '));
   });
