@@ -38,6 +38,8 @@ std::string AnswerWords(const std::string& command) {
   std::string verb;
   words >> verb;
   if (verb == "open") return TreeReport(corpus, message);
+  if (verb != "add" && verb != "delete")
+    return console::ErrorReport("unknown word command: " + verb);
   int category = -1;
   if (!(words >> category) || category < 0 || category >= static_cast<int>(corpus.Tree().size())) {
     return console::ErrorReport("no such category");
@@ -48,15 +50,13 @@ std::string AnswerWords(const std::string& command) {
     // A character without a GBK code cannot be typed: refused as the editor refuses bad text.
     const std::optional<std::string> gbk = TryGbkFromUtf8(text);
     message += OutcomeMessage(gbk ? corpus.Add(category, *gbk) : CorpusOutcome::InvalidText);
-  } else if (verb == "delete") {
+  } else {
     int entry = -1;
     if (!(words >> entry) || entry < 0 ||
         entry >= static_cast<int>(corpus.Tree()[category].entries.size())) {
       return console::ErrorReport("no such word");
     }
     message += OutcomeMessage(corpus.Delete({category, entry}));
-  } else {
-    return console::ErrorReport("unknown word command: " + verb);
   }
   return TreeReport(corpus, message);
 }
