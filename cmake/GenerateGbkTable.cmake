@@ -12,8 +12,10 @@ if(NOT EXISTS "${CHARMAP}")
   message(FATAL_ERROR "No GB18030 charmap at ${CHARMAP} (Debian package locales)")
 endif()
 
+# The generated folder does not exist yet in a fresh build tree.
 get_filename_component(output_folder "${OUTPUT}" DIRECTORY)
 file(MAKE_DIRECTORY "${output_folder}")
+
 set(text "${CHARMAP}")
 if(CHARMAP MATCHES "\\.gz$")
   find_program(GZIP gzip REQUIRED)

@@ -8,25 +8,30 @@
 # The daemon is not built with the sanitizers, so the addon comes from an unsanitized build in
 # build-trial/ (made or brought up to date here; BUILD names another folder). The dictionaries
 # come from $DAZI_DICTIONARY_DIR, else from that build's or build-test's bin/. The client runs
-# on Debian's python3 with python3-dbus and python3-gi.
+# on Debian's python3 with python3-dbus and python3-gi. With DAZI_TRY_INSTALLED=1 the installed
+# addon (package dazi-fcitx5) is tried instead, with the installed dictionaries.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/${BUILD:-build-trial}
-if [[ ! -f $build/CMakeCache.txt ]]; then
+if [[ ${DAZI_TRY_INSTALLED:-} == 1 ]]; then
+  :
+elif [[ ! -f $build/CMakeCache.txt ]]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAZI_BUILD_TESTS=OFF \
     -DDAZI_BUILD_BENCH=OFF >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target dazi_fcitx5 >/dev/null
-addon=$build/fcitx5/lib/dazi.so
-if ldd "$addon" | grep -q libasan; then
-  echo "$addon is built with the sanitizers, which the fcitx5 daemon cannot load" >&2
-  exit 1
+if [[ ${DAZI_TRY_INSTALLED:-} != 1 ]]; then
+  cmake --build "$build" -j"$(nproc)" --target dazi_fcitx5 >/dev/null
+  addon=$build/fcitx5/lib/dazi.so
+  if ldd "$addon" | grep -q libasan; then
+    echo "$addon is built with the sanitizers, which the fcitx5 daemon cannot load" >&2
+    exit 1
+  fi
+  dictionaries=${DAZI_DICTIONARY_DIR:-}
+  for candidate in "$build/bin" "$root/build-test/bin"; do
+    [[ -z $dictionaries && -f $candidate/srf_pub.zc ]] && dictionaries=$candidate
+  done
+  [[ -n $dictionaries ]] || { echo "no dictionaries: build target dazi_dictionaries" >&2; exit 1; }
 fi
-dictionaries=${DAZI_DICTIONARY_DIR:-}
-for candidate in "$build/bin" "$root/build-test/bin"; do
-  [[ -z $dictionaries && -f $candidate/srf_pub.zc ]] && dictionaries=$candidate
-done
-[[ -n $dictionaries ]] || { echo "no dictionaries: build target dazi_dictionaries" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -54,9 +59,13 @@ Layout=
 PROFILE
 
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export FCITX_ADDON_DIRS=$build/fcitx5/lib:$(pkg-config --variable=libdir Fcitx5Core)/fcitx5
-export FCITX_DATA_DIRS=$build/fcitx5/data
-export DAZI_DICTIONARY_DIR=$dictionaries
+if [[ ${DAZI_TRY_INSTALLED:-} == 1 ]]; then
+  unset FCITX_ADDON_DIRS FCITX_DATA_DIRS DAZI_DICTIONARY_DIR
+else
+  export FCITX_ADDON_DIRS=$build/fcitx5/lib:$(pkg-config --variable=libdir Fcitx5Core)/fcitx5
+  export FCITX_DATA_DIRS=$build/fcitx5/data
+  export DAZI_DICTIONARY_DIR=$dictionaries
+fi
 
 # shellcheck disable=SC2016
 dbus-run-session -- bash -c '

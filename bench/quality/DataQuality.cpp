@@ -9,11 +9,19 @@
 //     pages is typed character by character);
 //   - whole-sentence conversion of each clause: character accuracy, by the rules and (when the
 //     dictionaries come with srf_pub.ngm) by the statistical engine;
+//   - the statistical engine on clauses of its own held-out everyday text
+//     (data/model-everyday-test.tsv): character accuracy, and whether 他/她 stay people;
 //   - glosses: common words (the text's and jieba's 5000 most frequent) that CC-CEDICT lists
 //     both as a common word and as a proper noun, whose gloss starts with the proper noun;
-//     glosses and dictionary texts with CC-CEDICT markup, '?' or a repeated sense.
+//     glosses and dictionary texts with CC-CEDICT markup, '?' or a repeated sense;
+//   - second readings: readings of polyphonic characters other than their main one (地 dì,
+//     长 zhǎng), typed in full: share on the first page, simplified and traditional class;
+//   - full spellings first: the text's words of two or more characters typed in full: share
+//     listed before every word that the letters only abbreviate;
+//   - the keypad as taught: the 30 most frequent characters typed with the strokes the help
+//     teaches (他 326), and the help's examples (向 325, 张强 5151): share on the first page.
 //
-//   data_quality [--dict DIR] [--text FILE] [--verbose]
+//   data_quality [--dict DIR] [--text FILE] [--readings FILE] [--keypad FILE] [--verbose]
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -22,6 +30,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,6 +39,8 @@
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "engine/dict/DictFiles.h"
+#include "engine/dict/DictLayout.h"
+#include "engine/keypad/KeypadEngine.h"
 #include "engine/model/ModelFormat.h"
 #include "engine/model/ModelSentence.h"
 #include "engine/pinyin/PinyinEngine.h"
@@ -291,6 +302,46 @@ void ReportSentences(const std::vector<Clause>& text, bool model, bool verbose) 
               Percent(exact, clauses));
 }
 
+// --- the statistical engine on everyday clauses -----------------------------------------------
+
+// People are 他 or 她 (the model cannot tell which from the letters): every such character of
+// the clause must come out as one of the two.
+bool PeopleKept(const std::string& expectedGbk, const std::string& gotGbk) {
+  static const std::string he = GbkFromUtf8("他"), she = GbkFromUtf8("她");
+  for (std::size_t at = 0; at + 1 < expectedGbk.size(); at += 2) {
+    const std::string e = expectedGbk.substr(at, 2);
+    if (e != he && e != she) continue;
+    const std::string g = at + 1 < gotGbk.size() ? gotGbk.substr(at, 2) : std::string();
+    if (g != he && g != she) return false;
+  }
+  return true;
+}
+
+void ReportModelEveryday(bool verbose) {
+  const std::vector<bench::Clause> clauses = bench::ReadClauses(DAZI_MODEL_EVERYDAY_TEXT);
+  long chars = 0, errors = 0;
+  int exact = 0, people = 0, peopleKept = 0;
+  for (const bench::Clause& c : clauses) {
+    if (c.pinyin.size() > 99 || !ConvertSentenceByModel(c.pinyin)) continue;
+    const std::string& got = SrfState.DefaultSentence;
+    const int e = bench::CharEditDistance(c.gbk, got);
+    const long n = static_cast<long>(c.gbk.size() / 2);
+    chars += n;
+    errors += std::min<long>(e, n);
+    exact += e == 0;
+    const bool hasPeople =
+        c.text.find("他") != std::string::npos || c.text.find("她") != std::string::npos;
+    people += hasPeople;
+    peopleKept += hasPeople && PeopleKept(c.gbk, got);
+    if (verbose && e > 0) std::printf("  %s -> %s\n", c.text.c_str(), Utf8FromGbk(got).c_str());
+  }
+  std::printf(
+      "model on everyday text: %zu clauses, character accuracy %.1f%%, exact %.1f%%; 他/她 for "
+      "people in %d of %d clauses\n",
+      clauses.size(), Percent(chars - errors, chars),
+      Percent(exact, static_cast<long>(clauses.size())), peopleKept, people);
+}
+
 // --- glosses and dictionary texts ------------------------------------------------------------
 
 // Word text (GBK) -> gloss of its first record in the word lists.
@@ -444,6 +495,203 @@ void ReportGlosses(const std::vector<Clause>& text, bool verbose) {
       charGlosses, charMarkup, charRepeats, texts, textMarkup);
 }
 
+// --- second readings ------------------------------------------------------------------------
+
+// "character syllable [traditional form]" per line; '#' starts a comment.
+struct ReadingCase {
+  std::string utf8, syllable, traditional;
+};
+
+std::vector<ReadingCase> ReadReadingCases(const std::string& path) {
+  std::vector<ReadingCase> out;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    ReadingCase c;
+    if (!(fields >> c.utf8 >> c.syllable)) continue;
+    if (!(fields >> c.traditional)) c.traditional = c.utf8;
+    out.push_back(std::move(c));
+  }
+  return out;
+}
+
+void SetClass(int methodClass) {
+  SrfState.MethodClass = methodClass;
+  AdvanceEngineGeneration();
+}
+
+void ReportSecondReadings(Typist* typist, const std::string& path, bool verbose) {
+  const std::vector<ReadingCase> cases = ReadReadingCases(path);
+  if (cases.empty()) {
+    std::printf("second readings: no readings in %s\n", path.c_str());
+    return;
+  }
+  long shown[2] = {0, 0};
+  for (int cls = 0; cls < 2; ++cls) {
+    SetClass(cls);
+    for (const ReadingCase& c : cases) {
+      const std::string& utf8 = cls == 0 ? c.utf8 : c.traditional;
+      const std::vector<std::string> page = typist->FirstPage(c.syllable);
+      const bool on = std::find(page.begin(), page.end(), GbkFromUtf8(utf8)) != page.end();
+      shown[cls] += on;
+      if (verbose && !on)
+        std::printf("  not on page 1 (%s): %s %s\n", cls == 0 ? "简" : "繁", utf8.c_str(),
+                    c.syllable.c_str());
+    }
+  }
+  SetClass(0);
+  const long n = static_cast<long>(cases.size());
+  std::printf(
+      "second readings: %ld readings of polyphonic characters typed in full: %.1f%% on page 1 "
+      "(traditional class %.1f%%)\n",
+      n, Percent(shown[0], n), Percent(shown[1], n));
+}
+
+// --- full spellings first -------------------------------------------------------------------
+
+// The syllables of every reading of character n.
+std::vector<std::string> CharSyllables(int32 n) {
+  std::vector<std::uint32_t> values;
+  const std::uint32_t value = Dict.pys.ReadU16(PysReadingPos(static_cast<std::size_t>(n)));
+  if (DecodeReading(value).polyphone) {
+    for (std::size_t j = 0; j < kPolyphoneReadings; ++j) {
+      const std::uint32_t v = Dict.pys.ReadU16(PysPolyphonePos(
+          static_cast<std::size_t>(SrfState.CharCount), DecodeReading(value).number, j));
+      if (v == 0) break;
+      values.push_back(v);
+    }
+  } else {
+    values.push_back(value);
+  }
+  std::vector<std::string> out;
+  for (std::uint32_t v : values) {
+    const std::uint32_t s = DecodeReading(v).number;
+    if (s < 1 || s > SrfState.PinyinSyllables.size()) continue;
+    const std::string& text = SrfState.PinyinSyllables[s - 1];
+    if (!text.empty()) out.push_back(text.substr(0, text.size() - 1));  // without stroke letter
+  }
+  return out;
+}
+
+// Whether letters from pos on are the readings of chars[k..] in full, one after another.
+bool SpelledInFull(const std::vector<int32>& chars, std::size_t k, const std::string& letters,
+                   std::size_t pos) {
+  if (k == chars.size()) return pos == letters.size();
+  for (const std::string& s : CharSyllables(chars[k]))
+    if (letters.compare(pos, s.size(), s) == 0 &&
+        SpelledInFull(chars, k + 1, letters, pos + s.size()))
+      return true;
+  return false;
+}
+
+void ReportFullSpellingsFirst(Typist* typist, const std::vector<Clause>& text, bool verbose) {
+  std::set<std::pair<std::string, std::string>> words;  // (GBK, letters)
+  for (const Clause& clause : text)
+    for (const Token& t : clause)
+      if (t.syllables.size() >= 2) words.insert({t.gbk, t.Letters()});
+  long first = 0;
+  for (const auto& [gbk, letters] : words) {
+    typist->FirstPage(letters);
+    bool found = false, behind = false;
+    std::string ahead;
+    for (int32 i = 0; i < SrfState.ResultCount && !found; ++i) {
+      if (SrfState.ResultKinds[i] == 0) continue;
+      const int32 w = SrfState.ResultIds[i];
+      std::vector<int32> chars(SrfState.WordPoolCodes[w],
+                               SrfState.WordPoolCodes[w] + SrfState.WordPoolLengths[w]);
+      std::string wordGbk;
+      for (int32 c : chars) wordGbk += CharText(c);
+      if (wordGbk == gbk) {
+        found = true;
+      } else if (!behind && !SpelledInFull(chars, 0, letters, 0)) {
+        behind = true;
+        ahead = wordGbk;
+      }
+    }
+    const bool ok = found && !behind;
+    first += ok;
+    if (verbose && !ok)
+      std::printf("  %s %s %s\n", Utf8FromGbk(gbk).c_str(), letters.c_str(),
+                  found ? ("behind " + Utf8FromGbk(ahead)).c_str() : "not found");
+  }
+  const long n = static_cast<long>(words.size());
+  std::printf(
+      "full spellings first: %ld words of two or more characters typed in full: %.1f%% before "
+      "every word the letters only abbreviate\n",
+      n, Percent(first, n));
+}
+
+// --- the keypad as the help teaches ---------------------------------------------------------
+
+// Whether text (GBK) is on the first keypad page after typing strokes one by one.
+bool OnKeypadPage(const std::string& strokes, const std::string& gbk) {
+  for (std::size_t k = 1; k <= strokes.size(); ++k) {
+    SrfState.InputText = strokes.substr(0, k);
+    SrfState.PageIndex = 0;
+    SrfState.AssociationCount = 0;
+    RefreshKeypadLookup(SrfState.InputText);
+  }
+  for (int s = 0; s < SrfState.CandidateCount; ++s)
+    if (SrfState.CandidateTexts[s] == gbk) return true;
+  return false;
+}
+
+// The character number of a character's text (GBK), 0 when the table lacks it.
+int32 NumberOf(const std::string& gbk) {
+  for (int32 n = 1; n <= SrfState.CharCount; ++n)
+    if (CharText(n) == gbk) return n;
+  return 0;
+}
+
+// "text strokes" per line in three groups: the 30 most frequent characters, then after
+// "#more" other short frequent ones, after "#examples" the help's examples. A word of the
+// examples (张强) is typed as the learned word the help makes of it.
+void ReportKeypadAsTaught(const std::string& path, bool verbose) {
+  constexpr const char* kGroups[] = {"frequent characters", "more short characters",
+                                     "the help's examples"};
+  std::ifstream in(path);
+  std::string line;
+  int group = 0;
+  long counts[3] = {}, shown[3] = {};
+  std::string missed;
+  SetClass(3);
+  const int perPage = SrfState.CandidatesPerPage;
+  SrfState.CandidatesPerPage = 4;
+  while (std::getline(in, line)) {
+    if (line.rfind("#more", 0) == 0) group = 1;
+    if (line.rfind("#examples", 0) == 0) group = 2;
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string utf8, strokes;
+    if (!(fields >> utf8 >> strokes)) continue;
+    const std::string gbk = GbkFromUtf8(utf8);
+    SrfState.UserWordCount = 0;
+    if (gbk.size() > 2 && gbk.size() / 2 <= static_cast<std::size_t>(kUserWordCodeCapacity)) {
+      for (std::size_t k = 0; k < gbk.size() / 2; ++k)
+        SrfState.UserWordCodes[0][k] = NumberOf(gbk.substr(2 * k, 2));
+      SrfState.UserWordLengths[0] = static_cast<int32>(gbk.size() / 2);
+      SrfState.UserWordKinds[0] = 3;
+      SrfState.UserWordCount = 1;
+    }
+    AdvanceEngineGeneration();
+    const bool on = OnKeypadPage(strokes, gbk);
+    ++counts[group];
+    shown[group] += on;
+    if (!on) missed += " " + utf8 + " " + strokes;
+  }
+  SrfState.UserWordCount = 0;
+  SrfState.CandidatesPerPage = perPage;
+  SrfState.InputText.clear();
+  SetClass(0);
+  std::printf("keypad as taught, on page 1:");
+  for (int g = 0; g < 3; ++g)
+    std::printf("%s %s %ld of %ld", g ? ";" : "", kGroups[g], shown[g], counts[g]);
+  std::printf("\n");
+  if (verbose && !missed.empty()) std::printf("  not on page 1:%s\n", missed.c_str());
+}
+
 // Links the six files of dict into a new temporary folder and makes it current.
 std::filesystem::path EnterLinkedFolder(const std::filesystem::path& dict) {
   std::string pattern = (std::filesystem::temp_directory_path() / "dazi-quality-XXXXXX").string();
@@ -461,6 +709,8 @@ std::filesystem::path EnterLinkedFolder(const std::filesystem::path& dict) {
 int Run(int argc, char** argv) {
   std::filesystem::path dict = DAZI_DEFAULT_DICT_DIR;
   std::string textFile = DAZI_DEFAULT_TEXT;
+  std::string readingsFile = DAZI_DEFAULT_READINGS;
+  std::string keypadFile = DAZI_DEFAULT_KEYPAD;
   bool verbose = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -468,10 +718,17 @@ int Run(int argc, char** argv) {
       dict = argv[++i];
     else if (arg == "--text" && i + 1 < argc)
       textFile = std::filesystem::absolute(argv[++i]).string();
+    else if (arg == "--readings" && i + 1 < argc)
+      readingsFile = std::filesystem::absolute(argv[++i]).string();
+    else if (arg == "--keypad" && i + 1 < argc)
+      keypadFile = std::filesystem::absolute(argv[++i]).string();
     else if (arg == "--verbose")
       verbose = true;
     else {
-      std::fprintf(stderr, "usage: %s [--dict DIR] [--text FILE] [--verbose]\n", argv[0]);
+      std::fprintf(stderr,
+                   "usage: %s [--dict DIR] [--text FILE] [--readings FILE] [--keypad FILE] "
+                   "[--verbose]\n",
+                   argv[0]);
       return 2;
     }
   }
@@ -501,8 +758,14 @@ int Run(int argc, char** argv) {
   ReportCharacters(&typist, verbose);
   ReportWords(&typist, text, verbose);
   ReportSentences(text, false, verbose);
-  if (LoadSentenceModel()) ReportSentences(text, true, verbose);
+  if (LoadSentenceModel()) {
+    ReportSentences(text, true, verbose);
+    ReportModelEveryday(verbose);
+  }
   ReportGlosses(text, verbose);
+  ReportSecondReadings(&typist, readingsFile, verbose);
+  ReportFullSpellingsFirst(&typist, text, verbose);
+  ReportKeypadAsTaught(keypadFile, verbose);
   Dict.CloseAll();
   std::error_code ec;
   std::filesystem::current_path(folder.parent_path(), ec);

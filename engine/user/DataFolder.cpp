@@ -63,6 +63,14 @@ std::string ExecutableFolder() {
   return exe.parent_path().string();
 }
 
+std::string SuppliedFolder() {
+  if (const char* folder = std::getenv("DAZI_DICTIONARY_DIR"); folder && *folder) return folder;
+  const fs::path executable = ExecutableFolder();
+  std::error_code ec;
+  if (fs::exists(executable / "srf_pub.zc", ec)) return executable.string();
+  return (executable.parent_path() / "share" / "dazi").string();
+}
+
 std::string DefaultDataFolder() {
   // A relative XDG_DATA_HOME is not a valid base folder and is ignored, as desktops do.
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/')

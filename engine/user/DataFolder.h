@@ -34,4 +34,10 @@ bool EnterDataFolder(const std::string& folder, std::string* error);
 // The folder that holds the running executable.
 std::string ExecutableFolder();
 
+// The folder of the read-only files the build makes (dictionaries, sentence model, lessons,
+// the web panel's page): $DAZI_DICTIONARY_DIR when set; else the executable's own folder when
+// it holds the dictionaries, as in a build tree; else the installed folder share/dazi beside
+// the executable's bin/ (/usr/bin/dazi reads /usr/share/dazi).
+std::string SuppliedFolder();
+
 }  // namespace dazi

@@ -1,6 +1,7 @@
 // Status-bar switches, settings acceptance, and the small layout and punctuation rules.
 #include <gmock/gmock.h>
 
+#include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
 #include "tests/controller/ControllerFixture.h"
 #include "ui/controller/CandidateLayout.h"
@@ -113,6 +114,25 @@ TEST(PunctuationKeys, QuoteBitsAlternateIndependently) {
   EXPECT_EQ(state, 1);
   EXPECT_EQ(Utf8(PairedQuote('\'', state)), "‘");
   EXPECT_EQ(state, 0);
+}
+
+// Aimed at a mark, the quote key of its kind writes it next, whatever the other key's turn.
+TEST(PunctuationKeys, AimedQuoteKeyWritesTheMarkAimedAt) {
+  for (const char* mark : {"“", "”", "‘", "’"}) {
+    for (std::int32_t state = 0; state < 4; ++state) {
+      std::int32_t aimed = state;
+      AimQuote(GbkFromUtf8(mark), aimed);
+      const char key = QuoteKeyOf(GbkFromUtf8(mark));
+      EXPECT_EQ(aimed & (key == '"' ? 1 : 2), state & (key == '"' ? 1 : 2)) << mark;
+      EXPECT_EQ(Utf8(PairedQuote(key, aimed)), mark) << state;
+    }
+  }
+  std::int32_t state = 3;
+  AimQuote(GbkFromUtf8("，"), state);  // not a quotation mark: left alone
+  EXPECT_EQ(state, 3);
+  EXPECT_EQ(Utf8(FullWidthFor('"', GbkFromUtf8("”"))), "”");
+  EXPECT_EQ(Utf8(FullWidthFor('"', GbkFromUtf8("，"))), "“");
+  EXPECT_EQ(Utf8(FullWidthFor(',', GbkFromUtf8("，"))), "，");
 }
 
 }  // namespace

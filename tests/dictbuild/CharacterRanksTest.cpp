@@ -8,6 +8,8 @@
 
 #include "engine/pinyin/SyllableTable.h"
 #include "tools/dictbuild/Characters.h"
+#include "tools/dictbuild/Defaults.h"
+#include "tools/dictbuild/EverydayUse.h"
 #include "tools/dictbuild/Readings.h"
 #include "tools/dictbuild/Spellings.h"
 #include "tools/dictbuild/Utf8.h"
@@ -125,17 +127,16 @@ TEST(RankTest, SimplifiedClassLeavesOutReadingsOfTraditionalUse) {
   BuildReport report;
   const SpellingTable table = BuildSpellings(model, &report);
   auto entriesOf = [&](const char* syllable) {
-    std::vector<std::pair<int, int>> out;  // (character number, attribute without rank)
+    std::vector<std::pair<int, int>> out;  // (character number, class bits)
     for (const auto& e : table.spellings[table.numberOf.at({Syllable(syllable), 'h'}) - 1].entries)
-      out.push_back({e.charNo, e.attribute & 0xF000});
+      out.push_back({e.charNo, e.attribute & 0xE000});
     return out;
   };
   using namespace dictwriter;
   EXPECT_EQ(entriesOf("zhe"), (std::vector<std::pair<int, int>>{
-                                  {2, kAttrSimplified | kAttrTraditional | kAttrPriority},
-                                  {1, kAttrTraditional | kAttrPriority}}));
-  EXPECT_EQ(entriesOf("zhu"), (std::vector<std::pair<int, int>>{
-                                  {1, kAttrTraditional}, {1, kAttrSimplified | kAttrPriority}}));
+                                  {2, kAttrSimplified | kAttrTraditional}, {1, kAttrTraditional}}));
+  EXPECT_EQ(entriesOf("zhu"),
+            (std::vector<std::pair<int, int>>{{1, kAttrTraditional}, {1, kAttrSimplified}}));
   const RankTable ranks = AssignRanks(model, &report);
   EXPECT_EQ(Rank(ranks, 'h', 0, 3), 1);  // 600 * 0.01 < 10
   EXPECT_EQ(Rank(ranks, 'h', 0, 2), 2);
@@ -223,6 +224,119 @@ TEST(ClassFrequencyTest, TraditionalFormsShareTheirSimplifiedCharacterByTheWords
   EXPECT_DOUBLE_EQ(s.Of("后").classFrequency[1], 100);
   EXPECT_DOUBLE_EQ(s.Of("後").classFrequency[1], 900);
   EXPECT_DOUBLE_EQ(s.Of("後").classFrequency[0], 0);
+}
+
+// Which readings carry the priority bit: under each syllable the characters with it come
+// first, by rank, so a frequent character's second reading stands by its count.
+TEST(PriorityTest, ReadingsInEverydayUseRankByTheirCount) {
+  Model model;
+  // Everyday use starts at the count of the 3000th most frequent character: 100 here.
+  for (std::size_t i = 0; i < kEverydayReadingRank; ++i)
+    model.chars.push_back(Char(static_cast<int>(i) + 100, kST, {}, 100, 100));
+  const std::size_t at = model.chars.size();
+  model.chars.push_back(Char(1, kST, {{"chang", 0.7}, {"zhang", 0.3}}, 9000, 9000));  // 长
+  model.chars.push_back(Char(2, kST, {{"da", 0.995}, {"dai", 0.005}}, 9000, 9000));   // 大
+  model.chars.push_back(Char(3, kSimplified, {{"zhang", 1}}, 3));                     // rare
+  model.chars.push_back(Char(4, kSimplified, {{"zhang", 1}}, 500));  // a radical form
+  model.chars.back().everydayUse = false;
+  // 还: huán ranks by hái under h. Ten huan characters are used more: it waits behind them.
+  model.chars.push_back(Char(5, kST, {{"hai", 0.9}, {"huan", 0.1}}, 10000, 10000));
+  for (int n = 6; n < 16; ++n) model.chars.push_back(Char(n, kST, {{"huan", 1}}, 5000, 5000));
+  // 都: dū ranks by dōu under d; among the few characters read du it leads.
+  model.chars.push_back(Char(16, kST, {{"dou", 0.8}, {"du", 0.2}}, 10000, 10000));
+  model.chars.push_back(Char(17, kST, {{"du", 1}}, 5000, 5000));
+  const PriorityTable p = AssignPriorities(model);
+  auto has = [&](std::size_t index, std::size_t j, std::uint8_t cls) {
+    return (p[at + index][j] & cls) != 0;
+  };
+  EXPECT_TRUE(has(0, 0, kSimplified));
+  EXPECT_TRUE(has(0, 1, kSimplified));   // a second reading in everyday use
+  EXPECT_TRUE(has(0, 1, kTraditional));  // the traditional class alike
+  EXPECT_FALSE(has(1, 1, kSimplified));  // 9000 * 0.005 < 100
+  EXPECT_FALSE(has(2, 0, kSimplified));  // a rare character
+  EXPECT_FALSE(has(3, 0, kSimplified));  // out of everyday use
+  EXPECT_TRUE(has(4, 0, kSimplified));
+  EXPECT_FALSE(has(4, 1, kSimplified));  // would stand first under huan, before ten more used
+  EXPECT_TRUE(has(5, 0, kSimplified));
+  EXPECT_TRUE(has(15, 1, kSimplified));  // among the few read du it stands first anyway
+  // The bits reach the spelling records.
+  BuildReport report;
+  const SpellingTable table = BuildSpellings(model, &report);
+  for (const auto& e : table.spellings[table.numberOf.at({Syllable("zhang"), 'h'}) - 1].entries) {
+    if (e.charNo == 1) EXPECT_NE(e.attribute & dictwriter::kAttrPriority, 0);
+  }
+}
+
+TEST(ReadingsTest, TheMainReadingIsTheOneWithTheLargestShare) {
+  // kHanyuPinlu hears 似 mostly as shì (似的); the words read it sì (似乎, 相似, 类似).
+  SmallSources s;
+  UnihanChar& si = s.Unihan("似");
+  si.modern = {ParseMarkedPinyin("sì"), ParseMarkedPinyin("shì")};
+  si.pinlu = {{ParseMarkedPinyin("shì"), 60}, {ParseMarkedPinyin("sì"), 40}};
+  s.Word("似乎", "似乎", {"si4", "hu1"});
+  s.Word("相似", "相似", {"xiang1", "si4"});
+  s.Word("似的", "似的", {"shi4", "de5"});
+  s.sources.jieba = {{"似乎", 900}, {"相似", 500}, {"似的", 100}};
+  // The particle 呢 stands alone: its words (呢子) do not outvote what kHanyuPinlu hears.
+  UnihanChar& ne = s.Unihan("呢");
+  ne.modern = {ParseMarkedPinyin("ne"), ParseMarkedPinyin("ní")};
+  ne.pinlu = {{ParseMarkedPinyin("ne"), 1000}, {ParseMarkedPinyin("ní"), 10}};
+  s.Word("呢子", "呢子", {"ni2", "zi5"});
+  s.sources.jieba.emplace("呢子", 500);
+  // Without any evidence the sources' order stands.
+  UnihanChar& rare = s.Unihan("罴");
+  rare.modern = {ParseMarkedPinyin("pí"), ParseMarkedPinyin("bǐ")};
+  BuildReport report;
+  AssignReadings(s.sources, &s.model, &report);
+  const auto& r = s.Of("似").readings;
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_EQ(r[0].syllable, Syllable("si"));  // (0.4 + 1400/1500) / 2 against (0.6 + 100/1500) / 2
+  EXPECT_GT(r[0].share, r[1].share);
+  EXPECT_EQ(s.Of("呢").readings[0].syllable, Syllable("ne"));
+  ASSERT_EQ(s.Of("罴").readings.size(), 2u);
+  EXPECT_EQ(s.Of("罴").readings[0].syllable, Syllable("pi"));
+}
+
+TEST(EverydayUseTest, RareRadicalsAndElementsAreOutOfEverydayUse) {
+  SmallSources s;
+  s.Word("氵", "氵", {"shui3"}, "\"water\" radical in Chinese characters (Kangxi radical 85)");
+  s.Word("鉿", "铪", {"ha1"}, "hafnium (chemistry)");
+  s.Word("氧", "氧", {"yang3"}, "oxygen (chemistry)");
+  s.Word("訥", "讷", {"ne4"}, "to speak slowly/inarticulate");
+  s.Word("哈", "哈", {"ha1"}, "laughter");
+  s.Word("哈", "哈", {"ha3"}, "a radical opinion");  // one entry of another sense keeps it
+  // Frequent characters stay in everyday use whatever they name (氧): only the rare ones go.
+  for (std::size_t i = 0; i < kEverydayCharacters; ++i) s.model.chars[i].frequency = 100;
+  s.Of("氧").frequency = 100;
+  s.Of("铪").frequency = 1;
+  s.Of("哈").frequency = 1;
+  MarkEverydayUse(s.sources, &s.model);
+  EXPECT_FALSE(s.Of("氵").everydayUse);
+  EXPECT_FALSE(s.Of("铪").everydayUse);
+  EXPECT_FALSE(s.Of("鉿").everydayUse);
+  EXPECT_TRUE(s.Of("氧").everydayUse);
+  EXPECT_TRUE(s.Of("讷").everydayUse);
+  EXPECT_TRUE(s.Of("哈").everydayUse);
+  EXPECT_TRUE(s.Of("罴").everydayUse);  // no entry at all: nothing says it is out of use
+}
+
+TEST(DefaultsTest, TheCharacterWrittenAsAWordOfItsOwnStandsForTheSyllable) {
+  Model model;
+  // 情 is the more frequent character (事情, 感情); 请 stands alone more often.
+  model.chars = {Char(1, kST, {{"qing", 1}}, 900, 900), Char(2, kSimplified, {{"qing", 1}}, 500),
+                 Char(3, kTraditional, {{"qing", 1}}, 0, 500),
+                 // 轻's main reading is another syllable's: it never stands for qing.
+                 Char(4, kST, {{"ma", 1}, {"qing", 0.5}}, 5000, 5000)};
+  model.chars[0].soloFrequency[0] = model.chars[0].soloFrequency[1] = 10;
+  model.chars[1].soloFrequency[0] = 400;
+  model.chars[2].soloFrequency[1] = 400;
+  model.chars[3].soloFrequency[0] = model.chars[3].soloFrequency[1] = 9000;
+  const auto defaults = ChooseDefaults(model);
+  EXPECT_EQ(defaults[static_cast<std::size_t>(Syllable("qing"))][0], 2);
+  EXPECT_EQ(defaults[static_cast<std::size_t>(Syllable("qing"))][1], 3);
+  // Without word counts the most frequent character.
+  for (CharData& c : model.chars) c.soloFrequency[0] = c.soloFrequency[1] = 0;
+  EXPECT_EQ(ChooseDefaults(model)[static_cast<std::size_t>(Syllable("qing"))][0], 1);
 }
 
 }  // namespace

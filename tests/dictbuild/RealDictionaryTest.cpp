@@ -251,7 +251,10 @@ TEST_F(RealDictionary, WordsWithTheirReadingsAndGlosses) {
 TEST_F(RealDictionary, SyllableDefaultsNameTheRightCharacters) {
   auto text = [](int n) { return Utf8FromGbk(CharText(n)); };
   EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("yao", 3)][0]), "要");
-  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("guo", 3)][1]), "國");
+  // The character written most often as a word of its own: 过 (去过) more than 国 (中国).
+  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("guo", 3)][1]), "過");
+  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("qing", 4)][0]), "请");
+  EXPECT_EQ(text(SyllableDefaultChars[FindSyllable("ma", 2)][0]), "吗");
   for (const char* s : {"dei", "ng", "shei", "zhei"})
     EXPECT_NE(SyllableDefaultChars[FindSyllable(s, static_cast<int>(std::strlen(s)))][0], 0) << s;
 }
@@ -374,6 +377,36 @@ TEST_F(RealDictionary, EverydayWordsLeadTheirPhraseBlocks) {
   EXPECT_EQ(FirstInBlock("jint"), "今天");
   EXPECT_EQ(FirstPhrase("tamen"), "他们");
   EXPECT_EQ(FirstPhrase("tashi"), "他是");
+}
+
+TEST_F(RealDictionary, SecondReadingsOfFrequentCharactersShareTheFirstPage) {
+  // A second reading with a real share of its character's use stands by that share's count,
+  // not behind every rare character read so (地 used to wait on page 5 of di).
+  for (const auto& [letters, text] :
+       std::vector<std::pair<std::string, std::string>>{{"di", "地"},
+                                                        {"chang", "长"},
+                                                        {"huan", "还"},
+                                                        {"liao", "了"},
+                                                        {"dai", "大"},
+                                                        {"zhao", "着"}})
+    EXPECT_TRUE(OnFirstPage(letters, text)) << letters << " " << text;
+  SrfState.MethodClass = 1;
+  EXPECT_TRUE(OnFirstPage("di", "地"));
+  EXPECT_TRUE(OnFirstPage("chang", "長"));
+  SrfState.MethodClass = 0;
+  // The main reading is the one most used: 似 sì (似乎), 咳 ké (咳嗽).
+  EXPECT_EQ(Reading(Number("似"), 0), "sip");
+  EXPECT_EQ(Reading(Number("咳"), 0), "kes");
+}
+
+TEST_F(RealDictionary, TraditionalSentencesUseThePhrasesOfTheFrequencyLists) {
+  SrfState.MethodClass = 1;
+  for (const auto& [pinyin, sentence] : std::vector<std::pair<std::string, std::string>>{
+           {"tashiwodepengyou", "他是我的朋友"}, {"zhejianshiqing", "這件事情"}}) {
+    ConvertSentence(pinyin);
+    EXPECT_EQ(Utf8FromGbk(SrfState.DefaultSentence), sentence) << pinyin;
+  }
+  SrfState.MethodClass = 0;
 }
 
 }  // namespace

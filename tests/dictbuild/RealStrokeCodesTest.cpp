@@ -163,4 +163,26 @@ TEST_F(RealStrokeCodes, FirstStrokeListsHoldEveryCharacterOfItsClassWithinCapaci
 }
 
 }  // namespace
+TEST_F(RealStrokeCodes, EachClassListsByItsOwnFrequency) {
+  // Simplified text rarely writes 瞭, 著, 剋, 後: they do not lead where 了, 着, 克, 后 would.
+  SrfState.MethodClass = 3;
+  for (const auto& [strokes, rare] : std::vector<std::pair<std::string, std::string>>{
+           {"25", "瞭"}, {"66", "著"}, {"62", "剋"}, {"335", "後"}}) {
+    Type(strokes);
+    const int at = CharAt(rare);
+    EXPECT_TRUE(at < 0 || at >= 4) << strokes << " puts " << rare << " at " << at;
+  }
+  // Traditional text writes 著 for 着: there it stands far earlier in the list.
+  auto listed = [&](int methodClass) {
+    SrfState.MethodClass = methodClass;
+    LoadFirstStrokeList("6");
+    for (int i = 0; i < SrfState.LookupCount; ++i)
+      if (SrfState.LookupList[i] == Number("著")) return i;
+    return -1;
+  };
+  const int traditional = listed(4), simplified = listed(3);
+  EXPECT_GE(traditional, 0);
+  EXPECT_LT(traditional * 4, simplified);
+}
+
 }  // namespace dazi

@@ -88,10 +88,9 @@ TEST_F(ValidatorTest, RankRulesPerInitialAndClass) {
   DictionarySource twice = perClass;
   twice.spellings[2].entries[1].attribute |= kS;
   EXPECT_TRUE(Mentions(Check(twice), "listed twice in one class"));
-  // A class may leave out a reading; its main reading is then the first it lists.
+  // A class may leave out a reading; the first it lists may then carry the priority bit.
   DictionarySource classes = perClass;  // traditional under hang, not under xing
   classes.spellings[2].entries.pop_back();
-  EXPECT_TRUE(Mentions(Check(classes), "priority bit of character 3 under hangp"));
   classes.spellings[1].entries[1].attribute |= kAttrPriority;
   EXPECT_EQ(Check(classes), std::vector<std::string>{});
 
@@ -104,11 +103,30 @@ TEST_F(ValidatorTest, ReadingsListingsAndPriorityMustAgree) {
   DictionarySource wrongPriority = ValidSource();
   wrongPriority.spellings[1].entries[0].attribute |= kAttrPriority;
   wrongPriority.spellings[2].entries[0].attribute &= static_cast<std::uint16_t>(~kAttrPriority);
-  EXPECT_TRUE(Mentions(Check(wrongPriority), "priority bit"));
+  EXPECT_TRUE(Mentions(Check(wrongPriority), "priority bit of character 3 under hangp"));
+  // A second reading in everyday use carries the bit too; a character out of everyday use
+  // has none.
+  DictionarySource both = ValidSource();
+  both.spellings[1].entries[0].attribute |= kAttrPriority;
+  EXPECT_EQ(Check(both), std::vector<std::string>{});
+  DictionarySource none = ValidSource();
+  none.spellings[2].entries[0].attribute &= static_cast<std::uint16_t>(~kAttrPriority);
+  EXPECT_EQ(Check(none), std::vector<std::string>{});
 
   DictionarySource lost = ValidSource();  // 行's hang reading lists no character
   lost.spellings[1].entries.clear();
   EXPECT_TRUE(Mentions(Check(lost), "missing from the list of its reading hangp"));
+}
+
+TEST_F(ValidatorTest, FirstStrokeListsHoldACharacterOncePerClass) {
+  // Listed once per class at its own place in each class's order.
+  DictionarySource perClass = ValidSource();
+  perClass.strokeLists[1] = {
+      {1, kStrokeSimplified, 0}, {2, kStrokeSimplified, 0}, {1, kStrokeTraditional, 0}};
+  EXPECT_EQ(Check(perClass), std::vector<std::string>{});
+  DictionarySource twice = perClass;
+  twice.strokeLists[1][2].classBits |= kStrokeSimplified;
+  EXPECT_TRUE(Mentions(Check(twice), "character 1 appears twice in first-stroke list 2"));
 }
 
 TEST_F(ValidatorTest, PhraseCapacities) {

@@ -58,6 +58,22 @@ TEST(DataFolder, TheDefaultFollowsXdgDataHomeOutsideTheBuild) {
   }
 }
 
+// The read-only files come from $DAZI_DICTIONARY_DIR when it is set, else from the build's
+// folder of programs when the dictionaries lie there, else from share/dazi beside bin/ (an
+// installed program): never from an empty variable.
+TEST(DataFolder, SuppliedFilesComeFromTheVariableTheBuildOrTheInstalledFolder) {
+  {
+    const ScopedEnv dir("DAZI_DICTIONARY_DIR", "/opt/dazi-data");
+    EXPECT_EQ(SuppliedFolder(), "/opt/dazi-data");
+  }
+  const ScopedEnv empty("DAZI_DICTIONARY_DIR", "");
+  const fs::path bin = ExecutableFolder();
+  if (fs::exists(bin / "srf_pub.zc"))
+    EXPECT_EQ(SuppliedFolder(), bin.string());
+  else
+    EXPECT_EQ(SuppliedFolder(), (bin.parent_path() / "share" / "dazi").string());
+}
+
 TEST(DataFolder, EnteringMakesItTheCurrentDirectory) {
   testing::TempDataFolder folder;
   std::filesystem::create_directory("inner");

@@ -94,8 +94,14 @@ TEST_F(HelpPanel, EveryClickInTheHelpColumnReturnsTheKeyboard) {
   QTreeWidget* tree = Tree("TreeView1");
   const QRect last = tree->visualItemRect(tree->topLevelItem(tree->topLevelItemCount() - 1));
   ASSERT_LT(last.bottom() + 20, tree->viewport()->height());
+  ClickTopic("TreeView1", 2);
+  const QString text = Memo2();
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(20, last.bottom() + 20));
   EXPECT_EQ(window_->focusWidget(), Memo1());
+  // The topic whose text stays stays marked.
+  EXPECT_EQ(Memo2(), text);
+  ASSERT_EQ(tree->selectedItems().size(), 1);
+  EXPECT_EQ(tree->selectedItems().front(), tree->topLevelItem(2));
   auto* memo2 = Control<QPlainTextEdit>("Memo2");
   QTest::mouseClick(memo2->verticalScrollBar(), Qt::LeftButton, {},
                     memo2->verticalScrollBar()->rect().center());

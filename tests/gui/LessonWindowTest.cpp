@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <cmath>
 
 #include "tests/gui/WindowFixture.h"
 #include "ui/lessons/LessonHistory.h"
@@ -70,6 +72,7 @@ TEST_F(LessonWindow, ChooserListsLessonsWithTheirHistoryAndStartsOne) {
     lessons::SessionRow row;
     row.lesson = "article-01";
     row.method = "pinyin";
+    row.finished = true;
     for (const auto& [cpm, accuracy] : {std::pair{42.5, 90.0}, std::pair{30.0, 97.0}}) {
       row.cpm = cpm;
       row.accuracy = accuracy;
@@ -111,7 +114,7 @@ TEST_F(LessonWindow, LessonViewShowsRightAndWrongAndEndsWithResults) {
   EXPECT_TRUE(View()->FiguresText().contains(QStringLiteral("进度 3/4")));
   QTest::keyClick(Memo1(), Qt::Key_Backspace);
   EXPECT_EQ(PixelsOf(View(), red), 0);  // un-written
-  EXPECT_TRUE(View()->FiguresText().contains(QStringLiteral("回改 1")));
+  EXPECT_TRUE(View()->FiguresText().contains(QStringLiteral("退格 1")));
 
   Click("LessonEnd");
   EXPECT_FALSE(View()->isVisible());
@@ -122,6 +125,18 @@ TEST_F(LessonWindow, LessonViewShowsRightAndWrongAndEndsWithResults) {
   ASSERT_EQ(speed.size(), 1);
   EXPECT_EQ(static_cast<QLineSeries*>(speed[0])->count(), 2);  // after 中国 and after 国
   EXPECT_EQ(results->ProgressChart()->chart()->series().size(), 2);
+  // The value axes tick at round numbers from 0: steps of 1, 2 or 5 times a power of ten.
+  for (QChartView* chart : {results->SpeedChart(), results->ProgressChart()})
+    for (QAbstractAxis* axis : chart->chart()->axes()) {
+      auto* values = qobject_cast<QValueAxis*>(axis);
+      if (values == nullptr || values->tickType() != QValueAxis::TicksFixed) continue;
+      const double step = (values->max() - values->min()) / (values->tickCount() - 1);
+      const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+      EXPECT_EQ(values->min(), 0) << values->titleText().toStdString();
+      EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                  std::abs(mantissa - 5) < 1e-9)
+          << values->titleText().toStdString() << " steps by " << step;
+    }
   ASSERT_EQ(results->Missed()->rowCount(), 1);
   EXPECT_EQ(results->Missed()->item(0, 0)->text(), QStringLiteral("你"));
   EXPECT_EQ(results->Missed()->item(0, 2)->text(), QStringLiteral("3235（撇竖撇折）"));

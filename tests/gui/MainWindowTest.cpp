@@ -323,8 +323,10 @@ class MissingDictionary : public WindowTest {
   void SetUp() override { Open(nullptr); }
 };
 
-TEST_F(MissingDictionary, WindowComesUpAfterTheNotice) {
+TEST_F(MissingDictionary, TheNoticeComesOverTheShownWindow) {
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !notices_.empty(); }, 5000));
   ASSERT_EQ(notices_.size(), 1u);
+  EXPECT_TRUE(notices_[0].overShownWindow) << "a box under the window, with no window manager";
   EXPECT_EQ(notices_[0].caption, QStringLiteral("提示框"));
   EXPECT_TRUE(notices_[0].text.contains(QStringLiteral("srf_pub.zc")))
       << notices_[0].text.toStdString();

@@ -70,6 +70,7 @@ class WebEngine : public WindowTest {
     WebPanelOptions web;
     web.advertServer = address.toStdString();
     web.webEngine = true;
+    web.feedbackUrl = "http://127.0.0.1:9/";  // the button shows only with an address
     const FixtureDictionary d = WindowDictionary();
     Open(&d, web);
   }

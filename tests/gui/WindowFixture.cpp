@@ -45,8 +45,8 @@ void WindowTest::Open(const FixtureDictionary* d, WebPanelOptions web) {
     ASSERT_EQ(copy.Write(), "");
   }
   window_ = std::make_unique<TForm_Main>(
-      [this](QWidget*, const QString& caption, const QString& text) {
-        notices_.push_back({caption, text});
+      [this](QWidget* parent, const QString& caption, const QString& text) {
+        notices_.push_back({caption, text, parent != nullptr && parent->window()->isVisible()});
       },
       std::move(web), [this](const QUrl& url) { openedUrls_.push_back(url); });
   window_->show();

@@ -23,6 +23,7 @@ FixtureDictionary WindowDictionary();
 struct RecordedNotice {
   QString caption;
   QString text;
+  bool overShownWindow = false;  // its parent is a window on screen
 };
 
 class WindowTest : public ::testing::Test {

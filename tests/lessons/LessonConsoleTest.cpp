@@ -2,11 +2,11 @@
 // counts, the keys of both methods, the history a finished lesson leaves, and a damaged
 // history that typing goes on without.
 #include <gmock/gmock.h>
-#include <sqlite3.h>
 
 #include <nlohmann/json.hpp>
 
 #include "engine/startup/DictionaryLoader.h"
+#include "tests/lessons/HistoryQuery.h"
 #include "tests/support/RealDictionaries.h"
 #include "tests/support/TempDataFolder.h"
 #include "tools/console/ConsoleSession.h"
@@ -16,19 +16,6 @@ namespace dazi::testing {
 namespace {
 
 using Json = nlohmann::json;
-
-long long Query(const std::string& sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(lessons::kHistoryFile, &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* stmt = nullptr;
-  long long value = -1;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK &&
-      sqlite3_step(stmt) == SQLITE_ROW)
-    value = sqlite3_column_int64(stmt, 0);
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return value;
-}
 
 class LessonConsole : public ::testing::Test {
  protected:
@@ -119,16 +106,16 @@ TEST_F(LessonConsole, OneWrongChoiceIsStoredWithItsCharacter) {
   EXPECT_EQ(report["lesson"]["right"], 1);
   EXPECT_EQ(report["lesson"]["done"], true);
   EXPECT_EQ(report["lesson"]["keys"], keysSent_);
-  EXPECT_EQ(Query("SELECT count(*) FROM sessions"), 1);
-  EXPECT_EQ(Query("SELECT wrong FROM sessions"), 1);
-  EXPECT_EQ(Query("SELECT keys FROM sessions"), keysSent_);
-  EXPECT_EQ(Query("SELECT wrong FROM char_stats WHERE character = '国'"), 1);
-  EXPECT_EQ(Query("SELECT wrong FROM char_stats WHERE character = '中'"), 0);
-  EXPECT_EQ(Query("SELECT seen FROM char_stats WHERE character = '中'"), 1);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT wrong FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT keys FROM sessions"), keysSent_);
+  EXPECT_EQ(QueryHistory("SELECT wrong FROM char_stats WHERE character = '国'"), 1);
+  EXPECT_EQ(QueryHistory("SELECT wrong FROM char_stats WHERE character = '中'"), 0);
+  EXPECT_EQ(QueryHistory("SELECT seen FROM char_stats WHERE character = '中'"), 1);
   // Ending afterwards stores nothing more, and free typing goes on as before.
   const Json after = Send(":lesson end");
   EXPECT_FALSE(after.contains("lesson"));
-  EXPECT_EQ(Query("SELECT count(*) FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions"), 1);
   EXPECT_EQ(Send("a")["input"], "a");
 }
 
@@ -209,7 +196,7 @@ TEST_F(LessonConsole, DamagedHistoryIsSetAsideAndTypingGoesOn) {
   EXPECT_THAT(std::string(report["status"]["notice"]), ::testing::HasSubstr(".damaged"));
   EXPECT_EQ(folder_.ReadBytes(std::string(lessons::kHistoryFile) + ".damaged"),
             std::string(2048, '\x7f'));
-  EXPECT_EQ(Query("SELECT count(*) FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions"), 1);
 }
 
 TEST_F(LessonConsole, CommandsListStartAndRefuse) {
@@ -233,7 +220,7 @@ TEST_F(LessonConsole, CommandsListStartAndRefuse) {
   // Ended before 20 characters: nothing stored.
   Choose("{KP6}", "在", true);
   EXPECT_FALSE(Send(":lesson end").contains("lesson"));
-  EXPECT_EQ(Query("SELECT count(*) FROM sessions"), 0);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions"), 0);
 }
 
 TEST_F(LessonConsole, WeakPointsLessonFromTheHistory) {

@@ -33,6 +33,7 @@ SessionRow Row(const std::string& lesson, double cpm, double accuracy) {
   row.chars = 30;
   row.cpm = cpm;
   row.accuracy = accuracy;
+  row.finished = true;
   return row;
 }
 
@@ -89,6 +90,66 @@ TEST(LessonHistory, NewerSchemaIsNotWrittenInto) {
   ASSERT_TRUE(history.Open(&notices));
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(Query(std::string(kHistoryFile) + ".damaged", "PRAGMA user_version"), 99);
+}
+
+TEST(LessonHistory, VersionOneIsMigratedInPlaceKeepingEveryRow) {
+  testing::TempDataFolder folder;
+  sqlite3* db = nullptr;
+  sqlite3_open(kHistoryFile, &db);
+  ASSERT_EQ(sqlite3_exec(db,
+                         "CREATE TABLE sessions (id INTEGER PRIMARY KEY, lesson TEXT NOT NULL,"
+                         " method TEXT NOT NULL, started INTEGER NOT NULL, seconds REAL NOT NULL,"
+                         " chars INTEGER NOT NULL, wrong INTEGER NOT NULL, keys INTEGER NOT NULL,"
+                         " backspaces INTEGER NOT NULL, cpm REAL NOT NULL, accuracy REAL NOT NULL);"
+                         "CREATE TABLE char_stats (character TEXT PRIMARY KEY, seen INTEGER NOT"
+                         " NULL, wrong INTEGER NOT NULL, keys INTEGER NOT NULL);"
+                         "INSERT INTO sessions VALUES (1,'a','pinyin',1,60,40,2,90,3,38.5,95);"
+                         "INSERT INTO sessions VALUES (2,'a','pinyin',2,60,25,0,60,0,25,100);"
+                         "INSERT INTO char_stats VALUES ('中',4,1,9);"
+                         "PRAGMA user_version = 1;",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(db);
+
+  LessonHistory history(kHistoryFile);
+  std::vector<std::string> notices;
+  ASSERT_TRUE(history.Open(&notices));
+  EXPECT_TRUE(notices.empty());
+  EXPECT_FALSE(std::filesystem::exists(std::string(kHistoryFile) + ".damaged"));
+  EXPECT_EQ(Query(kHistoryFile, "PRAGMA user_version"), 2);
+  const std::vector<SessionRow> rows = history.Sessions("a");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_DOUBLE_EQ(rows[0].cpm, 38.5);
+  EXPECT_EQ(rows[0].keys, 90);
+  EXPECT_TRUE(rows[0].finished);  // stored runs counted as finished then
+  EXPECT_EQ(rows[0].length, 0);
+  EXPECT_EQ(Query(kHistoryFile, "SELECT keys FROM char_stats WHERE character = '中'"), 9);
+  SessionRow unfinished = Row("a", 80, 100);
+  unfinished.finished = false;
+  unfinished.length = 163;
+  ASSERT_TRUE(history.Store(unfinished, {}, nullptr));
+  EXPECT_EQ(Query(kHistoryFile, "SELECT length FROM sessions WHERE id = 3"), 163);
+  EXPECT_EQ(Query(kHistoryFile, "SELECT finished FROM sessions WHERE id = 3"), 0);
+  // An unfinished run does not set the best speed.
+  EXPECT_DOUBLE_EQ(history.Summaries().at("a").bestCpm, 38.5);
+  EXPECT_DOUBLE_EQ(history.Summaries().at("a").lastAccuracy, 100);
+}
+
+TEST(LessonHistory, ExportsBothTablesAsCsvWithHeaders) {
+  testing::TempDataFolder folder;
+  LessonHistory history(kHistoryFile);
+  ASSERT_TRUE(history.Open(nullptr));
+  SessionRow row = Row("my,\"lesson\"", 42.5, 97);
+  row.length = 163;
+  ASSERT_TRUE(history.Store(row, {{"中", 2, 1, 6}}, nullptr));
+  std::string error;
+  ASSERT_TRUE(history.ExportCsv("out.csv", CharStatsCsvPath("out.csv"), &error)) << error;
+  EXPECT_EQ(folder.ReadBytes("out.csv"),
+            "id,lesson,method,started,seconds,chars,wrong,keys,backspaces,cpm,accuracy,finished,"
+            "length\r\n1,\"my,\"\"lesson\"\"\",pinyin,1700000000,0.0,30,0,0,0,42.5,97.0,1,163\r\n");
+  EXPECT_EQ(folder.ReadBytes("out-char_stats.csv"), "character,seen,wrong,keys\r\n中,2,1,6\r\n");
+  EXPECT_FALSE(history.ExportCsv("no-such-folder/out.csv", "x.csv", &error));
+  EXPECT_FALSE(error.empty());
 }
 
 }  // namespace

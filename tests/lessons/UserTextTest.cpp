@@ -10,6 +10,7 @@
 #include "tests/support/ForkedChild.h"
 #include "tests/support/TempDataFolder.h"
 #include "ui/lessons/UserText.h"
+#include "ui/lessons/Utf8Chars.h"
 
 namespace dazi::lessons {
 namespace {
@@ -76,6 +77,16 @@ TEST(UserText, OnlyARegularFileOfALessonsSizeIsRead) {
         std::chrono::seconds(30));
     EXPECT_EQ(status, 0) << c.path;
   }
+}
+
+// A font without the character shows a box: its code point names it all the same, for every
+// length of UTF-8 sequence.
+TEST(UserText, LeftOutCharactersAreNamedByTheirCodePoints) {
+  EXPECT_EQ(NameCharacters("\x01"), "\x01 (U+0001)");
+  EXPECT_EQ(NameCharacters("é"), "é (U+00E9)");
+  EXPECT_EQ(NameCharacters("€😀"), "€ (U+20AC)、😀 (U+1F600)");
+  EXPECT_EQ(NameCharacters("𠀀"), "𠀀 (U+20000)");
+  EXPECT_EQ(NameCharacters(""), "");
 }
 
 }  // namespace

@@ -44,12 +44,27 @@ TEST_F(ModelRealData, EverydaySentences) {
   EXPECT_EQ(Convert("zhongguorenminzhengzaiweishixianzhegemubiaoerfendou"),
             "中国人民正在为实现这个目标而奋斗");
   EXPECT_EQ(Convert("qingyuedushouceye"), "请阅读手册页");
-  EXPECT_EQ(Convert("pingmushangxianshidexinxi"), "屏幕上显示的信息");
   EXPECT_EQ(Convert("ruguonixiangzaiminglinghangzhongchakanbangzhuxinxi"),
             "如果你想在命令行中查看帮助信息");
   // An apostrophe ends a syllable: xi'an is never xian.
   EXPECT_EQ(Utf8FromGbk(ConvertPinyinLineByModel("xi'an")), "西安");
   EXPECT_NE(Utf8FromGbk(ConvertPinyinLineByModel("xian")), "西安");
+}
+
+// Everyday sentences about people and daily life: 他 for people, and the everyday word
+// where the manual pages know a technical homophone better.
+TEST_F(ModelRealData, EverydaySenseOfPeopleAndHomophones) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"tahenmang", "他很忙"},
+      {"tadebaba", "他的爸爸"},
+      {"tashiwodepengyou", "他是我的朋友"},
+      {"wojintianqukanta", "我今天去看他"},
+      {"zhegechengshihenda", "这个城市很大"},
+      {"womenyouyigehenpiaoliangdechengshi", "我们有一个很漂亮的城市"},
+      {"zuotianxialedayu", "昨天下了大雨"},
+      {"mingtianshangwudehuiyihenzhongyao", "明天上午的会议很重要"},
+  };
+  for (const auto& [pinyin, text] : cases) EXPECT_EQ(Convert(pinyin), text) << pinyin;
 }
 
 // The tables and their reader agree on the back-off walk: after any history, the

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/RealDictionaries.h"
 #include "tests/support/TempDataFolder.h"
+#include "ui/controller/SuppliedFiles.h"
 
 namespace dazi::testing {
 namespace {
@@ -80,7 +82,7 @@ const CommandLineCase kCases[] = {
      0,
      {"data folder: {data}\n", "characters: "},
      {}},
-    {"DaziTypeWithoutScreenshot", "dazi", {"--type", "ni"}, 2, {}, {"--screenshot", "Usage:"}},
+    {"DaziTypeWithoutScreenshot", "dazi", {"--type", "ni"}, 2, {}, {"--type needs", "Usage:"}},
     {"DaziScreenshotOfUnknownKeys",
      "dazi",
      {"--data", "{data}", "--type", "ni{Nope}", "--screenshot", "{data}/shot.png"},
@@ -132,6 +134,26 @@ const CommandLineCase kCases[] = {
      0,
      {"{data} passes"},
      {}},
+
+    {"LessonbuildHelp",
+     "dazi-lessonbuild",
+     {"--help"},
+     0,
+     {"Usage:", "--out DIR", "--dict DIR", "--poems FILE", "--version"},
+     {}},
+    {"LessonbuildVersion",
+     "dazi-lessonbuild",
+     {"--version"},
+     0,
+     {"dazi-lessonbuild " DAZI_VERSION "\n"},
+     {}},
+    {"LessonbuildUnknownOption", "dazi-lessonbuild", {"--bogus"}, 2, {}, {"--bogus", "Usage:"}},
+    {"LessonbuildMissingSources",
+     "dazi-lessonbuild",
+     {"--out", "{data}/lessons"},
+     2,
+     {},
+     {"--dict", "Usage:"}},
 };
 
 // Without --data both programs work in $XDG_DATA_HOME/dazi, made on first start, with the
@@ -159,6 +181,39 @@ TEST(DefaultDataFolder, BothProgramsWorkInTheUsersFolderOutsideTheBuild) {
   for (const char* user : {"srf_pykx.set", "srf_pub.usr", "srf_pub.dat"})
     EXPECT_TRUE(std::filesystem::is_regular_file(data + "/" + user)) << user;
   EXPECT_EQ(ReadFile(bin + "/srf_pub.usr"), before);
+}
+
+// Installed, a program lies in PREFIX/bin with nothing of the build beside it: it takes the
+// dictionaries and the lessons from PREFIX/share/dazi and writes only in the user's folder.
+TEST(InstalledLayout, ConsoleTypesWithTheDictionariesOfShareDazi) {
+  namespace fs = std::filesystem;
+  TempDataFolder scratch;
+  const fs::path bin = ExecutableFolder();
+  if (!fs::exists(bin / "srf_pub.zc")) GTEST_SKIP() << "no built dictionaries";
+  const fs::path prefix = scratch.File("usr");
+  const fs::path share = prefix / "share" / "dazi";
+  fs::create_directories(prefix / "bin");
+  fs::create_directories(share);
+  fs::copy_file(bin / "dazi-console", prefix / "bin" / "dazi-console");
+  fs::permissions(prefix / "bin" / "dazi-console", fs::perms::owner_all);
+  for (const std::string& name : SuppliedFiles()) fs::create_symlink(bin / name, share / name);
+  fs::create_directory_symlink(bin / "lessons", share / "lessons");
+
+  const std::string home = scratch.File("home");
+  const std::string output = scratch.File("out.txt");
+  const std::string command = "env -u DAZI_DICTIONARY_DIR XDG_DATA_HOME='" + home + "' '" +
+                              (prefix / "bin" / "dazi-console").string() + "' > '" + output +
+                              "' 2>&1 <<'KEYS'\nnihao\n \n:lessons\nKEYS\n";
+  ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(output);
+
+  const std::string answers = ReadFile(output);
+  EXPECT_NE(answers.find("\"output\":\"你好\""), std::string::npos) << answers;
+  EXPECT_NE(answers.find("\"id\":\"article-01\""), std::string::npos) << answers;
+  EXPECT_TRUE(fs::is_symlink(home + "/dazi/srf_pub.zc"));
+  EXPECT_TRUE(fs::is_regular_file(home + "/dazi/srf_pub.usr"));
+  std::set<std::string> shared;
+  for (const auto& entry : fs::directory_iterator(share)) shared.insert(entry.path().filename());
+  EXPECT_EQ(shared.size(), SuppliedFiles().size() + 1) << "the program wrote into share/dazi";
 }
 
 std::string CaseName(const ::testing::TestParamInfo<CommandLineCase>& tested) {

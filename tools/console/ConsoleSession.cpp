@@ -47,9 +47,14 @@ Json LessonReport(const lessons::LessonRun& run) {
               {"wrong", f.wrong},
               {"keys", f.keys},
               {"backspaces", f.backspaces},
+              {"corrected", f.corrected},
               {"seconds", f.seconds},
               {"cpm", f.cpm},
               {"accuracy", f.accuracy},
+              {"code_length", f.keysPerCharacter},
+              {"keys_per_second", f.keysPerSecond},
+              {"minutes", static_cast<int>(f.limitSeconds / 60)},
+              {"paused", f.paused},
               {"done", f.done}};
 }
 
@@ -78,10 +83,17 @@ std::string ErrorReport(std::string_view message) {
 }
 
 ConsoleSession::ConsoleSession()
-    : ConsoleSession(ExecutableFolder() + "/" + lessons::kLessonsFolder) {}
+    : ConsoleSession(SuppliedFolder() + "/" + lessons::kLessonsFolder) {}
 
 ConsoleSession::ConsoleSession(std::string lessonsFolder)
-    : catalogue_(std::move(lessonsFolder)), lessons_(controller_, lessons::kHistoryFile) {}
+    : ConsoleSession(std::move(lessonsFolder), lessons::SteadySeconds) {}
+
+ConsoleSession::ConsoleSession(lessons::LessonRun::Clock clock)
+    : ConsoleSession(ExecutableFolder() + "/" + lessons::kLessonsFolder, std::move(clock)) {}
+
+ConsoleSession::ConsoleSession(std::string lessonsFolder, lessons::LessonRun::Clock clock)
+    : catalogue_(std::move(lessonsFolder)),
+      lessons_(controller_, lessons::kHistoryFile, std::move(clock)) {}
 
 std::string ConsoleSession::ListLessons() {
   Json list = Json::array();
@@ -107,12 +119,27 @@ std::string ConsoleSession::RunLessonCommand(std::string_view argument) {
   }
   if (argument == "again" || argument == "next-segment" || argument == "next")
     return RunFollowUpCommand(argument);
+  // ID --minutes N: a timed test over the lesson's text.
+  int minutes = 0;
+  if (const std::size_t option = argument.find(" --minutes"); option != std::string_view::npos) {
+    const std::string_view value = Trim(argument.substr(option + 10));
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), minutes);
+    if (ec != std::errc() || end != value.data() + value.size() ||
+        !lessons::IsTimedTestLength(minutes))
+      return "--minutes wants 1, 3 or 5";
+    argument = Trim(argument.substr(0, option));
+  }
   std::vector<std::string> notices;
   std::string error;
   std::optional<lessons::Lesson> lesson =
       catalogue_.Resolve(std::string(argument), lessons_.History(), &notices, &error);
   for (const std::string& notice : notices) Notify(notice);
   if (!lesson) return error;
+  if (minutes > 0) {  // a timed test runs over the whole text, in one piece
+    segments_.reset();
+    lessons_.Start(std::move(*lesson), minutes);
+    return {};
+  }
   segments_.emplace(std::move(*lesson));
   lessons_.Start(segments_->Current());
   return {};
@@ -132,6 +159,7 @@ std::string ConsoleSession::RunFollowUpCommand(std::string_view argument) {
 
 std::string ConsoleSession::HandleLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  lessons_.Tick();  // a timed test's time may have run out since the last line
   if (!line.empty() && line.front() == ':') {
     if (Trim(line) == ":lessons") return ListLessons();
     const std::string error = RunCommand(line);
@@ -140,6 +168,7 @@ std::string ConsoleSession::HandleLine(std::string_view line) {
   const keys::ParsedKeys parsed = keys::ParseKeys(line);
   if (!parsed.error.empty()) return ErrorReport(parsed.error);
   for (const keys::KeyEvent& key : parsed.keys) {
+    lessons_.KeyDown(key.virtualKey);
     if (key.character != keys::kNoCharacter) lessons_.KeyPress(static_cast<char>(key.character));
     lessons_.KeyUp(key.virtualKey);
   }

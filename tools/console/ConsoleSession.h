@@ -21,6 +21,9 @@ class ConsoleSession {
   // executable).
   ConsoleSession();
   explicit ConsoleSession(std::string lessonsFolder);
+  // The lessons' clock given (seconds on a steady clock), for tests that must not wait.
+  explicit ConsoleSession(lessons::LessonRun::Clock clock);
+  ConsoleSession(std::string lessonsFolder, lessons::LessonRun::Clock clock);
 
   // Handles one input line (without its line end) and returns the JSON answer.
   std::string HandleLine(std::string_view line);
@@ -38,7 +41,7 @@ class ConsoleSession {
   // Runs a command line; returns an error message, empty on success.
   std::string RunCommand(std::string_view line);
 
-  // :lessons and :lesson ID|FILE.txt|end.
+  // :lessons and :lesson ID|FILE.txt [--minutes N]|end.
   std::string ListLessons();
   std::string RunLessonCommand(std::string_view argument);
   // :lesson again|next-segment|next: the window's 重打 and 再练一次, 下一段, 下一课.

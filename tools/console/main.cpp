@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   std::string error;
   if (data->count() == 0) {
     folder = dazi::DefaultDataFolder();
-    if (!dazi::ProvideDataFolder(folder, dazi::ExecutableFolder(), dazi::SuppliedFiles(), &error)) {
+    if (!dazi::ProvideDataFolder(folder, dazi::SuppliedFolder(), dazi::SuppliedFiles(), &error)) {
       std::cout << dazi::console::ErrorReport(error) << std::endl;
       return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "tools/dictbuild/Characters.h"
 #include "tools/dictbuild/Defaults.h"
+#include "tools/dictbuild/EverydayUse.h"
 #include "tools/dictbuild/Glosses.h"
 #include "tools/dictbuild/Numbering.h"
 #include "tools/dictbuild/Phrases.h"
@@ -115,6 +116,7 @@ std::string BuildDictionaries(const SourcePaths& paths, BuildResult* result) {
   Model model;
   if (auto e = BuildCharacters(sources, frequencies, &model, &report); !e.empty()) return e;
   AssignReadings(sources, &model, &report);
+  MarkEverydayUse(sources, &model);
   CollectWords(sources, frequencies, &model, &report);
   OrderWords(&model);
   const std::vector<WordData> allWords = model.words;

@@ -71,6 +71,8 @@ void AssignClassFrequencies(const Sources& sources, const WordFrequencies& words
       if (it != sources.jieba.end()) own = static_cast<double>(it->second) * 0.01;
     }
     c.classFrequency[0] = own;
+    const double solo = words.Of(c.utf8);
+    c.soloFrequency[0] = solo;
     // Shared among its traditional forms; without word evidence equally among them.
     std::map<int, double> forms = writtenAs[i];
     double total = 0;
@@ -84,7 +86,9 @@ void AssignClassFrequencies(const Sources& sources, const WordFrequencies& words
     }
     for (const auto& [t, w] : forms) {
       CharData& target = (*chars)[static_cast<std::size_t>(t)];
-      if (target.classes & kTraditional) target.classFrequency[1] += own * w / total;
+      if (!(target.classes & kTraditional)) continue;
+      target.classFrequency[1] += own * w / total;
+      target.soloFrequency[1] += solo * w / total;
     }
   }
   // A traditional character no simplified one is written as keeps a trace of its own count.

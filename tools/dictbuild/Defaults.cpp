@@ -15,6 +15,10 @@ std::vector<std::array<int, 2>> ChooseDefaults(const Model& model) {
       if (current < 0) return true;
       const CharData& a = model.chars[static_cast<std::size_t>(candidate)];
       const CharData& b = model.chars[static_cast<std::size_t>(current)];
+      // A syllable stands alone in a sentence where no word covers it: the character most
+      // often written as a word of its own (请, 吗) before one frequent inside words (情, 妈).
+      const double sa = a.soloFrequency[cls], sb = b.soloFrequency[cls];
+      if (sa != sb) return sa > sb;
       const double fa = a.classFrequency[cls], fb = b.classFrequency[cls];
       if (fa != fb) return fa > fb;
       // On a tie the traditional column prefers a character of traditional texts (Big5).

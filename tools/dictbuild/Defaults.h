@@ -1,6 +1,7 @@
 // The default character of each syllable for the simplified and the traditional class (the
-// engine's SyllableDefaultChars): the most frequent character of the class whose main
-// reading is the syllable, else the most frequent one that has the syllable as any reading.
+// engine's SyllableDefaultChars): of the characters of the class whose main reading is the
+// syllable (else of those that have it as any reading), the one most often written as a word
+// of its own, then the most frequent.
 #pragma once
 
 #include <array>

@@ -13,18 +13,7 @@ namespace {
 void AppendRuns(std::string_view text, std::vector<std::vector<int>>* runs) {
   ForEachLine(text, [&](std::string_view line) {
     if (line.starts_with(".\\\"") || line.starts_with("'\\\"")) return;  // troff comment
-    std::vector<int> run;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-      const char32_t cp = DecodeUtf8(line, &pos);
-      if (IsTableHanzi(cp)) {
-        run.push_back(HanziIndex(cp));
-      } else if (!run.empty()) {
-        runs->push_back(std::move(run));
-        run.clear();
-      }
-    }
-    if (!run.empty()) runs->push_back(std::move(run));
+    AppendHanziRuns(line, runs);
   });
 }
 

@@ -26,10 +26,15 @@ struct CharData {
   std::uint8_t classes = 0;       // ClassBit set; variant excludes the other two
   double frequency = 0;           // larger is more frequent; orders the character numbers
   double classFrequency[3] = {};  // in simplified, traditional and variant text
+  // How often it is written as a word of its own, on jieba's scale, in simplified and
+  // traditional text.
+  double soloFrequency[2] = {};
   std::vector<Reading> readings;  // main reading first, at most 5
   std::string strokes;            // h s p n z, mainland order
   bool big5 = false;              // has a Big5 code: a character of traditional texts
   bool startsWord = false;
+  // Written in everyday text: not a rare radical form or chemical element (疒, 氵, 铪, 锕).
+  bool everydayUse = true;
   int number = 0;  // character number, 1-based
 };
 

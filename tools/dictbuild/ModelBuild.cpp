@@ -1,5 +1,7 @@
 #include "tools/dictbuild/ModelBuild.h"
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 
 #include "tools/dictbuild/ModelTables.h"
@@ -11,7 +13,8 @@
 namespace dazi::dictbuild {
 
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
-                               const ModelMixWeights& weights, std::string* bytes,
+                               const ModelMixWeights& weights,
+                               const std::vector<std::vector<int>>& tuningRuns, std::string* bytes,
                                SentenceModelReport* report) {
   OpenGramModel loadedModel;
   OpenGramLexicon loadedLexicon;
@@ -36,7 +39,15 @@ std::string BuildSentenceModel(const std::string& openGramDir, const SentenceMod
     if (w.openGramId < 0) ++report->ownWords;
   }
   tables.spellings = vocabulary.spellings;
-  MixModels(lm, vocabulary, counts, weights, &tables);
+  ModelMixWeights chosen = weights;
+  if (!tuningRuns.empty()) {
+    const MixParts parts(vocabulary, counts, weights);
+    report->weighting = ChooseOpenGramWeights(ScoreBySources(lm, vocabulary, parts, tuningRuns));
+    std::copy(std::begin(report->weighting.weights.openGram),
+              std::end(report->weighting.weights.openGram), std::begin(chosen.openGram));
+  }
+  report->weighting.weights = chosen;
+  MixModels(lm, vocabulary, counts, chosen, &tables);
 
   report->words = tables.words.size();
   report->spellings = tables.spellings.size();
@@ -54,6 +65,12 @@ void PrintSentenceModelReport(const SentenceModelReport& r, std::ostream& out) {
       << r.spellings << " spellings, " << r.bigrams << " bigrams, " << r.histories
       << " trigram histories, " << r.trigrams << " trigrams; " << r.textTokens
       << " words of running text; " << r.bytes << " bytes\n";
+  out << "sentence model: open-gram weights";
+  for (double w : r.weighting.weights.openGram) out << " " << w;
+  if (r.weighting.tokens > 0)
+    out << ", chosen on " << r.weighting.tokens << " words of tuning text ("
+        << r.weighting.bitsPerWord << " bits a word; 1:1 " << r.weighting.evenBitsPerWord << ")";
+  out << "\n";
 }
 
 }  // namespace dazi::dictbuild

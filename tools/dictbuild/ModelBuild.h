@@ -9,6 +9,7 @@
 
 #include "tools/dictbuild/Model.h"
 #include "tools/dictbuild/ModelMix.h"
+#include "tools/dictbuild/ModelWeights.h"
 #include "tools/dictbuild/OpenGram.h"
 
 namespace dazi::dictbuild {
@@ -28,12 +29,15 @@ struct SentenceModelReport {
   std::size_t words = 0, ownWords = 0, spellings = 0, bigrams = 0, histories = 0, trigrams = 0;
   std::size_t bytes = 0;
   long textTokens = 0;
+  ModelWeighting weighting;  // tokens 0: no tuning text, the given weights
 };
 
 // The bytes of srf_pub.ngm; an error text when open-gram cannot be read or the tables do
-// not fit the format.
+// not fit the format. With tuning text (runs of HanziIndex), open-gram's weights in the mix
+// are those under which the mix predicts that text best; without, weights.openGram.
 std::string BuildSentenceModel(const std::string& openGramDir, const SentenceModelInputs& inputs,
-                               const ModelMixWeights& weights, std::string* bytes,
+                               const ModelMixWeights& weights,
+                               const std::vector<std::vector<int>>& tuningRuns, std::string* bytes,
                                SentenceModelReport* report);
 
 void PrintSentenceModelReport(const SentenceModelReport& report, std::ostream& out);

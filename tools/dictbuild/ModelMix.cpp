@@ -42,31 +42,56 @@ void SortAndMerge(std::vector<Follower>* list) {
 
 }  // namespace
 
+int HistoryGroup(long count) {
+  int group = 1;
+  for (long bound = 1; count >= bound && group < kHistoryGroups - 1; bound *= 10) ++group;
+  return group;
+}
+
+MixParts::MixParts(const ModelVocabulary& vocabulary, const ModelTextCounts& counts,
+                   const ModelMixWeights& weights)
+    : counts_(counts), pairPrior_(weights.pairPrior) {
+  const std::size_t V = vocabulary.words.size();
+  const double tokens = static_cast<double>(counts.tokens);
+  // The unigrams are scaled to sum to one over the vocabulary (open-gram's punctuation is
+  // gone, dazi's own words are added), so that every history's probabilities sum to one.
+  base_.resize(V);
+  text_.resize(V);
+  double total = 0;
+  for (std::size_t w = 0; w < V; ++w) total += vocabulary.words[w].probability;
+  for (std::size_t w = 0; w < V; ++w) {
+    base_[w] = vocabulary.words[w].probability / total;
+    text_[w] = (static_cast<double>(counts.words[w]) + weights.unigramPrior * base_[w]) /
+               (tokens + weights.unigramPrior);
+  }
+}
+
+double MixParts::TextNext(std::uint32_t v, double pairCount, std::uint32_t w) const {
+  return (pairCount + pairPrior_ * text_[w]) / (static_cast<double>(counts_.words[v]) + pairPrior_);
+}
+
+double MixParts::TextNext(std::uint32_t v, std::uint32_t w) const {
+  auto it = counts_.pairs.find(PairKey(v, w));
+  return TextNext(v, it == counts_.pairs.end() ? 0.0 : static_cast<double>(it->second), w);
+}
+
 void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
                const ModelTextCounts& counts, const ModelMixWeights& weights,
                SentenceModelTables* tables) {
   const std::size_t V = vocabulary.words.size();
-  const double lambda = weights.openGram;
-  const double tokens = static_cast<double>(counts.tokens);
-  // The unigrams are scaled to sum to one over the vocabulary (open-gram's punctuation is
-  // gone, dazi's own words are added), so that every history's probabilities sum to one.
-  std::vector<double> base(V), text(V), mixed(V);
-  double total = 0;
-  for (std::size_t w = 0; w < V; ++w) total += vocabulary.words[w].probability;
-  for (std::size_t w = 0; w < V; ++w) {
-    base[w] = vocabulary.words[w].probability / total;
-    text[w] = (static_cast<double>(counts.words[w]) + weights.unigramPrior * base[w]) /
-              (tokens + weights.unigramPrior);
-    mixed[w] = lambda * base[w] + (1 - lambda) * text[w];
+  const double lambda = weights.openGram[0];
+  auto lambdaAfter = [&](std::uint32_t v) {
+    return weights.openGram[HistoryGroup(counts.words[v])];
+  };
+  const MixParts parts(vocabulary, counts, weights);
+  std::vector<double> base(V), mixed(V);
+  for (std::uint32_t w = 0; w < V; ++w) {
+    base[w] = parts.Base(w);
+    mixed[w] = lambda * base[w] + (1 - lambda) * parts.TextUnigram(w);
   }
   auto modelId = [&](std::uint32_t openGramId) {
     return openGramId < vocabulary.fromOpenGram.size() ? vocabulary.fromOpenGram[openGramId]
                                                        : kDropped;
-  };
-  // The text model's P(w | v).
-  auto textNext = [&](std::uint32_t v, double pairCount, std::uint32_t w) {
-    return (pairCount + weights.pairPrior * text[w]) /
-           (static_cast<double>(counts.words[v]) + weights.pairPrior);
   };
 
   // Followers of each word: open-gram's bigrams and the text's pairs.
@@ -97,8 +122,9 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
     double listed = 0, lowerListed = 0;
     for (const Follower& f : next[v]) {
       const double og = f.openGram >= 0 ? f.openGram : openGramBackoff[v] * base[f.word];
+      const double lambdaV = lambdaAfter(v);
       const double p =
-          lambda * og + (1 - lambda) * textNext(v, static_cast<double>(f.count), f.word);
+          lambdaV * og + (1 - lambdaV) * parts.TextNext(v, static_cast<double>(f.count), f.word);
       bigram[v].push_back({f.word, p});
       listed += p;
       lowerListed += mixed[f.word];
@@ -116,10 +142,6 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
                                [](const auto& e, std::uint32_t x) { return e.first < x; });
     if (it != list.end() && it->first == w) return it->second;
     return bigramBackoff[v] * mixed[w];
-  };
-  auto pairCount = [&](std::uint32_t v, std::uint32_t w) {
-    auto it = counts.pairs.find(PairKey(v, w));
-    return it == counts.pairs.end() ? 0.0 : static_cast<double>(it->second);
   };
 
   // Open-gram's trigrams, each mixed with the text model's bigram of its last two words.
@@ -143,8 +165,8 @@ void MixModels(const OpenGramModel& lm, const ModelVocabulary& vocabulary,
       SortAndMerge(&followers);
       double listed = 0, lowerListed = 0;
       for (const Follower& f : followers) {
-        const double p =
-            lambda * f.openGram + (1 - lambda) * textNext(v2, pairCount(v2, f.word), f.word);
+        const double lambdaV = lambdaAfter(v2);
+        const double p = lambdaV * f.openGram + (1 - lambdaV) * parts.TextNext(v2, f.word);
         h.trigrams.push_back({f.word, Bits(p)});
         listed += p;
         lowerListed += mergedBigram(v2, f.word);

@@ -21,6 +21,12 @@ inline std::uint64_t PairKey(std::uint32_t first, std::uint32_t second) {
   return std::uint64_t{first} << 32 | second;
 }
 
+// A run's most likely cut into model words (HanziIndex run; kNoModelWord for a character that
+// is no word of the vocabulary).
+inline constexpr std::uint32_t kNoModelWord = UINT32_MAX;
+std::vector<std::uint32_t> CutIntoModelWords(const std::vector<int>& run,
+                                             const ModelVocabulary& vocabulary);
+
 // runs: runs of hanzi (HanziIndex); a character outside the vocabulary breaks the pairs.
 ModelTextCounts CountModelWords(const std::vector<std::vector<int>>& runs,
                                 const ModelVocabulary& vocabulary);

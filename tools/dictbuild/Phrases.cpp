@@ -11,6 +11,7 @@
 #include "tools/dictbuild/ModelPhrases.h"
 #include "tools/dictbuild/SplitChunks.h"
 #include "tools/dictbuild/TextCounts.h"
+#include "tools/dictbuild/TraditionalPhrases.h"
 #include "tools/dictbuild/Unihan.h"
 #include "tools/dictbuild/Utf8.h"
 #include "tools/dictbuild/Words.h"
@@ -159,6 +160,24 @@ void AssignLevels(std::vector<PhraseData>* phrases) {
   }
 }
 
+// Cuts a block (in preference order) to limit records: the least preferred of the phrases
+// written only in traditional form go first, so that the traditional class's share of the
+// phrases takes no room the simplified class had; then the least preferred of all.
+int TrimBlock(std::vector<const PhraseData*>* block, int limit) {
+  int over = static_cast<int>(block->size()) - limit;
+  if (over <= 0) return 0;
+  const int dropped = over;
+  for (auto it = block->end(); it != block->begin() && over > 0;) {
+    --it;
+    if (!(*it)->simplified) {
+      it = block->erase(it);
+      --over;
+    }
+  }
+  block->resize(block->size() - static_cast<std::size_t>(over));
+  return dropped;
+}
+
 std::vector<PhraseData> PhraseBlocks(const std::vector<PhraseData>& candidates,
                                      BuildReport* report) {
   std::map<std::string, std::vector<const PhraseData*>> blocks;
@@ -167,11 +186,9 @@ std::vector<PhraseData> PhraseBlocks(const std::vector<PhraseData>& candidates,
     if (p.pinyin.size() < 4 || p.chars.size() < 2) continue;
     auto& block = blocks[p.pinyin.substr(0, 4)];
     if (block.empty()) keys.push_back(p.pinyin.substr(0, 4));
-    if (static_cast<int>(block.size()) < kPhraseBlockLimit)
-      block.push_back(&p);
-    else
-      ++report->phrasesDropped;
+    block.push_back(&p);
   }
+  for (auto& [key, block] : blocks) report->phrasesDropped += TrimBlock(&block, kPhraseBlockLimit);
   // Per first letter keep the keys whose blocks start with the most frequent words.
   std::map<char, int> keysOfLetter;
   std::vector<PhraseData> out;
@@ -190,21 +207,28 @@ std::vector<PhraseData> PhraseBlocks(const std::vector<PhraseData>& candidates,
 
 std::vector<PhraseData> AbbrevBlocks(const std::vector<PhraseData>& candidates,
                                      BuildReport* report) {
-  std::map<int, int> perPair;
   std::set<std::pair<std::vector<int>, std::string>> seen;
-  std::vector<PhraseData> out;
+  std::vector<PhraseData> entries;
+  std::map<int, std::vector<const PhraseData*>> perPair;
+  entries.reserve(candidates.size());
   for (const PhraseData& p : candidates) {
     if (p.chars.size() < 2 || p.chunk) continue;
     std::string initials;
     for (int s : p.syllables) initials.push_back(SyllableTable[s][0]);
     if (!seen.insert({p.chars, initials}).second) continue;
-    if (++perPair[(initials[0] - 'a') * 26 + (initials[1] - 'a')] > kAbbrevBlockLimit) {
-      ++report->abbrevsDropped;
-      continue;
-    }
-    out.push_back(p);
-    out.back().pinyin = initials;
+    entries.push_back(p);
+    entries.back().pinyin = initials;
   }
+  for (const PhraseData& p : entries)
+    perPair[(p.pinyin[0] - 'a') * 26 + (p.pinyin[1] - 'a')].push_back(&p);
+  std::set<const PhraseData*> kept;
+  for (auto& [pair, block] : perPair) {
+    report->abbrevsDropped += TrimBlock(&block, kAbbrevBlockLimit);
+    kept.insert(block.begin(), block.end());
+  }
+  std::vector<PhraseData> out;
+  for (const PhraseData& p : entries)
+    if (kept.count(&p)) out.push_back(p);
   report->abbrevs = static_cast<int>(out.size());
   return out;
 }
@@ -217,6 +241,7 @@ PhraseSet BuildPhrases(const Sources& sources, const Model& model,
   std::vector<PhraseData> candidates = Candidates(sources, model, words, report);
   AddTextEvidence(sources, model, &candidates, report);
   AddModelEvidence(model, frequencies, &candidates, report);
+  AddTraditionalPhrases(TraditionalWriting(sources, model, frequencies), &candidates);
   SortByFrequency(&candidates);
   AssignLevels(&candidates);
   // The split chunks go last in their blocks and stay out of the initials blocks.

@@ -55,6 +55,32 @@ std::vector<double> ReadingShares(const std::vector<Candidate>& list) {
   return shares;
 }
 
+// Most used first: by share, so that neither source alone decides (kHanyuPinlu hears 似
+// mostly as shì, in 似的, and 咳 as the interjection hāi; the words read them sì and ké); ties
+// by kHanyuPinlu, the words, then the sources' order. The words leave out a character used
+// as a word of its own (the particle 呢 is ne, its words 呢子 and 呢喃 are ní), so the main
+// reading is one that kHanyuPinlu hears at least half as often as its most heard.
+void SortByUse(std::vector<Candidate>* list) {
+  std::stable_sort(list->begin(), list->end(), [](const Candidate& a, const Candidate& b) {
+    if (a.pinlu != b.pinlu) return a.pinlu > b.pinlu;
+    if (a.wordUse != b.wordUse) return a.wordUse > b.wordUse;
+    return a.order < b.order;
+  });
+  if (list->empty()) return;
+  const long mostHeard = list->front().pinlu;
+  const std::vector<double> shares = ReadingShares(*list);
+  std::vector<std::size_t> order(list->size());
+  for (std::size_t j = 0; j < order.size(); ++j) order[j] = j;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return shares[a] > shares[b]; });
+  const auto main = std::find_if(order.begin(), order.end(),
+                                 [&](std::size_t j) { return 2 * (*list)[j].pinlu >= mostHeard; });
+  std::rotate(order.begin(), main, main + 1);
+  std::vector<Candidate> sorted;
+  for (std::size_t j : order) sorted.push_back((*list)[j]);
+  *list = std::move(sorted);
+}
+
 // Per character: the syllables CC-CEDICT writes it with in a simplified form, and those it has
 // only as the traditional form of another character.
 struct FormUse {
@@ -117,11 +143,7 @@ void AssignReadings(const Sources& sources, Model* model, BuildReport* report) {
   const FormUse formUse = CedictFormUse(sources.cedict, n);
   for (std::size_t i = 0; i < n; ++i) {
     auto& list = candidates[i];
-    std::stable_sort(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) {
-      if (a.pinlu != b.pinlu) return a.pinlu > b.pinlu;
-      if (a.wordUse != b.wordUse) return a.wordUse > b.wordUse;
-      return a.order < b.order;
-    });
+    SortByUse(&list);
     if (list.size() > kMaxReadings) list.resize(kMaxReadings);
     CharData& c = model->chars[i];
     c.readings.clear();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "engine/dict/DictLayout.h"
 #include "engine/pinyin/SyllableTable.h"
@@ -31,6 +32,82 @@ std::size_t MainInClass(const CharData& c, int k) {
   for (std::size_t j = 0; j < c.readings.size(); ++j)
     if (ListedInClass(c, j, k)) return j;
   return c.readings.size();
+}
+
+std::array<double, 3> EverydayCounts(const Model& model) {
+  std::array<double, 3> out{};
+  for (int k = 0; k < 3; ++k) {
+    std::vector<double> f;
+    for (const CharData& c : model.chars)
+      if (c.classes & (1 << k)) f.push_back(c.classFrequency[k]);
+    if (f.empty()) continue;
+    const std::size_t at = std::min(kEverydayReadingRank, f.size()) - 1;
+    std::nth_element(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(at), f.end(),
+                     std::greater<>());
+    out[static_cast<std::size_t>(k)] = f[at];
+  }
+  return out;
+}
+
+bool InEverydayUse(const CharData& c, std::size_t j, int k, double everydayCount) {
+  if (!ListedInClass(c, j, k) || !c.everydayUse || c.classFrequency[k] <= 0) return false;
+  return c.classFrequency[k] * ShareInClass(c, j, k) >= everydayCount;
+}
+
+bool RanksByAnotherReading(const CharData& c, std::size_t j, int k) {
+  const double share = ShareInClass(c, j, k);
+  const char initial = SyllableTable[c.readings[j].syllable][0];
+  for (std::size_t i = 0; i < c.readings.size(); ++i) {
+    if (i == j || !ListedInClass(c, i, k) || SyllableTable[c.readings[i].syllable][0] != initial)
+      continue;
+    const double other = ShareInClass(c, i, k);
+    if (other > share || (other == share && i < j)) return true;
+  }
+  return false;
+}
+
+PriorityTable AssignPriorities(const Model& model) {
+  const std::array<double, 3> everyday = EverydayCounts(model);
+  PriorityTable out(model.chars.size());
+  // Per class and syllable: the counts of the readings in everyday use that rank by their own.
+  std::array<std::vector<std::vector<double>>, 3> counts;
+  for (auto& c : counts) c.assign(kSyllableCount, {});
+  for (std::size_t i = 0; i < model.chars.size(); ++i) {
+    const CharData& c = model.chars[i];
+    out[i].assign(c.readings.size(), 0);
+    for (std::size_t j = 0; j < c.readings.size(); ++j)
+      for (int k = 0; k < 3; ++k) {
+        const auto kk = static_cast<std::size_t>(k);
+        if (!InEverydayUse(c, j, k, everyday[kk]) || RanksByAnotherReading(c, j, k)) continue;
+        out[i][j] = static_cast<std::uint8_t>(out[i][j] | (1 << k));
+        counts[kk][static_cast<std::size_t>(c.readings[j].syllable)].push_back(
+            c.classFrequency[k] * ShareInClass(c, j, k));
+      }
+  }
+  // A reading ranked by another one stands first under its syllable: only where its count
+  // is among the syllable's kLeadingReadings largest.
+  for (std::size_t i = 0; i < model.chars.size(); ++i) {
+    const CharData& c = model.chars[i];
+    for (std::size_t j = 0; j < c.readings.size(); ++j)
+      for (int k = 0; k < 3; ++k) {
+        const auto kk = static_cast<std::size_t>(k);
+        if (!InEverydayUse(c, j, k, everyday[kk]) || !RanksByAnotherReading(c, j, k)) continue;
+        std::vector<double>& syllable =
+            counts[kk][static_cast<std::size_t>(c.readings[j].syllable)];
+        std::sort(syllable.begin(), syllable.end(), std::greater<>());
+        const double count = c.classFrequency[k] * ShareInClass(c, j, k);
+        if (syllable.size() < kLeadingReadings || count >= syllable[kLeadingReadings - 1])
+          out[i][j] = static_cast<std::uint8_t>(out[i][j] | (1 << k));
+      }
+    // A character with a reading in everyday use has its main reading so too.
+    for (int k = 0; k < 3; ++k) {
+      const std::size_t main = MainInClass(c, k);
+      for (std::size_t j = 0; j < c.readings.size(); ++j)
+        if (main < c.readings.size() && (out[i][j] >> k) & 1)
+          out[i][main] = static_cast<std::uint8_t>(out[i][main] | (1 << k));
+    }
+  }
+  return out;
 }
 
 double ShareInClass(const CharData& c, std::size_t j, int k) {
@@ -92,6 +169,7 @@ RankTable AssignRanks(const Model& model, BuildReport* report) {
 
 SpellingTable BuildSpellings(const Model& model, BuildReport* report) {
   const RankTable ranks = AssignRanks(model, report);
+  const PriorityTable priorities = AssignPriorities(model);
   // Characters of each syllable, with the reading index j the syllable has for them.
   std::vector<std::vector<std::pair<std::size_t, std::size_t>>> bySyllable(kSyllableCount);
   for (std::size_t i = 0; i < model.chars.size(); ++i)
@@ -115,7 +193,7 @@ SpellingTable BuildSpellings(const Model& model, BuildReport* report) {
         for (int k = 0; k < 3; ++k) {
           const int rank = ranks[letter][static_cast<std::size_t>(k)][i];
           if (!ListedInClass(c, j, k) || rank == 0) continue;
-          auto& classes = classesOf[{rank, MainInClass(c, k) == j}];
+          auto& classes = classesOf[{rank, ((priorities[i][j] >> k) & 1) != 0}];
           classes = static_cast<std::uint8_t>(classes | (1 << k));
         }
         for (auto [key, classes] : classesOf) {

@@ -33,8 +33,36 @@ char FirstStrokeLetter(const CharData& c);
 // share the character's whole use.
 bool ListedInClass(const CharData& c, std::size_t j, int k);
 double ShareInClass(const CharData& c, std::size_t j, int k);
-// The class's main reading (its priority bit): the first reading it lists.
+// The class's main reading: the first reading it lists.
 std::size_t MainInClass(const CharData& c, int k);
+
+// A reading is in everyday use in a class when its count (the character's frequency in the
+// class times the reading's share) reaches that of the class's this-many-th most frequent
+// character.
+inline constexpr std::size_t kEverydayReadingRank = 3000;
+std::array<double, 3> EverydayCounts(const Model& model);
+
+// Whether reading j is in everyday use in class k (everydayCount from EverydayCounts): the
+// main reading of an everyday character, and every other reading used as often (长 cháng,
+// 传 zhuàn, 乐 yuè). Rare characters, radical forms and chemical elements are not.
+bool InEverydayUse(const CharData& c, std::size_t j, int k, double everydayCount);
+// Whether reading j ranks by another reading of the character: one under the same initial
+// with a larger share (还 huán beside hái, 大 dài beside dà), since a character has one rank
+// per initial.
+bool RanksByAnotherReading(const CharData& c, std::size_t j, int k);
+
+// A reading ranked by another one carries the priority bit, and so stands first under its
+// syllable, only where its own count would put it on the first page: among the this-many
+// largest of the syllable.
+inline constexpr std::size_t kLeadingReadings = 10;
+
+// priorities[HanziIndex][j]: the classes (ClassBit) in which reading j carries the priority
+// bit. Under a syllable the characters with it come first, by rank, so a second reading in
+// everyday use ranks by its count among the everyday characters instead of waiting behind
+// every rare character read so; one ranked by another reading and not among the leading
+// ones goes without, leading the characters that follow the everyday ones.
+using PriorityTable = std::vector<std::vector<std::uint8_t>>;
+PriorityTable AssignPriorities(const Model& model);
 
 struct SpellingTable {
   std::vector<dictwriter::Spelling> spellings;

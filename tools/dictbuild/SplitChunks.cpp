@@ -46,16 +46,26 @@ std::vector<PhraseData> SplitChunks(const Model& model, const std::set<std::stri
       if (BeginsWithVowel(second) || second == "ng") continue;
       if (!SplitGoesWrong(first, second) && !PhraseCutsInside(first, second, taken)) continue;
       if (taken.count(first + second)) continue;
-      const auto ca = indexOfNumber.find(defaults[static_cast<std::size_t>(a)][0]);
-      const auto cb = indexOfNumber.find(defaults[static_cast<std::size_t>(b)][0]);
-      if (ca == indexOfNumber.end() || cb == indexOfNumber.end()) continue;
-      PhraseData p;
-      p.chars = {ca->second, cb->second};
-      p.syllables = {a, b};
-      p.pinyin = first + second;
-      p.simplified = true;
-      p.level = 15;
-      out.push_back(std::move(p));
+      // One chunk per class of the default characters; one for both where they agree.
+      for (int cls = 0; cls < 2; ++cls) {
+        const auto ca = indexOfNumber.find(defaults[static_cast<std::size_t>(a)][cls]);
+        const auto cb = indexOfNumber.find(defaults[static_cast<std::size_t>(b)][cls]);
+        if (ca == indexOfNumber.end() || cb == indexOfNumber.end()) continue;
+        const std::vector<int> chars = {ca->second, cb->second};
+        if (cls == 1 && !out.empty() && out.back().simplified && out.back().chars == chars &&
+            out.back().pinyin == first + second) {
+          out.back().traditional = true;
+          continue;
+        }
+        PhraseData p;
+        p.chars = chars;
+        p.syllables = {a, b};
+        p.pinyin = first + second;
+        p.simplified = cls == 0;
+        p.traditional = cls == 1;
+        p.level = 15;
+        out.push_back(std::move(p));
+      }
     }
   }
   return out;

@@ -12,11 +12,11 @@
 
 namespace dazi::dictbuild {
 
-// One chunk of the default characters per syllable pair whose joined letters the longest
-// syllable would cut after a vowel or a letter that begins no syllable, or whose joined letters
-// begin with a spelling in taken that ends inside the second syllable before a vowel (qie+rong
-// under 其二 qier), unless a word is already spelled that way (taken). Lowest preference: no
-// frequency, the highest level.
+// One chunk of the default characters (per class where they differ) per syllable pair whose joined
+// letters the longest syllable would cut after a vowel or a letter that begins no syllable, or
+// whose joined letters begin with a spelling in taken that ends inside the second syllable before a
+// vowel (qie+rong under 其二 qier), unless a word is already spelled that way (taken). Lowest
+// preference: no frequency, the highest level.
 std::vector<PhraseData> SplitChunks(const Model& model, const std::set<std::string>& taken);
 
 }  // namespace dazi::dictbuild

@@ -34,6 +34,22 @@ inline bool DecodeTableHanzi(std::string_view utf8, std::vector<int>* chars) {
   return true;
 }
 
+// Appends the runs of table hanzi in line (their HanziIndex values), each ended by anything else.
+inline void AppendHanziRuns(std::string_view line, std::vector<std::vector<int>>* runs) {
+  std::vector<int> run;
+  std::size_t pos = 0;
+  while (pos < line.size()) {
+    const char32_t cp = DecodeUtf8(line, &pos);
+    if (IsTableHanzi(cp)) {
+      run.push_back(HanziIndex(cp));
+    } else if (!run.empty()) {
+      runs->push_back(std::move(run));
+      run.clear();
+    }
+  }
+  if (!run.empty()) runs->push_back(std::move(run));
+}
+
 struct ReadingUse {
   ToneSyllable reading;
   int count = 0;  // kHanyuPinlu frequency

@@ -296,12 +296,13 @@ class Checker {
   }
 
   // Every reading lists the character under its spelling (no character lost to a rank),
-  // every listing is a reading, and the priority bit marks exactly the main reading.
-  // The main reading of a class is the first of the character's readings that the class lists.
+  // every listing is a reading, and a reading with the priority bit (in everyday use) has a
+  // main reading with it (readings are stored most used first).
   void CheckReadingsAgree() {
     std::vector<std::set<std::uint32_t>> listed(c_);
-    std::array<std::vector<std::set<std::uint32_t>>, 3> listedIn;
+    std::array<std::vector<std::set<std::uint32_t>>, 3> listedIn, priorityIn;
     for (auto& l : listedIn) l.assign(c_, {});
+    for (auto& l : priorityIn) l.assign(c_, {});
     for (std::uint32_t s = 1; s <= s_; ++s) {
       for (auto [n, attr] : entriesOf_[s]) {
         const auto& r = readings_[n - 1];
@@ -311,20 +312,25 @@ class Checker {
           Problem(kPyFile, "character " + std::to_string(n) + " is listed under " +
                                spellingTexts_[s - 1] + ", which is not its reading");
         listed[n - 1].insert(s);
-        for (std::size_t k = 0; k < 3; ++k)
-          if (attr & kClassAttr[k]) listedIn[k][n - 1].insert(s);
+        for (std::size_t k = 0; k < 3; ++k) {
+          if (!(attr & kClassAttr[k])) continue;
+          listedIn[k][n - 1].insert(s);
+          if (attr & kAttrPriority) priorityIn[k][n - 1].insert(s);
+        }
       }
     }
     for (std::uint32_t s = 1; s <= s_; ++s) {
       for (auto [n, attr] : entriesOf_[s]) {
+        if (!(attr & kAttrPriority)) continue;
         for (std::size_t k = 0; k < 3; ++k) {
           if (!(attr & kClassAttr[k])) continue;
+          // The class's main reading is its most used one: it needs the bit too.
           std::uint32_t main = 0;
           for (std::uint32_t x : readings_[n - 1])
             if (main == 0 && listedIn[k][n - 1].count(x)) main = x;
-          if ((main == s) != ((attr & kAttrPriority) != 0))
+          if (main != s && !priorityIn[k][n - 1].count(main))
             Problem(kPyFile, "the priority bit of character " + std::to_string(n) + " under " +
-                                 spellingTexts_[s - 1] + " does not mark its main reading");
+                                 spellingTexts_[s - 1] + " while its main reading has none");
         }
       }
     }
@@ -396,7 +402,7 @@ class Checker {
         continue;
       }
       int perClass[3] = {};
-      std::set<std::uint32_t> seen;
+      std::set<std::uint32_t> seen[3];  // per class: a character stands once in its order
       for (std::uint32_t i = 0; i < count; ++i) {
         const auto [n, cls, r] = ReadLmListEntry(lm_, pos + kLmEntrySize * i);
         if (n == 0 || n > c_ || cls == 0 || r >= kCodeVariants) {
@@ -404,9 +410,10 @@ class Checker {
                                std::to_string(d) + " is malformed");
           continue;
         }
-        if (!seen.insert(n << 3 | r).second)
-          Problem(kLmFile, "character " + std::to_string(n) +
-                               " appears twice in first-stroke list " + std::to_string(d));
+        for (int k = 0; k < 3; ++k)
+          if ((cls & (1u << k)) && !seen[k].insert(n << 3 | r).second)
+            Problem(kLmFile, "character " + std::to_string(n) +
+                                 " appears twice in first-stroke list " + std::to_string(d));
         if (FirstStrokeOf(CodeOf(n, r)) != d)
           Problem(kLmFile, "character " + std::to_string(n) + " is in first-stroke list " +
                                std::to_string(d) + " but its code starts otherwise");

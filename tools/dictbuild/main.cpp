@@ -4,7 +4,7 @@
 //
 //   dazi-dictbuild --out DIR --hanzi-data DIR [--curated FILE] [--emit-defaults FILE]
 //                  [--unicode DIR] [--rime-stroke FILE] [--jieba FILE]
-//                  [--medians DIR] [--man-pages DIR] [--open-gram DIR]
+//                  [--medians DIR] [--man-pages DIR] [--open-gram DIR [--model-text FILE...]]
 //   dazi-dictbuild --check DIR [--defaults FILE]
 #include <CLI/CLI.hpp>
 #include <fstream>
@@ -13,6 +13,7 @@
 
 #include "engine/model/ModelFormat.h"
 #include "tools/dictbuild/Build.h"
+#include "tools/dictbuild/ModelWeights.h"
 #include "tools/dictbuild/Validator.h"
 
 namespace {
@@ -38,7 +39,14 @@ int Check(const std::string& checkDir, const std::string& defaultsIn) {
 }
 
 int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
-          const std::string& defaultsOut, const std::string& openGramDir) {
+          const std::string& defaultsOut, const std::string& openGramDir,
+          const std::vector<std::string>& modelTexts) {
+  std::vector<std::vector<int>> tuningRuns;
+  for (const std::string& file : openGramDir.empty() ? std::vector<std::string>{} : modelTexts)
+    if (auto error = dazi::dictbuild::LoadTuningText(file, &tuningRuns); !error.empty()) {
+      std::cerr << "dictbuild: " << error << "\n";
+      return 1;
+    }
   dazi::dictbuild::BuildResult result;
   if (auto error = dazi::dictbuild::BuildDictionaries(paths, &result); !error.empty()) {
     std::cerr << "dictbuild: " << error << "\n";
@@ -58,7 +66,7 @@ int Build(const dazi::dictbuild::SourcePaths& paths, const std::string& outDir,
     std::string bytes;
     dazi::dictbuild::SentenceModelReport report;
     if (auto error = dazi::dictbuild::BuildSentenceModel(openGramDir, result.sentenceModelInputs,
-                                                         {}, &bytes, &report);
+                                                         {}, tuningRuns, &bytes, &report);
         !error.empty()) {
       std::cerr << "dictbuild: " << error << "\n";
       return 1;
@@ -126,6 +134,12 @@ int main(int argc, char** argv) {
                  "also write the sentence model srf_pub.ngm")
       ->option_text("DIR")
       ->group(build);
+  std::vector<std::string> modelTexts;
+  app.add_option("--model-text", modelTexts,
+                 "Tuning text on which the sentence model weighs its sources, one or more files "
+                 "(without it 1:1)")
+      ->option_text("FILE")
+      ->group(build);
   const std::string check = "Checking";
   app.add_option("--check", checkDir, "Check the dictionaries in DIR instead of building")
       ->option_text("DIR")
@@ -150,5 +164,5 @@ int main(int argc, char** argv) {
   }
 
   if (!checkDir.empty()) return Check(checkDir, defaultsIn);
-  return Build(paths, outDir, defaultsOut, paths.openGramDir);
+  return Build(paths, outDir, defaultsOut, paths.openGramDir, modelTexts);
 }

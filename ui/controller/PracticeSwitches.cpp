@@ -106,6 +106,14 @@ void PracticeController::Label17Click() {
   caption = caption == captions::AsciiPunct() ? captions::ChinesePunct() : captions::AsciiPunct();
 }
 
+bool PracticeController::ChinesePunctuation() const {
+  return view_.statusBar.label17 != captions::AsciiPunct();
+}
+
+void PracticeController::SetChinesePunctuation(bool chinese) {
+  if (chinese != ChinesePunctuation()) Label17Click();
+}
+
 void PracticeController::SpeedButtonKXZDClick() {
   TLumiskCand& s = SrfState;
   if (s.ShowDictionary == 0) return;

@@ -1,7 +1,6 @@
 #include "ui/controller/Punctuation.h"
 
 #include <array>
-#include <string_view>
 
 #include "engine/core/Gbk.h"
 
@@ -46,6 +45,43 @@ std::string PairedQuote(char key, std::int32_t& quoteState) {
   quoteState ^= bit;
   if (single) return GbkFromUtf8(open ? "‘" : "’");
   return GbkFromUtf8(open ? "”" : "“");
+}
+
+// The four quotation marks in GBK: single left and right, double left and right.
+namespace {
+struct QuoteMarks {
+  std::string singleLeft = GbkFromUtf8("‘"), singleRight = GbkFromUtf8("’");
+  std::string doubleLeft = GbkFromUtf8("“"), doubleRight = GbkFromUtf8("”");
+};
+const QuoteMarks& Quotes() {
+  static const QuoteMarks marks;
+  return marks;
+}
+}  // namespace
+
+char QuoteKeyOf(std::string_view mark) {
+  const QuoteMarks& q = Quotes();
+  if (mark == q.singleLeft || mark == q.singleRight) return '\'';
+  if (mark == q.doubleLeft || mark == q.doubleRight) return '"';
+  return 0;
+}
+
+void AimQuote(std::string_view mark, std::int32_t& quoteState) {
+  const char key = QuoteKeyOf(mark);
+  if (key == 0) return;
+  // The bit is set exactly when the key's next mark is the second of its pair (‘ or ”).
+  const std::int32_t bit = key == '\'' ? kSingleQuoteBit : kDoubleQuoteBit;
+  if (mark == Quotes().singleLeft || mark == Quotes().doubleRight)
+    quoteState |= bit;
+  else
+    quoteState &= ~bit;
+}
+
+std::string FullWidthFor(char key, std::string_view expected) {
+  if (key != '\'' && key != '"') return FullWidthSymbols(key);
+  if (QuoteKeyOf(expected) == key) return std::string(expected);
+  std::int32_t state = 0;
+  return PairedQuote(key, state);
 }
 
 }  // namespace dazi

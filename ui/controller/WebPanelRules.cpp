@@ -27,7 +27,7 @@ bool HasPath(std::string_view address) {
 std::string FindWebFile(const std::string& name) {
   std::error_code ec;
   for (const std::filesystem::path& folder :
-       {std::filesystem::current_path(ec), std::filesystem::path(ExecutableFolder())}) {
+       {std::filesystem::current_path(ec), std::filesystem::path(SuppliedFolder())}) {
     const std::filesystem::path file = folder / name;
     if (std::filesystem::is_regular_file(file, ec)) return file.string();
   }

@@ -11,8 +11,8 @@ inline constexpr std::string_view kAdvertTitle = "sybgg";  // a correctly loaded
 inline constexpr std::string_view kAdvertPath = "/index.php";
 inline constexpr std::string_view kFeedbackPath = "/dazu/docc/lykx/ywbd.htm";
 
-// The web panel's file name in the data folder, else beside the executable; empty when
-// neither holds it.
+// The web panel's file name in the data folder, else in the supplied folder (SuppliedFolder,
+// engine/user/DataFolder.h); empty when neither holds it.
 std::string FindWebFile(const std::string& name);
 
 // The first line of the file at path without leading and trailing blanks and control

@@ -1,6 +1,7 @@
 #include "ui/lessons/LessonCatalogue.h"
 
 #include "ui/lessons/UserText.h"
+#include "ui/lessons/Utf8Chars.h"
 #include "ui/lessons/WeakPoints.h"
 
 namespace dazi::lessons {
@@ -62,7 +63,8 @@ std::optional<Lesson> LessonCatalogue::Resolve(const std::string& argument, Less
     std::optional<UserText> text = LoadUserText(argument, error);
     if (!text) return std::nullopt;
     if (!text->skipped.empty() && notices)
-      notices->push_back(text->lesson.title + " 中无法输入的字符已略过：" + text->skipped);
+      notices->push_back(text->lesson.title + " 中无法输入的字符已略过：" +
+                         NameCharacters(text->skipped));
     return std::move(text->lesson);
   }
   if (error) *error = "没有这一课：" + argument;

@@ -2,23 +2,32 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace dazi::lessons {
 namespace {
+
+// The columns schema 2 added to `sessions`. Rows kept from schema 1 did not record them: they
+// count as finished, as every stored run did then, with length 0 for unknown.
+constexpr const char* kAddedColumns[][2] = {
+    {"finished", "ALTER TABLE sessions ADD COLUMN finished INTEGER NOT NULL DEFAULT 1"},
+    {"length", "ALTER TABLE sessions ADD COLUMN length INTEGER NOT NULL DEFAULT 0"},
+};
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS sessions ("
     " id INTEGER PRIMARY KEY, lesson TEXT NOT NULL, method TEXT NOT NULL,"
     " started INTEGER NOT NULL, seconds REAL NOT NULL, chars INTEGER NOT NULL,"
     " wrong INTEGER NOT NULL, keys INTEGER NOT NULL, backspaces INTEGER NOT NULL,"
-    " cpm REAL NOT NULL, accuracy REAL NOT NULL);"
+    " cpm REAL NOT NULL, accuracy REAL NOT NULL,"
+    " finished INTEGER NOT NULL DEFAULT 1, length INTEGER NOT NULL DEFAULT 0);"
     "CREATE INDEX IF NOT EXISTS sessions_by_lesson ON sessions (lesson, started);"
     "CREATE TABLE IF NOT EXISTS char_stats ("
     " character TEXT PRIMARY KEY, seen INTEGER NOT NULL, wrong INTEGER NOT NULL,"
-    " keys INTEGER NOT NULL);"
-    "PRAGMA user_version = 1;";
+    " keys INTEGER NOT NULL);";
 
 // Typing never waits long for another program holding the database.
 constexpr int kBusyMilliseconds = 200;
@@ -106,7 +115,30 @@ bool LessonHistory::Usable(std::string* error) {
     if (error) *error = "made by a newer dazi (schema " + std::to_string(found) + ")";
     return false;
   }
-  return Exec(db_, kSchema, error) && CreateWeakPointsTables(db_, error);
+  return Migrate(found, error);
+}
+
+// Makes the tables of this version, adding the columns an older `sessions` lacks, in one
+// transaction: every row is kept.
+bool LessonHistory::Migrate(int found, std::string* error) {
+  if (!Exec(db_, "BEGIN IMMEDIATE", error)) return false;
+  bool ok = Exec(db_, kSchema, error) && CreateWeakPointsTables(db_, error);
+  std::vector<std::string> columns;
+  {
+    Statement info(db_, "PRAGMA table_info(sessions)");
+    while (ok && info && sqlite3_step(info.get()) == SQLITE_ROW) columns.push_back(info.Text(1));
+  }
+  for (const auto& [name, alter] : kAddedColumns)
+    if (ok && std::find(columns.begin(), columns.end(), name) == columns.end())
+      ok = Exec(db_, alter, error);
+  if (ok && found != kHistorySchemaVersion)
+    ok = Exec(db_, ("PRAGMA user_version = " + std::to_string(kHistorySchemaVersion)).c_str(),
+              error);
+  if (!ok) {
+    Exec(db_, "ROLLBACK", nullptr);
+    return false;
+  }
+  return Exec(db_, "COMMIT", error);
 }
 
 bool LessonHistory::Open(std::vector<std::string>* notices) {
@@ -149,7 +181,8 @@ bool LessonHistory::Store(const SessionRow& s, const std::vector<CharTally>& tal
   {
     Statement insert(db_,
                      "INSERT INTO sessions (lesson, method, started, seconds, chars, wrong, keys,"
-                     " backspaces, cpm, accuracy) VALUES (?,?,?,?,?,?,?,?,?,?)");
+                     " backspaces, cpm, accuracy, finished, length)"
+                     " VALUES (?,?,?,?,?,?,?,?,?,?,?,?)");
     ok = static_cast<bool>(insert);
     if (ok) {
       insert.Bind(1, s.lesson);
@@ -162,6 +195,8 @@ bool LessonHistory::Store(const SessionRow& s, const std::vector<CharTally>& tal
       insert.Bind(8, s.backspaces);
       insert.Bind(9, s.cpm);
       insert.Bind(10, s.accuracy);
+      insert.Bind(11, s.finished ? 1 : 0);
+      insert.Bind(12, s.length);
       ok = sqlite3_step(insert.get()) == SQLITE_DONE;
     }
     Statement upsert(db_,
@@ -193,7 +228,7 @@ std::vector<SessionRow> LessonHistory::Sessions(const std::string& lesson) {
   if (!db_) return rows;
   Statement q(db_,
               "SELECT lesson, method, started, seconds, chars, wrong, keys, backspaces, cpm,"
-              " accuracy FROM sessions WHERE lesson = ? ORDER BY started, id");
+              " accuracy, finished, length FROM sessions WHERE lesson = ? ORDER BY started, id");
   if (!q) return rows;
   q.Bind(1, lesson);
   while (sqlite3_step(q.get()) == SQLITE_ROW) {
@@ -208,6 +243,8 @@ std::vector<SessionRow> LessonHistory::Sessions(const std::string& lesson) {
     r.backspaces = sqlite3_column_int(q.get(), 7);
     r.cpm = sqlite3_column_double(q.get(), 8);
     r.accuracy = sqlite3_column_double(q.get(), 9);
+    r.finished = sqlite3_column_int(q.get(), 10) != 0;
+    r.length = sqlite3_column_int(q.get(), 11);
     rows.push_back(std::move(r));
   }
   return rows;
@@ -216,12 +253,13 @@ std::vector<SessionRow> LessonHistory::Sessions(const std::string& lesson) {
 std::map<std::string, LessonSummary> LessonHistory::Summaries() {
   std::map<std::string, LessonSummary> summaries;
   if (!db_) return summaries;
-  Statement q(db_, "SELECT lesson, cpm, accuracy FROM sessions ORDER BY started, id");
+  Statement q(db_, "SELECT lesson, cpm, accuracy, finished FROM sessions ORDER BY started, id");
   if (!q) return summaries;
   while (sqlite3_step(q.get()) == SQLITE_ROW) {
     LessonSummary& s = summaries[q.Text(0)];
     const double cpm = sqlite3_column_double(q.get(), 1);
-    if (s.sessions == 0 || cpm > s.bestCpm) s.bestCpm = cpm;
+    // A run ended early may have typed only an easy start: only finished runs set the best.
+    if (sqlite3_column_int(q.get(), 3) != 0 && cpm > s.bestCpm) s.bestCpm = cpm;
     s.lastAccuracy = sqlite3_column_double(q.get(), 2);
     ++s.sessions;
   }
@@ -237,6 +275,73 @@ std::vector<CharTally> LessonHistory::CharStats() {
     stats.push_back({q.Text(0), sqlite3_column_int(q.get(), 1), sqlite3_column_int(q.get(), 2),
                      sqlite3_column_int(q.get(), 3)});
   return stats;
+}
+
+namespace {
+
+// A CSV field: quoted when it holds a comma, a quote or a line end (quotes doubled).
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+// Writes every row of query to path: the column names, then the values as SQLite gives them.
+bool WriteCsv(sqlite3* db, const char* query, const std::string& path, std::string* error) {
+  Statement q(db, query);
+  if (!q) {
+    if (error) *error = sqlite3_errmsg(db);
+    return false;
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    if (error) *error = "cannot write " + path;
+    return false;
+  }
+  const int columns = sqlite3_column_count(q.get());
+  for (int i = 0; i < columns; ++i)
+    out << (i ? "," : "") << CsvField(sqlite3_column_name(q.get(), i));
+  out << "\r\n";
+  int step = SQLITE_ROW;
+  while ((step = sqlite3_step(q.get())) == SQLITE_ROW) {
+    for (int i = 0; i < columns; ++i) out << (i ? "," : "") << CsvField(q.Text(i));
+    out << "\r\n";
+  }
+  out.close();
+  if (step != SQLITE_DONE) {
+    if (error) *error = sqlite3_errmsg(db);
+    return false;
+  }
+  if (!out) {
+    if (error) *error = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LessonHistory::ExportCsv(const std::string& sessionsCsv, const std::string& charsCsv,
+                              std::string* error) {
+  if (!db_) {
+    if (error) *error = path_ + " is not open";
+    return false;
+  }
+  return WriteCsv(db_,
+                  "SELECT id, lesson, method, started, seconds, chars, wrong, keys, backspaces,"
+                  " cpm, accuracy, finished, length FROM sessions ORDER BY started, id",
+                  sessionsCsv, error) &&
+         WriteCsv(db_, "SELECT character, seen, wrong, keys FROM char_stats ORDER BY character",
+                  charsCsv, error);
+}
+
+std::string CharStatsCsvPath(const std::string& sessionsCsv) {
+  const std::filesystem::path path(sessionsCsv);
+  return (path.parent_path() / (path.stem().string() + "-char_stats.csv")).string();
 }
 
 }  // namespace dazi::lessons

@@ -17,7 +17,7 @@ struct sqlite3;
 namespace dazi::lessons {
 
 inline constexpr char kHistoryFile[] = "dazi-history.sqlite";
-inline constexpr int kHistorySchemaVersion = 1;
+inline constexpr int kHistorySchemaVersion = 2;
 
 struct SessionRow {
   std::string lesson;        // lesson id
@@ -30,13 +30,19 @@ struct SessionRow {
   int backspaces = 0;
   double cpm = 0;
   double accuracy = 0;
+  bool finished = false;  // the last character was written (a timed test: its time ran out)
+  int length = 0;         // characters of the lesson; 0 in rows kept from schema 1
 };
 
 struct LessonSummary {
-  double bestCpm = 0;
+  double bestCpm = 0;  // of the finished runs only
   double lastAccuracy = 0;
   int sessions = 0;
 };
+
+// Where ExportCsv puts `char_stats` beside the sessions file: "history.csv" ->
+// "history-char_stats.csv".
+std::string CharStatsCsvPath(const std::string& sessionsCsv);
 
 class LessonHistory {
  public:
@@ -55,7 +61,7 @@ class LessonHistory {
 
   // Past sessions of a lesson, oldest first.
   std::vector<SessionRow> Sessions(const std::string& lesson);
-  // Best speed and last accuracy by lesson id.
+  // Best speed (of the finished runs) and last accuracy by lesson id.
   std::map<std::string, LessonSummary> Summaries();
   // Every character's totals.
   std::vector<CharTally> CharStats();
@@ -65,11 +71,16 @@ class LessonHistory {
   }
   std::vector<CharPace> Pace() { return db_ ? ReadPace(db_) : std::vector<CharPace>(); }
 
+  // Writes `sessions` to sessionsCsv and `char_stats` to charsCsv as CSV (UTF-8, a header
+  // row, every column); false with the reason when the database or a file fails.
+  bool ExportCsv(const std::string& sessionsCsv, const std::string& charsCsv, std::string* error);
+
   const std::string& Path() const { return path_; }
 
  private:
   bool OpenFresh(std::string* error);
   bool Usable(std::string* error);
+  bool Migrate(int found, std::string* error);
   void Close();
 
   std::string path_;

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "engine/core/Gbk.h"
+#include "ui/controller/Punctuation.h"
 #include "ui/lessons/Utf8Chars.h"
 
 namespace dazi::lessons {
@@ -28,8 +29,8 @@ double Round1(double value) {
 
 }  // namespace
 
-LessonRun::LessonRun(Lesson lesson, Clock clock)
-    : lesson_(std::move(lesson)), clock_(std::move(clock)) {
+LessonRun::LessonRun(Lesson lesson, Clock clock, double limitSeconds)
+    : lesson_(std::move(lesson)), clock_(std::move(clock)), limitSeconds_(limitSeconds) {
   for (const std::string& line : lesson_.lines) {
     lineStarts_.push_back(static_cast<int>(target_.size()));
     for (const std::string_view ch : SplitUtf8(line)) {
@@ -42,11 +43,21 @@ LessonRun::LessonRun(Lesson lesson, Clock clock)
 }
 
 void LessonRun::CountKey(int virtualKey) {
-  if (stopped_) return;
+  if (stopped_ || CheckTime()) return;
+  const double now = clock_();
   if (!started_) {
     started_ = true;
-    startTime_ = clock_();
+    inStretch_ = true;
+    stretchStart_ = now;
+  } else if (!inStretch_) {
+    inStretch_ = true;
+    stretchStart_ = now;
+  } else if (now - lastKey_ > kIdleSeconds) {
+    // The clock stood kIdleSeconds after the last key; it goes on from this one.
+    banked_ += lastKey_ + kIdleSeconds - stretchStart_;
+    stretchStart_ = now;
   }
+  lastKey_ = now;
   ++keys_;
   ++pendingKeys_;
   if (virtualKey == kVirtualKeyBack) ++backspaces_;
@@ -54,8 +65,13 @@ void LessonRun::CountKey(int virtualKey) {
 
 void LessonRun::WritePlace(std::size_t place, const std::string& gbk) {
   Place& p = places_[place];
+  if (p.reached) ++corrected_;
   p.reached = true;
-  if (gbk == target_[place].gbk) {
+  const std::string& expected = target_[place].gbk;
+  // An ASCII mark stands for the full-width mark of its key, as typed with ASCII punctuation.
+  const bool asciiMark = gbk.size() == 1 && IsPunctuationKey(gbk[0]) && expected.size() == 2 &&
+                         FullWidthFor(gbk[0], expected) == expected;
+  if (gbk == expected || asciiMark) {
     p.result = p.everWrong ? CharResult::Corrected : CharResult::Right;
   } else {
     p.result = CharResult::Wrong;
@@ -65,8 +81,10 @@ void LessonRun::WritePlace(std::size_t place, const std::string& gbk) {
 }
 
 void LessonRun::Observe(std::string_view practiceText) {
-  if (stopped_ || practiceText == lastText_) return;  // most keys only change the input
+  if (stopped_ || CheckTime() || practiceText == lastText_)
+    return;  // most keys only change the input
   lastText_.assign(practiceText);
+  lastChange_ = started_ ? ActiveAt(clock_()) : 0;
   std::vector<std::string>& now = scratch_;
   SplitGbk(practiceText, &now);
   std::size_t same = 0;
@@ -97,15 +115,43 @@ void LessonRun::Observe(std::string_view practiceText) {
   if (written_.size() >= places_.size() && !places_.empty()) Stop();
 }
 
+void LessonRun::Pause() {
+  if (stopped_ || !inStretch_) return;
+  banked_ = ActiveAt(clock_());
+  inStretch_ = false;
+}
+
+bool LessonRun::CheckTime() {
+  if (stopped_) return timeUp_;
+  if (limitSeconds_ <= 0 || !started_ || ActiveAt(clock_()) < limitSeconds_) return false;
+  timeUp_ = true;
+  stopSeconds_ = limitSeconds_;
+  stopped_ = true;
+  return true;
+}
+
 void LessonRun::Stop() {
   if (stopped_) return;
-  stopTime_ = started_ ? clock_() : 0;
+  stopSeconds_ = lastChange_;
   stopped_ = true;
 }
 
+double LessonRun::ActiveAt(double t) const {
+  if (!inStretch_) return banked_;
+  // kIdleSeconds after the last key the clock stands.
+  const double end = std::min(t, lastKey_ + kIdleSeconds);
+  return banked_ + std::max(0.0, end - stretchStart_);
+}
+
+bool LessonRun::Paused() const {
+  return started_ && !stopped_ && (!inStretch_ || clock_() - lastKey_ > kIdleSeconds);
+}
+
 double LessonRun::Elapsed() const {
+  if (stopped_) return stopSeconds_;
   if (!started_) return 0;
-  return (stopped_ ? stopTime_ : clock_()) - startTime_;
+  const double seconds = ActiveAt(clock_());
+  return limitSeconds_ > 0 ? std::min(seconds, limitSeconds_) : seconds;
 }
 
 LessonFigures LessonRun::Figures() const {
@@ -120,12 +166,16 @@ LessonFigures LessonRun::Figures() const {
   }
   f.keys = keys_;
   f.backspaces = backspaces_;
-  f.seconds = Round1(Elapsed());
-  const double minutes = Elapsed() / 60.0;
-  f.cpm = minutes > 0 ? Round1(f.right / minutes) : 0;
+  f.corrected = corrected_;
+  const double seconds = Elapsed();
+  f.seconds = Round1(seconds);
+  f.cpm = seconds > 0 ? Round1(f.right * 60.0 / seconds) : 0;
   f.accuracy = reached > 0 ? Round1(100.0 * (reached - f.wrong) / reached) : 100;
   f.keysPerCharacter = f.position > 0 ? Round1(static_cast<double>(keys_) / f.position) : 0;
-  f.done = f.length > 0 && f.position == f.length;
+  f.keysPerSecond = seconds > 0 ? Round1(keys_ / seconds) : 0;
+  f.limitSeconds = limitSeconds_;
+  f.done = timeUp_ || (f.length > 0 && f.position == f.length);
+  f.paused = Paused();
   return f;
 }
 

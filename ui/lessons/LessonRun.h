@@ -2,10 +2,14 @@
 // character, a choice, a follow-on word, a whole sentence, a punctuation mark) each character
 // written is compared with the target character at its place, and text taken away again
 // (Backspace) un-writes those places. Blanks and line ends are not compared: the practice text
-// flows on where the target breaks its lines, and blanks in the target only part words. Every key
-// pressed is counted, and the time runs from the first key.
+// flows on where the target breaks its lines, and blanks in the target only part words. An ASCII
+// punctuation mark (with the blank that evens it) counts as the full-width mark it stands for.
+// Every key pressed is counted. The time runs from the first key to the last change of the
+// text, without the pauses: Pause() (Escape with nothing pending) or kIdleSeconds without a key
+// stop it until the next key.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -25,12 +29,16 @@ struct LessonFigures {
   int right = 0;                // places now written right, corrected ones included
   int wrong = 0;                // places ever written wrong, corrected ones included
   int keys = 0;                 // every key pressed
-  int backspaces = 0;           // Backspace presses (回改)
-  double seconds = 0;           // from the first key (用时)
+  int backspaces = 0;           // Backspace presses (退格)
+  int corrected = 0;            // characters taken back and written again (回改)
+  double seconds = 0;           // from the first key to the last change, pauses left out (用时)
   double cpm = 0;               // right characters per minute (速度)
   double accuracy = 100;        // per cent of the places reached not written wrong (正确率)
-  double keysPerCharacter = 0;  // keys / position (击键)
-  bool done = false;            // every target character written
+  double keysPerCharacter = 0;  // keys / position (码长)
+  double keysPerSecond = 0;     // keys / seconds (击键)
+  double limitSeconds = 0;      // a timed test's length, 0 for none
+  bool done = false;            // every target character written, or a timed test's time up
+  bool paused = false;          // the clock stands until the next key (已暂停)
 };
 
 // A point of the speed curve: when the text reached a position, and the speed then.
@@ -51,22 +59,34 @@ struct CharTally {
 };
 
 inline constexpr int kVirtualKeyBack = 8;
+// Seconds without a key after which the clock stands until the next key.
+inline constexpr double kIdleSeconds = 10;
 
 class LessonRun {
  public:
   using Clock = std::function<double()>;  // seconds on a steady clock
 
-  LessonRun(Lesson lesson, Clock clock);
+  // limitSeconds > 0 makes a timed test: the run is over once its clock reaches the limit.
+  LessonRun(Lesson lesson, Clock clock, double limitSeconds = 0);
 
-  // A key pressed (its virtual-key code); the first one starts the time.
+  // A key pressed (its virtual-key code); the first one starts the time, one after a pause
+  // starts it again.
   void CountKey(int virtualKey);
   // The practice text (GBK) written since the lesson started, after any change.
   void Observe(std::string_view practiceText);
-  // Stops the time (the run is over); later keys and text change nothing.
+  // Stands the clock until the next key.
+  void Pause();
+  // Ends a timed test whose time is up; true when it did.
+  bool CheckTime();
+  // Ends the run at its last change of the text; later keys and text change nothing.
   void Stop();
 
   LessonFigures Figures() const;
   const Lesson& Source() const { return lesson_; }
+  // Characters written (at most Length()) and characters of the target.
+  int Position() const { return static_cast<int>(std::min(written_.size(), places_.size())); }
+  int Length() const { return static_cast<int>(places_.size()); }
+  const std::string& TargetGbk(int i) const { return target_[static_cast<std::size_t>(i)].gbk; }
   // The target character at place i (UTF-8) and its result.
   const std::string& TargetChar(int i) const { return target_[static_cast<std::size_t>(i)].utf8; }
   CharResult Result(int i) const { return places_[static_cast<std::size_t>(i)].result; }
@@ -94,7 +114,10 @@ class LessonRun {
     std::vector<std::string> writtenInstead;  // GBK
   };
 
+  // Seconds of running clock up to time t (a steady-clock reading).
+  double ActiveAt(double t) const;
   double Elapsed() const;
+  bool Paused() const;
   void WritePlace(std::size_t place, const std::string& gbk);
 
   Lesson lesson_;
@@ -108,12 +131,20 @@ class LessonRun {
   std::vector<SpeedSample> speed_;
   int keys_ = 0;
   int backspaces_ = 0;
+  int corrected_ = 0;
   int pendingKeys_ = 0;   // keys since the last character written
   double lastWrite_ = 0;  // Elapsed() when a character was last written
   bool started_ = false;
   bool stopped_ = false;
-  double startTime_ = 0;
-  double stopTime_ = 0;
+  bool timeUp_ = false;
+  // The clock: stretches of typing between pauses.
+  double limitSeconds_ = 0;
+  double banked_ = 0;        // seconds of the stretches closed
+  double stretchStart_ = 0;  // when the current stretch began
+  bool inStretch_ = false;   // false once paused, until the next key
+  double lastKey_ = 0;       // when the last key came
+  double lastChange_ = 0;    // running seconds at the last change of the text
+  double stopSeconds_ = 0;   // the seconds shown once stopped
 };
 
 }  // namespace dazi::lessons

@@ -1,5 +1,7 @@
 #include "ui/lessons/Utf8Chars.h"
 
+#include <cstdio>
+
 namespace dazi::lessons {
 namespace {
 
@@ -50,6 +52,21 @@ std::vector<std::string_view> SplitUtf8(std::string_view text) {
     at += taken;
   }
   return chars;
+}
+
+std::string NameCharacters(std::string_view text) {
+  std::string named;
+  for (const std::string_view ch : SplitUtf8(text)) {
+    const auto lead = static_cast<unsigned char>(ch[0]);
+    char32_t code = ch.size() == 1 ? lead : lead & (0xFF >> (ch.size() + 1));
+    for (std::size_t i = 1; i < ch.size(); ++i)
+      code = (code << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
+    char point[16];
+    std::snprintf(point, sizeof point, " (U+%04X)", static_cast<unsigned>(code));
+    if (!named.empty()) named += "、";
+    named.append(ch).append(point);
+  }
+  return named;
 }
 
 }  // namespace dazi::lessons

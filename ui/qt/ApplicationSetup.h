@@ -10,7 +10,9 @@ namespace dazi {
 void PrepareApplicationAttributes();
 
 // After: the window's font, Qt's own dialog texts in Chinese (the zh_CN translations that
-// Qt installs, when present), and no start-up report of the web engine.
-void PrepareApplication(QApplication& app);
+// Qt installs, when present), and no start-up report of the web engine. Unless verbose, the
+// engine's start-up messages and Chromium's errors stay off the terminal: they tell a learner
+// nothing, and the panel carries on without what they report.
+void PrepareApplication(QApplication& app, bool verbose = false);
 
 }  // namespace dazi

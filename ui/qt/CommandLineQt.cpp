@@ -57,7 +57,16 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Start in a practice lesson: a lesson id (as dazi-console's :lessons lists "
                      "them), weak, or a .txt file of your own."),
       QStringLiteral("ID|FILE.txt"));
-  parser.addOptions({help, version, data, printCounts, type, screenshot, lesson});
+  const QCommandLineOption exportHistory(
+      QStringLiteral("export-history"),
+      QStringLiteral("Write the lesson history as CSV and exit: the sessions to FILE.csv, the "
+                     "characters' totals to FILE-char_stats.csv."),
+      QStringLiteral("FILE.csv"));
+  const QCommandLineOption verbose(
+      QStringLiteral("verbose"),
+      QStringLiteral("Let the web engine (Chromium) print its start-up messages and errors."));
+  parser.addOptions(
+      {help, version, data, printCounts, type, screenshot, lesson, exportHistory, verbose});
 
   ProgramOptions options;
   QString error;
@@ -66,7 +75,7 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   else if (!parser.positionalArguments().isEmpty())
     error = QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst();
   else if (parser.isSet(type) && !parser.isSet(screenshot))
-    error = QStringLiteral("--type is given with --screenshot");
+    error = QStringLiteral("--type needs --screenshot: it types the keys for the picture");
   if (!error.isEmpty()) {
     std::fprintf(stderr, "dazi: %s\n\n%s", qPrintable(error),
                  qPrintable(UsageText(parser, argv[0])));
@@ -88,7 +97,10 @@ ProgramOptions ReadCommandLine(int argc, char** argv) {
   if (parser.isSet(type)) options.typeKeys = parser.value(type).toStdString();
   if (parser.isSet(screenshot))
     options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
+  options.verbose = parser.isSet(verbose);
   if (parser.isSet(lesson)) options.lesson = QFile::encodeName(parser.value(lesson)).toStdString();
+  if (parser.isSet(exportHistory))
+    options.exportHistory = QFile::encodeName(parser.value(exportHistory)).toStdString();
   return options;
 }
 

@@ -1,5 +1,8 @@
 // The web panel's browser over Qt WebEngine: no focus, no scroll bars, no context menu, no
 // page icons fetched; the window's picture shows behind a page without a background.
+// Chromium draws without the GPU: a strip of 795 x 78 pixels needs none, and with its GPU
+// compositing over the transparent view (Mesa's llvmpipe under Xvfb) a page with an opaque
+// background loaded after the first one was not drawn on the screen.
 #include <unistd.h>
 
 #include <QPointer>
@@ -11,6 +14,14 @@
 
 namespace dazi {
 namespace {
+
+// Adds --disable-gpu to the flags Chromium reads when the engine starts (the first view).
+void DrawWithoutGpu() {
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (flags.contains("--disable-gpu")) return;
+  if (!flags.isEmpty()) flags += ' ';
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + "--disable-gpu");
+}
 
 class EngineWebBrowser : public WebBrowser {
  public:
@@ -58,6 +69,7 @@ bool PrepareWebEngine(bool remotePages) {
 }
 
 std::unique_ptr<WebBrowser> MakeEngineBrowser(QWidget* parent) {
+  DrawWithoutGpu();
   return std::make_unique<EngineWebBrowser>(parent);
 }
 

@@ -79,6 +79,13 @@ HelpPanelWidgets::HelpPanelWidgets(QWidget* window, std::function<void()> focusP
   };
   bind(treeView1_, PinyinHelpTopics());
   bind(treeView2_, KeypadHelpTopics());
+  // A click beside the topics clears the selection but keeps the topic and its text: the
+  // topic shown stays marked.
+  for (QTreeWidget* tree : {treeView1_, treeView2_})
+    QObject::connect(tree, &QTreeWidget::itemSelectionChanged, tree, [tree] {
+      if (tree->selectedItems().isEmpty() && tree->currentItem() != nullptr)
+        tree->currentItem()->setSelected(true);
+    });
   // TreeView1Click (bound to both trees) and Memo2Click: every click, on a topic or beside
   // the topics, gives the keyboard back.
   for (QAbstractScrollArea* area :

@@ -110,4 +110,9 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
   return ControlKeyCode(qtKey);
 }
 
+bool IsModifierKey(int qtKey) {
+  return qtKey == Qt::Key_Shift || qtKey == Qt::Key_Control || qtKey == Qt::Key_Alt ||
+         qtKey == Qt::Key_AltGr || qtKey == Qt::Key_Meta;
+}
+
 }  // namespace dazi

@@ -19,4 +19,7 @@ int KeyCharacter(int qtKey, const QString& text);
 // Qt::KeypadModifier. 0 for keys without one.
 int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 
+// Shift, Ctrl, Alt, AltGr and Meta: held with other keys, not keys of their own.
+bool IsModifierKey(int qtKey);
+
 }  // namespace dazi

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/lessons/LessonPractice.h"
 #include "ui/lessons/LessonSegments.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/WidgetSupport.h"
@@ -90,6 +91,14 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
   connect(tree_, &QTreeWidget::itemActivated, this, [this] { AcceptCurrent(); });
   layout->addWidget(tree_);
 
+  // A timed test runs over the lesson's text for a few minutes.
+  timeLimit_ = new QComboBox(this);
+  timeLimit_->setObjectName(QStringLiteral("LessonTimeLimit"));
+  timeLimit_->addItem(QStringLiteral("不限时"), 0);
+  for (const int minutes : lessons::kTimedTestMinutes)
+    timeLimit_->addItem(QStringLiteral("限时 %1 分钟").arg(minutes), minutes);
+  layout->addWidget(timeLimit_);
+
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* start = buttons->addButton(QStringLiteral("开始练习"), QDialogButtonBox::AcceptRole);
   start->setObjectName(QStringLiteral("LessonStart"));
@@ -112,6 +121,10 @@ LessonChooser::LessonChooser(QWidget* parent, const std::vector<lessons::Lesson>
     columns += std::max(header->sectionSizeHint(column),
                         static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(column));
   resize(std::clamp(columns + 60, 560, 900), 520);
+}
+
+int LessonChooser::Minutes() const {
+  return timeLimit_->currentData().toInt();
 }
 
 void LessonChooser::AcceptCurrent() {

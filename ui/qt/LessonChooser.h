@@ -2,6 +2,7 @@
 // accuracy from the history, and a button to open a text file of one's own.
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 #include <QTreeWidget>
 #include <functional>
@@ -28,11 +29,15 @@ class LessonChooser : public QDialog {
   // After acceptance: the chosen lesson id, or the path of the text file chosen.
   const std::string& Choice() const { return choice_; }
   QTreeWidget* Tree() const { return tree_; }
+  // The timed test chosen under the list: its minutes, 0 for a lesson without a time limit.
+  int Minutes() const;
+  QComboBox* TimeLimit() const { return timeLimit_; }
 
  private:
   void AcceptCurrent();
 
   QTreeWidget* tree_ = nullptr;
+  QComboBox* timeLimit_ = nullptr;
   std::string choice_;
 };
 

@@ -8,12 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
 #include "engine/user/DataFolder.h"
 #include "ui/lessons/CharacterFacts.h"
 #include "ui/lessons/LessonCatalogue.h"
+#include "ui/lessons/LessonPractice.h"
 #include "ui/lessons/StrokePictures.h"
 #include "ui/qt/MainWindowLayout.h"
 #include "ui/qt/StrokePictureDrawing.h"
@@ -29,11 +31,13 @@ QValueAxis* Axis(const QString& title, double top) {
   axis->setTitleText(title);
   axis->setTitleFont(SansFont(11));
   axis->setLabelsFont(SansFont(10));
-  const double end = std::max(top, 1.0) * 1.1;
-  axis->setRange(0, end);
-  // Whole numbers unless the five ticks lie closer than one apart (a lesson of a few seconds).
-  axis->setLabelFormat(end < 8 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+  axis->setRange(0, std::max(top, 1.0));
   axis->setTickCount(5);
+  // Round ticks (0, 50, 100, ... rather than 0, 35.8, 71.5, ...): steps of 1, 2 or 5 times a
+  // power of ten, the range widened to whole steps.
+  axis->applyNiceNumbers();
+  const double step = (axis->max() - axis->min()) / std::max(axis->tickCount() - 1, 1);
+  axis->setLabelFormat(step < 1 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
   return axis;
 }
 
@@ -86,6 +90,20 @@ QChartView* PastSessions(QWidget* parent, const std::vector<lessons::SessionRow>
   chart->setTitle(QStringLiteral("历次练习"));
   chart->addSeries(speed);
   chart->addSeries(accuracy);
+  // Runs ended before their last character get a hollow ring on their speed.
+  QScatterSeries* unfinished = nullptr;
+  for (std::size_t i = 0; i < past.size(); ++i) {
+    if (past[i].finished) continue;
+    if (!unfinished) {
+      unfinished = new QScatterSeries;
+      unfinished->setName(QStringLiteral("未练完"));
+      unfinished->setMarkerSize(11);
+      unfinished->setColor(Qt::transparent);
+      unfinished->setBorderColor(QColor(0xd0, 0x1c, 0x1c));
+    }
+    unfinished->append(static_cast<double>(i + 1), past[i].cpm);
+  }
+  if (unfinished) chart->addSeries(unfinished);
   QValueAxis* x = Axis(QStringLiteral("第几次"), static_cast<double>(past.size()));
   x->setRange(0, static_cast<double>(past.size()) + 1);
   x->setLabelFormat(QStringLiteral("%.0f"));  // sessions are counted
@@ -102,6 +120,10 @@ QChartView* PastSessions(QWidget* parent, const std::vector<lessons::SessionRow>
   speed->attachAxis(y);
   accuracy->attachAxis(x);
   accuracy->attachAxis(percent);
+  if (unfinished) {
+    unfinished->attachAxis(x);
+    unfinished->attachAxis(y);
+  }
   return ChartView(parent, QStringLiteral("ProgressChart"), chart);
 }
 
@@ -109,11 +131,14 @@ constexpr int kPictureSize = 84;
 
 QString FiguresText(const lessons::LessonFigures& f) {
   return QStringLiteral(
-             "速度 <b>%1</b> 字/分　正确率 <b>%2%</b>　击键 <b>%3</b>　回改 <b>%4</b>　"
-             "用时 <b>%5</b> 秒　进度 <b>%6/%7</b>　错字 <b>%8</b>")
+             "速度 <b>%1</b> 字/分　正确率 <b>%2%</b>　码长 <b>%3</b>　击键 <b>%4</b>　"
+             "回改 <b>%5</b>　退格 <b>%6</b>　用时 <b>%7</b> 秒　进度 <b>%8/%9</b>　"
+             "错字 <b>%10</b>")
       .arg(f.cpm, 0, 'f', 1)
       .arg(f.accuracy, 0, 'f', 1)
       .arg(f.keysPerCharacter, 0, 'f', 1)
+      .arg(f.keysPerSecond, 0, 'f', 1)
+      .arg(f.corrected)
       .arg(f.backspaces)
       .arg(f.seconds, 0, 'f', 1)
       .arg(f.position)
@@ -165,7 +190,7 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
   missed_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   missed_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
   const std::string pictures =
-      ExecutableFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
+      SuppliedFolder() + "/" + lessons::kLessonsFolder + "/" + lessons::kStrokePicturesFile;
   for (std::size_t i = 0; i < missed.size(); ++i) {
     const lessons::CharacterFacts facts = lessons::FactsOf(missed[i].character);
     const int row = static_cast<int>(i);
@@ -217,6 +242,14 @@ LessonResults::LessonResults(QWidget* parent, const lessons::LessonRun& run,
     }
   layout->addWidget(buttons);
   setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void LessonResults::NoteNotKept() {
+  auto* note = new QLabel(
+      QStringLiteral("练习不足 %1 字，未记入练习记录。").arg(lessons::kMinimumStoredCharacters),
+      this);
+  note->setObjectName(QStringLiteral("NotKept"));
+  static_cast<QVBoxLayout*>(layout())->insertWidget(1, note);
 }
 
 }  // namespace dazi

@@ -32,6 +32,8 @@ class LessonResults : public QDialog {
   QChartView* SpeedChart() const { return speedChart_; }
   QChartView* ProgressChart() const { return progressChart_; }
   QTableWidget* Missed() const { return missed_; }
+  // Says under the figures that the run was too short to be kept in the history.
+  void NoteNotKept();
 
  private:
   QChartView* speedChart_ = nullptr;

@@ -35,15 +35,25 @@ QString Clock(double seconds) {
       .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
+// 码长: keys per character; 击键: keys per second; 回改: characters written again; 退格:
+// Backspace presses. A timed test shows its length beside the time.
 QString Figures(const lessons::LessonFigures& f) {
-  return QStringLiteral("速度 %1 字/分　正确率 %2%　击键 %3　回改 %4　用时 %5　进度 %6/%7")
+  QString time = Clock(f.seconds);
+  if (f.limitSeconds > 0) time += QLatin1Char('/') + Clock(f.limitSeconds);
+  // Two lines: the figures of the lesson, then those of the keys.
+  return QStringLiteral(
+             "速度 %1 字/分　正确率 %2%　用时 %3　进度 %4/%5\n码长 %6　击键 %7　回改 %8　退格 "
+             "%9%10")
       .arg(f.cpm, 0, 'f', 1)
       .arg(f.accuracy, 0, 'f', 1)
-      .arg(f.keysPerCharacter, 0, 'f', 1)
-      .arg(f.backspaces)
-      .arg(Clock(f.seconds))
+      .arg(time)
       .arg(f.position)
-      .arg(f.length);
+      .arg(f.length)
+      .arg(f.keysPerCharacter, 0, 'f', 1)
+      .arg(f.keysPerSecond, 0, 'f', 1)
+      .arg(f.corrected)
+      .arg(f.backspaces)
+      .arg(f.paused ? QStringLiteral("　已暂停") : QString());
 }
 
 QToolButton* StripButton(QWidget* parent, const char* name, const QString& text,
@@ -121,7 +131,9 @@ void LessonView::ShowFigures(const QString& text) {
   if (text == figuresText_) return;
   figuresText_ = text;
   const QChar separator(0x3000);
-  const QStringList figures = text.split(separator, Qt::SkipEmptyParts);
+  // Figures() breaks its text in two where it would fit best; the strip flows it again.
+  const QStringList figures =
+      QString(text).replace(QLatin1Char('\n'), separator).split(separator, Qt::SkipEmptyParts);
   QString flowed;
   for (int pixels = layout::kApplicationFontPixels; pixels >= 10; --pixels) {
     figures_->setFont(SansFont(pixels));

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <memory>
 
@@ -112,6 +113,17 @@ void TypeKeys(QWidget* window, std::vector<keys::KeyEvent> keys, std::function<v
 }
 
 QImage WindowPicture(QWidget* window) {
+  // On a real screen the picture is taken from the screen: what a user sees, the web page as
+  // the engine drew it there, dialogs and menus over the window included. Offscreen there is
+  // no screen to take it from, and the window draws itself with what is open over it.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    if (QScreen* screen = window->screen()) {
+      const QRect frame = window->frameGeometry();
+      const QImage shot =
+          screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+      if (!shot.isNull()) return shot;
+    }
+  }
   QImage picture = window->grab().toImage();
   QPainter painter(&picture);
   const QPoint origin = window->geometry().topLeft();

@@ -146,6 +146,9 @@ void StatusBarWidgets::BuildPopupMenu(QWidget* window, const StatusBarHandlers& 
   QAction* n5 = popupMenu1_->addAction(QStringLiteral("课程练习..."));
   n5->setObjectName(QStringLiteral("N5"));
   QObject::connect(n5, &QAction::triggered, [click = handlers.n5Click] { click(); });
+  QAction* n6 = popupMenu1_->addAction(QStringLiteral("导出记录..."));
+  n6->setObjectName(QStringLiteral("N6"));
+  QObject::connect(n6, &QAction::triggered, [click = handlers.n6Click] { click(); });
   popupMenu1_->addSeparator();
   QAction* n4 = popupMenu1_->addAction(QStringLiteral("关于..."));
   n4->setObjectName(QStringLiteral("N4"));

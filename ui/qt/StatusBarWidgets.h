@@ -24,6 +24,7 @@ struct StatusBarHandlers {
   std::function<void()> n1Click, n2Click;                        // settings, help
   std::function<void()> n3Click, n4Click;                        // word-making, about
   std::function<void()> n5Click;                                 // lessons (menu and button)
+  std::function<void()> n6Click;                                 // export the lesson history
 };
 
 class StatusBarWidgets {

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -69,7 +72,10 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
   lessonClock_ = new QTimer(this);
   lessonClock_->setInterval(1000);
   connect(lessonClock_, &QTimer::timeout, this, [this] {
-    if (lessonPractice_) lessonView_->ShowRun(lessonPractice_->Run());
+    if (!lessonPractice_) return;
+    lessonPractice_->Tick();  // a timed test's time may be up
+    if (lessonPractice_->Running() && lessonPractice_->Run()->Stopped()) return EndLesson();
+    lessonView_->ShowRun(lessonPractice_->Run());
   });
   candidateBar_ = std::make_unique<CandidateBarWidgets>(
       this, [this] { Run([](PracticeController& c) { c.SpeedButtonKXZDClick(); }); });
@@ -86,6 +92,7 @@ TForm_Main::TForm_Main(Notice notice, WebPanelOptions web, OpenUrl openUrl)
 }
 
 TForm_Main::~TForm_Main() {
+  ShowNotices(std::exchange(startNotices_, {}));  // the window never came up: said all the same
   FormDestroy();
 }
 
@@ -120,6 +127,7 @@ StatusBarHandlers TForm_Main::StatusHandlers() {
   h.n3Click = [this] { N3Click(); };
   h.n4Click = [this] { N4Click(); };
   h.n5Click = [this] { N5Click(); };
+  h.n6Click = [this] { N6Click(); };
   return h;
 }
 
@@ -129,7 +137,7 @@ void TForm_Main::FormCreate() {
   const LoadResult loaded = LoadDictionaries();
   dictionariesLoaded_ = loaded.ok;
   const std::string& text = loaded.ok ? loaded.warning : loaded.message;
-  if (!text.empty()) notice_(this, QStringLiteral("提示框"), QString::fromStdString(text));
+  if (!text.empty()) startNotices_.push_back(text);
   StartSentenceMethod();
 }
 
@@ -145,12 +153,16 @@ void TForm_Main::FormShow() {
   // empty practice text.
   controller_ = std::make_unique<PracticeController>();
   lessonPractice_ = std::make_unique<lessons::LessonPractice>(*controller_, lessons::kHistoryFile);
-  catalogue_ = std::make_unique<lessons::LessonCatalogue>(ExecutableFolder() + "/" +
-                                                          lessons::kLessonsFolder);
+  catalogue_ =
+      std::make_unique<lessons::LessonCatalogue>(SuppliedFolder() + "/" + lessons::kLessonsFolder);
   BuildHelpTrees();
   PaintView();
   memo1_->setFocus();
   if (!pendingLesson_.empty()) StartLesson(std::exchange(pendingLesson_, {}));
+  // What the start-up had to say comes over the window once it is on screen: a box raised
+  // before could open under it where no window manager stacks them.
+  if (!startNotices_.empty())
+    QTimer::singleShot(0, this, [this] { ShowNotices(std::exchange(startNotices_, {})); });
 }
 
 void TForm_Main::FormDestroy() {
@@ -238,12 +250,40 @@ void TForm_Main::N5Click() {
   chooser->setAttribute(Qt::WA_DeleteOnClose);
   connect(chooser, &QDialog::accepted, this, [this, chooser] {
     const std::string choice = chooser->Choice();
-    StartLesson(choice);
+    StartLesson(choice, chooser->Minutes());
   });
   chooser->open();
 }
 
-bool TForm_Main::StartLesson(const std::string& argument) {
+void TForm_Main::N6Click() {
+  if (!controller_) return;
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("导出记录"), QDir::home().filePath(QStringLiteral("dazi-history.csv")),
+      QStringLiteral("CSV (*.csv)"));
+  if (!path.isEmpty()) ExportHistory(path);
+  memo1_->setFocus();
+}
+
+bool TForm_Main::ExportHistory(const QString& path) {
+  if (!lessonPractice_) return false;
+  const bool open = lessonPractice_->OpenHistory();
+  ShowNotices(lessonPractice_->TakeNotices());
+  if (!open) return false;
+  const std::string sessions = QFile::encodeName(path).toStdString();
+  const std::string chars = lessons::CharStatsCsvPath(sessions);
+  std::string error;
+  if (!lessonPractice_->History().ExportCsv(sessions, chars, &error)) {
+    notice_(this, QStringLiteral("提示框"),
+            QStringLiteral("练习记录未能导出：") + QString::fromStdString(error));
+    return false;
+  }
+  notice_(this, QStringLiteral("提示框"),
+          QStringLiteral("练习记录已导出到 ") + path + QStringLiteral(" 和 ") +
+              QFile::decodeName(chars.c_str()));
+  return true;
+}
+
+bool TForm_Main::StartLesson(const std::string& argument, int minutes) {
   if (!controller_) return false;
   std::vector<std::string> notices;
   std::string error;
@@ -253,6 +293,15 @@ bool TForm_Main::StartLesson(const std::string& argument) {
   if (!lesson) {
     notice_(this, QStringLiteral("提示框"), QString::fromStdString(error));
     return false;
+  }
+  if (minutes > 0) {  // a timed test runs over the whole text, in one piece
+    segments_.reset();
+    lessonPractice_->Start(std::move(*lesson), minutes);
+    lessonView_->OfferNextSegment(false);
+    lessonClock_->start();
+    PaintView();
+    memo1_->setFocus();
+    return true;
   }
   segments_.emplace(std::move(*lesson));
   StartSegment();
@@ -313,6 +362,7 @@ void TForm_Main::EndLesson() {
     actions.nextLesson = [this] { NextLesson(); };
   auto* results = new LessonResults(
       this, *run, lessonPractice_->History().Sessions(run->Source().id), std::move(actions));
+  if (lessonPractice_->LastTooShort()) results->NoteNotKept();
   results->open();
 }
 
@@ -379,7 +429,11 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
     return true;
   }
   if (press) {
-    if (!key.isAutoRepeat()) ctrlAlone_ = ctrl;
+    if (!key.isAutoRepeat()) {
+      ctrlAlone_ = ctrl;
+      // By virtual-key code: Shift let go first turns the release of "!" into that of "1".
+      keysDown_.insert(VirtualKeyCode(key.key(), key.modifiers()));
+    }
     if (key.key() == Qt::Key_Menu) {
       statusBar_->OpenPopupMenu();
       return true;
@@ -389,20 +443,32 @@ bool TForm_Main::Memo1Key(const QKeyEvent& key, bool press) {
       return true;
     }
     const int character = KeyCharacter(key.key(), key.text());
-    if (character != kNoKeyCharacter)
-      Run([this, character](PracticeController&) {
-        lessonPractice_->KeyPress(static_cast<char>(character));
+    // A lesson counts a key when it is pressed, as the console does, so the keys that write a
+    // character are charged to it. Modifiers alone are no keys; a tap of Ctrl counts on release.
+    const int code = VirtualKeyCode(key.key(), key.modifiers());
+    const bool counted = code != 0 && !IsModifierKey(key.key()) &&
+                         (!key.isAutoRepeat() || character != kNoKeyCharacter);
+    if (counted || character != kNoKeyCharacter)
+      Run([this, counted, code, character](PracticeController&) {
+        if (counted) lessonPractice_->KeyDown(code);
+        if (character != kNoKeyCharacter) lessonPractice_->KeyPress(static_cast<char>(character));
       });
     return true;
   }
   if (key.isAutoRepeat()) return true;
+  const int code = VirtualKeyCode(key.key(), key.modifiers());
+  // A release whose press went elsewhere (the Enter that closed a dialog) is no key here.
+  if (!keysDown_.remove(code)) return true;
   // F3 started the lesson over; its release is no key of the new run.
   if (key.key() == Qt::Key_F3 && lessonPractice_ && lessonPractice_->Running()) return true;
   const bool tap = ctrl && ctrlAlone_;
   ctrlAlone_ = false;
   if (ctrl && !tap) return true;
-  const int code = VirtualKeyCode(key.key(), key.modifiers());
-  if (code != 0) Run([this, code](PracticeController&) { lessonPractice_->KeyUp(code); });
+  if (code == 0) return true;
+  Run([this, code, tap](PracticeController&) {
+    if (tap) lessonPractice_->KeyDown(code);
+    lessonPractice_->KeyUp(code);
+  });
   return true;
 }
 

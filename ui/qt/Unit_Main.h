@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QSet>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -52,12 +53,16 @@ class TForm_Main : public QWidget {
   // The lesson running in the practice area, if any (from the first showing on).
   lessons::LessonPractice* Lessons() { return lessonPractice_.get(); }
   // Starts a lesson by id or a text file's path, as the chooser does; false when it cannot.
-  bool StartLesson(const std::string& argument);
+  // minutes > 0 (1, 3 or 5) makes it a timed test over the lesson's text.
+  bool StartLesson(const std::string& argument, int minutes = 0);
   // The same once the window is first shown (the command line's --lesson).
   void StartLessonWhenShown(std::string argument) { pendingLesson_ = std::move(argument); }
   // The lesson being practised, in its segments (kept after it ends, for 再练一次).
   const std::optional<lessons::SegmentedLesson>& LessonSegments() const { return segments_; }
   void SetConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
+  // Writes the lesson history as CSV, as "导出记录..." does once a file is chosen: the
+  // sessions to path, the characters' totals beside it; false (with a notice) on failure.
+  bool ExportHistory(const QString& path);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -80,6 +85,7 @@ class TForm_Main : public QWidget {
   void N3Click();                    // toolbar menu: word-making
   void N4Click();                    // toolbar menu: about
   void N5Click();                    // toolbar menu and button: the lesson chooser
+  void N6Click();                    // toolbar menu: export the lesson history
   void EndLesson();                  // the end button, or the lesson's last character
   void StartSegment();               // the current segment from its start
   void RetryLesson();                // 重打, F3, 再练一次
@@ -111,10 +117,12 @@ class TForm_Main : public QWidget {
   CodeHintPanel* codeHint_ = nullptr;  // F2 in a lesson
   QTimer* lessonClock_ = nullptr;      // ticks the figures' time while a lesson runs
   std::string pendingLesson_;
+  std::vector<std::string> startNotices_;  // raised while the window is made, shown over it
   std::optional<lessons::SegmentedLesson> segments_;
   Confirm confirm_ = AskConfirmation;
   bool dictionariesLoaded_ = false;
   bool ctrlAlone_ = false;  // Ctrl is down and no other key was pressed since
+  QSet<int> keysDown_;      // virtual-key codes pressed in the practice area, not yet released
   bool dragging_ = false;
   QPoint dragOffset_;
 };

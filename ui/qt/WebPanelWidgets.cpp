@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "ui/qt/MainWindowLayout.h"
+#include "ui/qt/StripDrag.h"
 #include "ui/qt/WidgetSupport.h"
 
 namespace dazi {
@@ -38,6 +39,7 @@ WebPanelWidgets::WebPanelWidgets(QWidget* window, WebPanelOptions options, OpenU
   panel4_->setGeometry(layout::kPanel4);
   panel4_->setEnabled(false);
   panel4_->setAttribute(Qt::WA_NoMousePropagation);
+  new StripDrag(panel4_);
 
   panelYJJY_ = new QWidget(window);
   panelYJJY_->setObjectName(QStringLiteral("PanelYJJY"));
@@ -61,7 +63,7 @@ WebPanelWidgets::WebPanelWidgets(QWidget* window, WebPanelOptions options, OpenU
 WebPanelWidgets::~WebPanelWidgets() = default;
 
 bool WebPanelWidgets::Settled() const {
-  return panelYJJY_->isVisibleTo(panelYJJY_->parentWidget());
+  return settled_;
 }
 
 WebBrowser& WebPanelWidgets::Browser() {
@@ -102,7 +104,14 @@ void WebPanelWidgets::WebBrowser1DocumentComplete(const QString& title) {
   if (decision_.DocumentComplete(title.toStdString()) == AdvertDecision::Step::ShowLocalPage)
     LoadAdvertPage(false);
   else
-    panelYJJY_->show();
+    Settle();
+}
+
+// The page is judged. The feedback button comes with it only where a feedback address is
+// set: a learner cannot do anything with a button that only says none is.
+void WebPanelWidgets::Settle() {
+  settled_ = true;
+  panelYJJY_->setVisible(!FeedbackPageAddress(options_.feedbackUrl).empty());
 }
 
 // The engine's page process ended (it could not start, or crashed): the plain view takes

@@ -37,7 +37,7 @@ class WebPanelWidgets {
   void LoadAdvertPage(bool advert);
 
   bool AdvertDecided() const { return decision_.AdvertDecided(); }
-  // The page shown is judged and the feedback button is visible.
+  // The page shown is judged (and the feedback button visible, where an address is set).
   bool Settled() const;
   QWidget* Panel4() const { return panel4_; }
   QUrl PageUrl() const { return browser_ ? browser_->Url() : QUrl(); }
@@ -46,6 +46,7 @@ class WebPanelWidgets {
   WebBrowser& Browser();
   void UseBrowser(std::unique_ptr<WebBrowser> browser);
   void WebBrowser1DocumentComplete(const QString& title);
+  void Settle();
   void EngineLost();
   void SpeedButton3Click();
 
@@ -56,9 +57,10 @@ class WebPanelWidgets {
   QWidget* panelYJJY_ = nullptr;
   std::unique_ptr<WebBrowser> browser_;
   AdvertDecision decision_;
+  bool settled_ = false;
 };
 
-// The local page: zuv.htm in the data folder or beside the executable, else the copy built
+// The local page: zuv.htm in the data folder or the supplied folder, else the copy built
 // into the program.
 QUrl LocalPageUrl();
 

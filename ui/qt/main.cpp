@@ -1,16 +1,18 @@
 // dazi: the typing-practice program. It works in its data folder (~/.local/share/dazi, or
 // --data DIR) and shows the main window; --print-counts only loads the folder and reports
 // what it holds, without a window; --screenshot FILE types the --type keys into the window,
-// saves its picture and exits.
+// saves its picture and exits; --export-history FILE.csv writes the lesson history as CSV.
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/core/Unit_Data.h"
 #include "engine/startup/DictionaryLoader.h"
 #include "engine/user/DataFolder.h"
 #include "ui/controller/SuppliedFiles.h"
+#include "ui/lessons/LessonHistory.h"
 #include "ui/qt/CommandLine.h"
 
 #ifdef DAZI_WITH_WINDOW
@@ -40,6 +42,23 @@ int PrintCounts(const std::string& folder) {
   return 0;
 }
 
+// The history of the data folder (made empty when there is none) as CSV.
+int ExportHistory(const std::string& sessionsCsv) {
+  dazi::lessons::LessonHistory history(dazi::lessons::kHistoryFile);
+  std::vector<std::string> notices;
+  const bool open = history.Open(&notices);
+  for (const std::string& notice : notices) std::fprintf(stderr, "dazi: %s\n", notice.c_str());
+  if (!open) return 1;
+  const std::string charsCsv = dazi::lessons::CharStatsCsvPath(sessionsCsv);
+  std::string error;
+  if (!history.ExportCsv(sessionsCsv, charsCsv, &error)) {
+    std::fprintf(stderr, "dazi: --export-history: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("%s\n%s\n", sessionsCsv.c_str(), charsCsv.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,11 +71,13 @@ int main(int argc, char** argv) {
   std::optional<std::string> lesson = options.lesson;
   if (lesson && std::filesystem::path(*lesson).extension() == ".txt")
     lesson = std::filesystem::absolute(*lesson).string();
+  std::optional<std::string> exportHistory = options.exportHistory;
+  if (exportHistory) exportHistory = std::filesystem::absolute(*exportHistory).string();
 
   const std::string folder = options.dataFolder.value_or(dazi::DefaultDataFolder());
   std::string error;
   if (!options.dataFolder &&
-      !dazi::ProvideDataFolder(folder, dazi::ExecutableFolder(), dazi::SuppliedFiles(), &error)) {
+      !dazi::ProvideDataFolder(folder, dazi::SuppliedFolder(), dazi::SuppliedFiles(), &error)) {
     std::fprintf(stderr, "dazi: %s\n", error.c_str());
     return 1;
   }
@@ -65,6 +86,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (options.printCounts) return PrintCounts(folder);
+  if (exportHistory) return ExportHistory(*exportHistory);
 
 #ifdef DAZI_WITH_WINDOW
   const dazi::keys::ParsedKeys keys = dazi::keys::ParseKeys(options.typeKeys.value_or(""));
@@ -74,7 +96,7 @@ int main(int argc, char** argv) {
   }
   dazi::PrepareApplicationAttributes();
   QApplication app(argc, argv);
-  dazi::PrepareApplication(app);
+  dazi::PrepareApplication(app, options.verbose);
   if (screenshot) {
     // Notices go to stderr: no message box waits for a user.
     dazi::TForm_Main window(dazi::PrintNotice);
