@@ -64,9 +64,10 @@ function nativeAnswers(lines) {
   }
 }
 
-// Lesson clocks run on each side's own time.
+// Lesson clocks run on each side's own time: the figures made of it are left out.
+const TIMED = new Set(['seconds', 'cpm', 'keys_per_second']);
 function comparable(answer) {
-  return JSON.stringify(JSON.parse(answer), (key, value) => (key === 'seconds' || key === 'cpm' ? undefined : value));
+  return JSON.stringify(JSON.parse(answer), (key, value) => (TIMED.has(key) ? undefined : value));
 }
 
 let passed = 0;
