@@ -20,7 +20,7 @@ if [[ ${1:-} == --web ]]; then
     esac
   done
   [[ $port =~ ^[0-9]+$ ]] || { echo "run.sh --web: --port needs a number, not $port" >&2; exit 2; }
-  bash scripts/install-deps.sh
+  bash scripts/install-deps.sh --web
   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DDAZI_BUILD_TESTS=OFF >/dev/null
   cmake --build build -j"$(nproc)" --target dazi-console dazi-dictbuild dazi_lessons_folder
   platform/web/build.sh build/bin build-web

@@ -22,7 +22,7 @@ ctest --test-dir "$BUILD" --output-on-failure --output-log "$BUILD/Testing/ctest
 # The browser stage (platform/web, docs/web.md), once built in build-test-web (DAZI_WEB=1 builds
 # it): the module against the native console under node, the page in headless chromium.
 if [[ -f build-test-web/CMakeCache.txt || ${DAZI_WEB:-0} == 1 ]]; then
-  { platform/web/build.sh "$BUILD/bin" build-test-web &&
+  { bash scripts/install-deps.sh --web && platform/web/build.sh "$BUILD/bin" build-test-web &&
     ctest --test-dir build-test-web --output-on-failure; } |
     tee -a "$BUILD/Testing/ctest-summary.log" || ctest_status=1
 fi

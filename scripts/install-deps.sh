@@ -18,9 +18,10 @@ APT_PACKAGES=(
   # the trial script that types through the real daemon over DBus.
   libfcitx5core-dev libfcitx5utils-dev libfcitx5config-dev fcitx5-modules-dev fcitx5-modules
   fcitx5 dbus python3-dbus python3-gi
-  # The browser build (platform/web) and its test in a headless browser.
-  emscripten chromium
 )
+# The browser build (platform/web) and its test in a headless browser: only with --web
+# (./run.sh --web, DAZI_WEB=1 ./test.sh), so that the desktop build does not fetch them.
+[[ ${1:-} == --web ]] && APT_PACKAGES+=(emscripten chromium)
 
 missing=()
 for p in "${APT_PACKAGES[@]}"; do
