@@ -87,7 +87,7 @@ TEST_F(LessonKeysWindow, ChooserStartsATimedTest) {
   auto* chooser = window_->findChild<LessonChooser*>();
   ASSERT_NE(chooser, nullptr);
   const QList<QTreeWidgetItem*> found =
-      chooser->Tree()->findItems(QStringLiteral("早上好"), Qt::MatchRecursive);
+      chooser->Tree()->findItems(QStringLiteral("早上好（初级）"), Qt::MatchRecursive);
   ASSERT_EQ(found.size(), 1);
   chooser->Tree()->setCurrentItem(found[0]);
   chooser->TimeLimit()->setCurrentIndex(2);
