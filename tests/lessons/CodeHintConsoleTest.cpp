@@ -66,8 +66,7 @@ TEST_F(HintAndWeakPoints, WeakLessonAfterAFlawlessRunAndAfterOneMiss) {
   Start("中中中国国国\n");
   for (int i = 0; i < 3; ++i) Write("zhong", "中");
   for (int i = 0; i < 3; ++i) Write("guo", "国");
-  EXPECT_EQ(Send(":lesson weak")["error"],
-            "no weak points yet: the history holds no character written wrong");
+  EXPECT_EQ(Send(":lesson weak")["error"], "还没有弱项：练习记录中没有打错的字。");
 
   // One real miss (国 written as 过), and punctuation typed as the program starts (ASCII).
   Start("中国，中国，中国。\n");

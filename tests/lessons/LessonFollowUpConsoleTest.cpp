@@ -44,7 +44,7 @@ TEST_F(LessonFollowUp, LongLessonRunsSegmentBySegment) {
   const Json first = Send(":lesson article-01");
   EXPECT_EQ(first["lesson"]["segment"], 1);
   EXPECT_EQ(first["lesson"]["segments"], 2);
-  EXPECT_EQ(first["lesson"]["title"], "早上好（第1段，共2段）");
+  EXPECT_EQ(first["lesson"]["title"], "早上好（初级）（第1段，共2段）");
   const int firstLength = first["lesson"]["length"];
   EXPECT_GT(firstLength, 60);
   EXPECT_LT(firstLength, 103);
