@@ -1,4 +1,4 @@
-// A test's look into the lesson history of the current folder.
+// A test's look into a lesson history (by default the one of the current folder).
 #pragma once
 
 #include <sqlite3.h>
@@ -9,10 +9,11 @@
 
 namespace dazi::testing {
 
-// The first column of the first row sql answers, or -1.
-inline long long QueryHistory(const std::string& sql) {
+// The first column of the first row sql answers in the database at path, or -1.
+inline long long QueryHistory(const std::string& sql,
+                              const std::string& path = lessons::kHistoryFile) {
   sqlite3* db = nullptr;
-  sqlite3_open_v2(lessons::kHistoryFile, &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
   sqlite3_stmt* stmt = nullptr;
   long long value = -1;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK &&

@@ -5,25 +5,14 @@
 
 #include <filesystem>
 
+#include "tests/lessons/HistoryQuery.h"
 #include "tests/support/TempDataFolder.h"
 #include "ui/lessons/LessonHistory.h"
 
 namespace dazi::lessons {
 namespace {
 
-// One number read with sql from the database at path.
-long long Query(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open(path.c_str(), &db);
-  sqlite3_stmt* stmt = nullptr;
-  long long value = -1;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK &&
-      sqlite3_step(stmt) == SQLITE_ROW)
-    value = sqlite3_column_int64(stmt, 0);
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return value;
-}
+using dazi::testing::QueryHistory;
 
 SessionRow Row(const std::string& lesson, double cpm, double accuracy) {
   SessionRow row;
@@ -47,11 +36,11 @@ TEST(LessonHistory, StoresSessionsAndAddsUpCharacterTotals) {
   ASSERT_TRUE(history.Store(Row("a", 30, 95), {{"中", 1, 0, 2}}, nullptr));
   ASSERT_TRUE(history.Store(Row("b", 50, 80), {}, nullptr));
 
-  EXPECT_EQ(Query(kHistoryFile, "SELECT count(*) FROM sessions WHERE lesson = 'a'"), 2);
-  EXPECT_EQ(Query(kHistoryFile, "SELECT seen FROM char_stats WHERE character = '中'"), 3);
-  EXPECT_EQ(Query(kHistoryFile, "SELECT wrong FROM char_stats WHERE character = '中'"), 1);
-  EXPECT_EQ(Query(kHistoryFile, "SELECT keys FROM char_stats WHERE character = '中'"), 8);
-  EXPECT_EQ(Query(kHistoryFile, "PRAGMA user_version"), kHistorySchemaVersion);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions WHERE lesson = 'a'"), 2);
+  EXPECT_EQ(QueryHistory("SELECT seen FROM char_stats WHERE character = '中'"), 3);
+  EXPECT_EQ(QueryHistory("SELECT wrong FROM char_stats WHERE character = '中'"), 1);
+  EXPECT_EQ(QueryHistory("SELECT keys FROM char_stats WHERE character = '中'"), 8);
+  EXPECT_EQ(QueryHistory("PRAGMA user_version"), kHistorySchemaVersion);
   const auto summaries = history.Summaries();
   EXPECT_DOUBLE_EQ(summaries.at("a").bestCpm, 40);
   EXPECT_DOUBLE_EQ(summaries.at("a").lastAccuracy, 95);
@@ -72,7 +61,7 @@ TEST(LessonHistory, DamagedFileIsSetAsideAndAFreshOneMade) {
   EXPECT_EQ(folder.ReadBytes(std::string(kHistoryFile) + ".damaged-2"), garbage);
   EXPECT_EQ(folder.ReadBytes(std::string(kHistoryFile) + ".damaged"), "an earlier one");
   EXPECT_TRUE(history.Store(Row("a", 1, 1), {{"字", 1, 1, 1}}, nullptr));
-  EXPECT_EQ(Query(kHistoryFile, "SELECT count(*) FROM sessions"), 1);
+  EXPECT_EQ(QueryHistory("SELECT count(*) FROM sessions"), 1);
 }
 
 TEST(LessonHistory, NewerSchemaIsNotWrittenInto) {
@@ -89,7 +78,7 @@ TEST(LessonHistory, NewerSchemaIsNotWrittenInto) {
   std::vector<std::string> notices;
   ASSERT_TRUE(history.Open(&notices));
   ASSERT_EQ(notices.size(), 1u);
-  EXPECT_EQ(Query(std::string(kHistoryFile) + ".damaged", "PRAGMA user_version"), 99);
+  EXPECT_EQ(QueryHistory("PRAGMA user_version", std::string(kHistoryFile) + ".damaged"), 99);
 }
 
 TEST(LessonHistory, VersionOneIsMigratedInPlaceKeepingEveryRow) {
@@ -116,20 +105,20 @@ TEST(LessonHistory, VersionOneIsMigratedInPlaceKeepingEveryRow) {
   ASSERT_TRUE(history.Open(&notices));
   EXPECT_TRUE(notices.empty());
   EXPECT_FALSE(std::filesystem::exists(std::string(kHistoryFile) + ".damaged"));
-  EXPECT_EQ(Query(kHistoryFile, "PRAGMA user_version"), 2);
+  EXPECT_EQ(QueryHistory("PRAGMA user_version"), 2);
   const std::vector<SessionRow> rows = history.Sessions("a");
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_DOUBLE_EQ(rows[0].cpm, 38.5);
   EXPECT_EQ(rows[0].keys, 90);
   EXPECT_TRUE(rows[0].finished);  // stored runs counted as finished then
   EXPECT_EQ(rows[0].length, 0);
-  EXPECT_EQ(Query(kHistoryFile, "SELECT keys FROM char_stats WHERE character = '中'"), 9);
+  EXPECT_EQ(QueryHistory("SELECT keys FROM char_stats WHERE character = '中'"), 9);
   SessionRow unfinished = Row("a", 80, 100);
   unfinished.finished = false;
   unfinished.length = 163;
   ASSERT_TRUE(history.Store(unfinished, {}, nullptr));
-  EXPECT_EQ(Query(kHistoryFile, "SELECT length FROM sessions WHERE id = 3"), 163);
-  EXPECT_EQ(Query(kHistoryFile, "SELECT finished FROM sessions WHERE id = 3"), 0);
+  EXPECT_EQ(QueryHistory("SELECT length FROM sessions WHERE id = 3"), 163);
+  EXPECT_EQ(QueryHistory("SELECT finished FROM sessions WHERE id = 3"), 0);
   // An unfinished run does not set the best speed.
   EXPECT_DOUBLE_EQ(history.Summaries().at("a").bestCpm, 38.5);
   EXPECT_DOUBLE_EQ(history.Summaries().at("a").lastAccuracy, 100);
