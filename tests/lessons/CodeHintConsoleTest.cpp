@@ -2,26 +2,13 @@
 // the weak-points lesson a flawless run and a run with one miss leave.
 #include <gmock/gmock.h>
 
-#include <nlohmann/json.hpp>
-
-#include "engine/startup/DictionaryLoader.h"
-#include "tests/support/RealDictionaries.h"
-#include "tests/support/TempDataFolder.h"
-#include "tools/console/ConsoleSession.h"
+#include "tests/lessons/ConsoleLessonTest.h"
 
 namespace dazi::testing {
 namespace {
 
-using Json = nlohmann::json;
-
-class HintAndWeakPoints : public ::testing::Test {
+class HintAndWeakPoints : public ConsoleLessonTest {
  protected:
-  void SetUp() override {
-    if (std::string why = LinkRealDictionaries(folder_.Path()); !why.empty()) GTEST_SKIP() << why;
-    ASSERT_TRUE(LoadDictionaries().ok);
-    session_ = std::make_unique<console::ConsoleSession>();
-  }
-  Json Send(const std::string& line) { return Json::parse(session_->HandleLine(line)); }
   Json Start(const std::string& text) {
     folder_.WriteBytes("t.txt", text);
     return Send(":lesson t.txt");
@@ -35,9 +22,6 @@ class HintAndWeakPoints : public ::testing::Test {
     ADD_FAILURE() << "no candidate writing " << output << " after " << letters;
     return page;
   }
-
-  TempDataFolder folder_;
-  std::unique_ptr<console::ConsoleSession> session_;
 };
 
 TEST_F(HintAndWeakPoints, HintShowsTheNextCharacterUntilItIsWritten) {

@@ -2,30 +2,12 @@
 // their lengths, a long lesson's segments, starting again, the next segment, the next lesson.
 #include <gmock/gmock.h>
 
-#include <nlohmann/json.hpp>
-
-#include "engine/startup/DictionaryLoader.h"
-#include "tests/support/RealDictionaries.h"
-#include "tests/support/TempDataFolder.h"
-#include "tools/console/ConsoleSession.h"
+#include "tests/lessons/ConsoleLessonTest.h"
 
 namespace dazi::testing {
 namespace {
 
-using Json = nlohmann::json;
-
-class LessonFollowUp : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (std::string why = LinkRealDictionaries(folder_.Path()); !why.empty()) GTEST_SKIP() << why;
-    ASSERT_TRUE(LoadDictionaries().ok);
-    session_ = std::make_unique<console::ConsoleSession>();
-  }
-  Json Send(const std::string& line) { return Json::parse(session_->HandleLine(line)); }
-
-  TempDataFolder folder_;
-  std::unique_ptr<console::ConsoleSession> session_;
-};
+using LessonFollowUp = ConsoleLessonTest;
 
 TEST_F(LessonFollowUp, LessonsListTheirLengthAndSegments) {
   const Json list = Send(":lessons");
