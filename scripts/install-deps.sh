@@ -19,9 +19,16 @@ APT_PACKAGES=(
   libfcitx5core-dev libfcitx5utils-dev libfcitx5config-dev fcitx5-modules-dev fcitx5-modules
   fcitx5 dbus python3-dbus python3-gi
 )
-# The browser build (platform/web) and its test in a headless browser: only with --web
-# (./run.sh --web, DAZI_WEB=1 ./test.sh), so that the desktop build does not fetch them.
-[[ ${1:-} == --web ]] && APT_PACKAGES+=(emscripten chromium)
+# Only for those who ask, so that the desktop build does not fetch them: --web, the browser
+# build and its test in a headless browser (./run.sh --web, DAZI_WEB=1 ./test.sh);
+# --packaging, building and checking the Debian packages (scripts/package.sh).
+for option in "$@"; do
+  case "$option" in
+    --web) APT_PACKAGES+=(emscripten chromium) ;;
+    --packaging) APT_PACKAGES+=(dpkg-dev fakeroot file lintian desktop-file-utils appstream) ;;
+    *) echo "usage: scripts/install-deps.sh [--web] [--packaging]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${APT_PACKAGES[@]}"; do

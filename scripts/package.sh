@@ -5,22 +5,7 @@
 # Runs as root on Debian 12 (or with sudo available). See docs/packaging.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-
-# What building and checking the packages needs beyond the build itself.
-PACKAGING=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
-missing=()
-for p in "${PACKAGING[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  SUDO=""
-  [[ $(id -u) -eq 0 ]] || SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh --packaging
 
 OUT=build-package
 BUILD=$OUT/build
