@@ -3,11 +3,9 @@
 // pinyin and keypad typing (median, 99th percentile), the module's heap.
 // node PageBench.mjs SITE_DIR [CHROMIUM]
 import fs from 'node:fs';
-import http from 'node:http';
-import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
-import puppeteer from 'puppeteer-core';
+import { openSite } from '../tests/LocalChromium.mjs';
 
 const [siteArgument, chromium = '/usr/bin/chromium'] = process.argv.slice(2);
 if (!siteArgument) {
@@ -36,23 +34,7 @@ if (fs.existsSync(model)) {
   sizes['data/srf_pub.ngm (智能整句 only)'] = `${(bytes.length / 1e6).toFixed(2)} MB (${(zlib.gzipSync(bytes).length / 1e6).toFixed(2)} MB gzip)`;
 }
 
-const server = http.createServer((request, response) => {
-  const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-  const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-  if (!fs.existsSync(file) || fs.statSync(file).isDirectory()) return response.writeHead(404).end();
-  response.writeHead(200);
-  fs.createReadStream(file).pipe(response);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
-const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'dazi-web-bench-'));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage'],
-});
+const { address, browser, close } = await openSite(site, chromium, 'dazi-web-bench-');
 const percentile = (sorted, p) => sorted[Math.min(sorted.length - 1, Math.floor((p / 100) * sorted.length))];
 try {
   const page = await browser.newPage();
@@ -93,7 +75,5 @@ try {
   console.log(`module heap | ${(heap / 1e6).toFixed(1)} MB`);
   console.log(`JS heap beyond a blank page | ${((used - blank) / 1e6).toFixed(1)} MB`);
 } finally {
-  await browser.close();
-  server.close();
-  fs.rmSync(profile, { recursive: true, force: true });
+  await close();
 }

@@ -2,10 +2,8 @@
 // practice area, zhongguo shows 中国 among the candidates, the numeric pad types ＫＸ strokes.
 // node BrowserTyping.mjs SITE_DIR OUTPUT_DIR [CHROMIUM]; a screenshot is left in OUTPUT_DIR.
 import fs from 'node:fs';
-import http from 'node:http';
-import os from 'node:os';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { openSite } from './LocalChromium.mjs';
 
 const [siteArgument, output, chromium = '/usr/bin/chromium'] = process.argv.slice(2);
 if (!output) {
@@ -15,28 +13,7 @@ if (!output) {
 const site = path.resolve(siteArgument);
 fs.mkdirSync(output, { recursive: true });
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.json': 'application/json' };
-const server = http.createServer((request, response) => {
-  const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-  const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-  if (!file.startsWith(site) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
-    response.writeHead(404).end();
-    return;
-  }
-  response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
-  fs.createReadStream(file).pipe(response);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
-
-const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'dazi-web-chromium-'));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage'],
-});
+const { address, browser, close } = await openSite(site, chromium, 'dazi-web-chromium-');
 
 let passed = 0;
 let failed = 0;
@@ -186,9 +163,7 @@ try {
     if (problems.length) throw new Error(problems.join('; '));
   });
 } finally {
-  await browser.close();
-  server.close();
-  fs.rmSync(profile, { recursive: true, force: true });
+  await close();
 }
 console.log(`screenshots in ${output}`);
 console.log(`${passed} passed, ${failed} failed`);
