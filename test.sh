@@ -16,6 +16,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # One line a test program; a failing one's whole output. Everything each program printed is kept
 # in $BUILD/Testing/ctest.log.
 ctest_status=0
+mkdir -p "$BUILD/Testing"  # ctest makes it only as it starts, after tee opens its file
 ctest --test-dir "$BUILD" --output-on-failure --output-log "$BUILD/Testing/ctest.log" |
   tee "$BUILD/Testing/ctest-summary.log" || ctest_status=$?
 
